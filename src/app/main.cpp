@@ -1,0 +1,23 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <iostream>
+
+#include "app/dorix_window.h"
+#include "app/startup.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("DORIX"));
+
+  const std::string failure = dorix::StartUp();
+  if (!failure.empty()) {
+    // Without its property data no calculation can run: say why and stop.
+    std::cerr << "dorix: " << failure << '\n';
+    QMessageBox::critical(nullptr, QStringLiteral("DORIX"), QString::fromStdString(failure));
+    return 1;
+  }
+
+  dorix::DorixWindow menu;
+  menu.show();
+  return QApplication::exec();
+}

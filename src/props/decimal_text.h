@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace dorix {
+
+// A decimal number with optional sign and exponent ("-1.5", "+2", ".5",
+// "1E-06"), rounded once to single precision. Anything else (blanks, "inf",
+// "nan", hexadecimal, a comma, a value beyond the single-precision range)
+// gives no value.
+std::optional<float> ParseSingle(std::string_view text);
+
+// Strips the blanks (spaces and tabs) at both ends of a text.
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace dorix

@@ -1,0 +1,124 @@
+#include "props/get_property.h"
+
+#include <cmath>
+
+#include "app/module1.h"
+
+namespace dorix {
+
+namespace {
+
+constexpr std::array<const char*, kFluidCount + 1> kFluidPrefixes = {
+    "", "wat", "nh3", "n2", "hg", "fre22", "fr134a"};
+constexpr std::array<const char*, kPropertyCodeCount + 1> kPropertySuffixes = {
+    "", "rol", "mul", "kl", "prl", "tsat", "psat", "sig", "hfg", "muv", "kv", "cpv"};
+
+// First point of the window of four points that holds x, chosen so that a
+// point on the border of two windows belongs to the later one.
+int WindowStart(double x, int n) {
+  const auto& X = Module1.TabX;
+  int s = 1;
+  for (;;) {
+    const int e = s + 3;
+    if (X[s] <= x && x < X[e]) return s;
+    if (n - e >= 3) {
+      s = e;
+    } else if (n - e >= 1) {
+      return n - 3;
+    } else {
+      return s;
+    }
+  }
+}
+
+}  // namespace
+
+std::string CurveName(int fluid, int code) {
+  if (fluid < 1 || fluid > kFluidCount || code < 1 || code > kPropertyCodeCount) return {};
+  return std::string(kFluidPrefixes[fluid]) + kPropertySuffixes[code];
+}
+
+bool IsConstantProperty(int fluid, int code) { return fluid == 4 && code == kVaporSpecificHeat; }
+
+void GetProperty(int fluid, int code, double x, double& result) {
+  if (IsConstantProperty(fluid, code)) {
+    result = kMercuryVaporSpecificHeat;
+    return;
+  }
+  if (!SelectTable(CurveName(fluid, code)) || Module1.TabN < 4) {
+    Module1.OutOfRange = 1;
+    return;
+  }
+  const int n = Module1.TabN;
+  const auto& X = Module1.TabX;
+  const auto& Y = Module1.TabY;
+
+  const double lo = 0.99 * X[1];
+  const double hi = 1.01 * X[n];
+  // Written so that a NaN argument is out of range too.
+  if (!(x >= lo && x <= hi)) {
+    Module1.OutOfRange = 1;
+    return;
+  }
+  if (x <= X[1]) {
+    result = Y[1];
+    return;
+  }
+  if (x >= X[n]) {
+    result = Y[n];
+    return;
+  }
+
+  const int s = WindowStart(x, n);
+  LinearMatrix a{};
+  LinearVector b{};
+  LinearVector c{};
+  for (int i = 1; i <= 4; ++i) {
+    for (int j = 1; j <= 4; ++j) a[i][j] = std::pow(static_cast<double>(X[s + i - 1]), j - 1);
+    b[i] = Y[s + i - 1];
+  }
+  SolveLinear(a, b, c, 4);
+  result = ((c[1] + c[2] * x) + c[3] * std::pow(x, 2)) + c[4] * std::pow(x, 3);
+}
+
+bool SelectTable(const std::string& name) {
+  const PropertyStore& store = Module1.Store;
+  const int slot = store.FindCurve(name);
+  if (slot == 0) return false;
+  const int count = store.PropCount[slot];
+  for (int j = 1; j <= count; ++j) {
+    Module1.TabX[j] = store.PropData[slot][1][j];
+    Module1.TabY[j] = store.PropData[slot][2][j];
+  }
+  Module1.TabN = store.PropCount[slot];
+  return true;
+}
+
+void SolveLinear(LinearMatrix& a, LinearVector& b, LinearVector& c, int n) {
+  for (int k = 1; k <= n - 1; ++k) {
+    int p = k;
+    double m = std::abs(a[k][k]);
+    for (int i = k + 1; i <= n; ++i) {
+      if (std::abs(a[i][k]) > m) {
+        m = std::abs(a[i][k]);
+        p = i;
+      }
+    }
+    if (p != k) {
+      for (int j = k; j <= n; ++j) std::swap(a[k][j], a[p][j]);
+      std::swap(b[k], b[p]);
+    }
+    for (int i = k + 1; i <= n; ++i) {
+      b[i] = b[i] - (b[k] * a[i][k]) / a[k][k];
+      for (int j = k + 1; j <= n; ++j) a[i][j] = a[i][j] - (a[i][k] * a[k][j]) / a[k][k];
+    }
+  }
+  c[n] = b[n] / a[n][n];
+  for (int i = n - 1; i >= 1; --i) {
+    double t = 0.0;
+    for (int j = i + 1; j <= n; ++j) t = t + a[i][j] * c[j];
+    c[i] = (b[i] - t) / a[i][i];
+  }
+}
+
+}  // namespace dorix

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+namespace dorix {
+
+// The places the property file is looked for, in order: the working
+// directory, the folder of the running executable, the installed data folder.
+std::vector<std::filesystem::path> PropertyFileCandidates();
+
+// The first candidate that exists, if any.
+std::optional<std::filesystem::path> FindPropertyFile();
+
+}  // namespace dorix

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for DORIX (the Debian packages that are
+# missing), builds it, then starts the program (run) or runs every test (test).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
+  fonts-dejavu-core
+)
+
+install_missing_packages() {
+  local missing=()
+  for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+}
+
+build() {
+  cmake --preset default >/dev/null
+  cmake --build --preset default
+}
+
+case "${1:-}" in
+  run)
+    install_missing_packages
+    build
+    exec build/default/bin/dorix
+    ;;
+  test)
+    install_missing_packages
+    build
+    ctest --preset default
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
