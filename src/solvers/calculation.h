@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "app/message_sink.h"
+
 namespace dorix {
 
 // The correlation coefficients of the vertical-wall windows, as typed, with
@@ -74,5 +76,15 @@ struct CalculationOutcome {
   std::vector<NamedValue> properties;
   std::vector<NamedValue> results;
 };
+
+// The Calculate routine of each problem window: reads the field texts in the
+// window's order, checks them with the window's messages (shown through
+// `messages`), fills the shared slots and writes the report. A refused run
+// leaves no report; the caller keeps its previous one.
+CalculationOutcome CalculateWallCondensation(const WallCondensationFields& fields,
+                                             MessageSink& messages);
+CalculationOutcome CalculateTubeCondensation(const TubeCondensationFields& fields,
+                                             MessageSink& messages);
+CalculationOutcome CalculateEvaporation(const EvaporationFields& fields, MessageSink& messages);
 
 }  // namespace dorix
