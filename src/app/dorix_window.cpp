@@ -49,7 +49,9 @@ DorixWindow::DorixWindow(QWidget* parent) : QWidget(parent) {
 
 void DorixWindow::cmdDorix_Click(int /*index*/) {}
 
-void DorixWindow::Command1_Click() { QApplication::exit(0); }
+void DorixWindow::Command1_Click() {
+  QApplication::exit(0);
+}
 
 void DorixWindow::closeEvent(QCloseEvent* event) {
   event->accept();

@@ -6,7 +6,9 @@ namespace dorix {
 
 // Window layouts are given in twips; 15 twips make one pixel at 96 dpi, and
 // Qt scales pixels for high-DPI screens.
-constexpr int Twips(int twips) { return twips / 15; }
+constexpr int Twips(int twips) {
+  return twips / 15;
+}
 
 constexpr QRect TwipsRect(int left, int top, int width, int height) {
   return QRect(Twips(left), Twips(top), Twips(width), Twips(height));

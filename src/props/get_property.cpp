@@ -8,8 +8,8 @@ namespace dorix {
 
 namespace {
 
-constexpr std::array<const char*, kFluidCount + 1> kFluidPrefixes = {
-    "", "wat", "nh3", "n2", "hg", "fre22", "fr134a"};
+constexpr std::array<const char*, kFluidCount + 1> kFluidPrefixes = {"",   "wat",   "nh3",   "n2",
+                                                                     "hg", "fre22", "fr134a"};
 constexpr std::array<const char*, kPropertyCodeCount + 1> kPropertySuffixes = {
     "", "rol", "mul", "kl", "prl", "tsat", "psat", "sig", "hfg", "muv", "kv", "cpv"};
 
@@ -38,7 +38,9 @@ std::string CurveName(int fluid, int code) {
   return std::string(kFluidPrefixes[fluid]) + kPropertySuffixes[code];
 }
 
-bool IsConstantProperty(int fluid, int code) { return fluid == 4 && code == kVaporSpecificHeat; }
+bool IsConstantProperty(int fluid, int code) {
+  return fluid == 4 && code == kVaporSpecificHeat;
+}
 
 void GetProperty(int fluid, int code, double x, double& result) {
   if (IsConstantProperty(fluid, code)) {
@@ -74,7 +76,12 @@ void GetProperty(int fluid, int code, double x, double& result) {
   LinearVector b{};
   LinearVector c{};
   for (int i = 1; i <= 4; ++i) {
-    for (int j = 1; j <= 4; ++j) a[i][j] = std::pow(static_cast<double>(X[s + i - 1]), j - 1);
+    const double xi = X[s + i - 1];
+    // pow(xi, 0) and pow(xi, 1) are exactly 1 and xi; only the higher powers need pow.
+    a[i][1] = 1.0;
+    a[i][2] = xi;
+    a[i][3] = std::pow(xi, 2);
+    a[i][4] = std::pow(xi, 3);
     b[i] = Y[s + i - 1];
   }
   SolveLinear(a, b, c, 4);

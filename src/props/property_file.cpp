@@ -22,16 +22,17 @@ class FieldReader {
  public:
   explicit FieldReader(std::string_view text) : text_(text) {}
 
-  // True when nothing but blanks and line ends is left.
+  // True when nothing but blanks and line ends is left; otherwise line()
+  // becomes the line on which the next field starts.
   bool AtEnd() {
     SkipSeparators();
+    line_ = current_line_;
     return pos_ >= text_.size();
   }
 
   // The next field, or nothing when the text has ended.
   std::optional<std::string> Next() {
     if (AtEnd()) return std::nullopt;
-    line_ = current_line_;
     if (text_[pos_] == '"') return Quoted();
     const std::size_t start = pos_;
     while (pos_ < text_.size() && !IsDelimiter(text_[pos_])) ++pos_;
@@ -90,7 +91,9 @@ class RecordParser {
     int slot = 0;
     while (!reader_.AtEnd()) {
       if (slot == kMaxCurves) {
-        return Fail(reader_.line(), "", "holds more than " + std::to_string(kMaxCurves) + " curves");
+        return Fail(reader_.line(), "",
+                    "a curve record begins after the " + std::to_string(kMaxCurves) +
+                        " curves the store can hold");
       }
       ++slot;
       if (auto failure = ReadRecord(slot)) return *failure;
@@ -110,11 +113,13 @@ class RecordParser {
     const auto [end, error] =
         std::from_chars(countText->data(), countText->data() + countText->size(), count);
     if (error != std::errc() || end != countText->data() + countText->size()) {
-      return Fail(reader_.line(), curve_, "the point count \"" + *countText + "\" is not a whole number");
+      return Fail(reader_.line(), curve_,
+                  "the point count \"" + *countText + "\" is not a whole number");
     }
     if (count < 0 || count > kMaxPoints) {
-      return Fail(reader_.line(), curve_,
-                  "the point count " + *countText + " is outside 0 to " + std::to_string(kMaxPoints));
+      return Fail(
+          reader_.line(), curve_,
+          "the point count " + *countText + " is outside 0 to " + std::to_string(kMaxPoints));
     }
 
     float factor = 0.0F;
@@ -129,8 +134,9 @@ class RecordParser {
       if (auto failure = ReadNumber(Ordinal("ordinate", j, count), y)) return failure;
       points[2][j] = static_cast<float>(static_cast<double>(factor) * static_cast<double>(y));
       if (!std::isfinite(points[2][j])) {
-        return Fail(reader_.line(), curve_,
-                    Ordinal("ordinate", j, count) + " times the scale factor exceeds single precision");
+        return Fail(
+            reader_.line(), curve_,
+            Ordinal("ordinate", j, count) + " times the scale factor exceeds single precision");
       }
     }
     store_.PropName[slot] = std::move(name);
@@ -208,11 +214,13 @@ LoadResult LoadPropertyFile(const std::filesystem::path& path, PropertyStore& st
   const std::string label = path.string();
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) {
-    return LoadResult::Failure("Property file \"" + label + "\" cannot be opened: no such file.");
+    return LoadResult::Failure("Property file \"" + label +
+                               "\" cannot be opened: it does not exist or is not a file.");
   }
   std::ifstream file(path, std::ios::binary);
   if (!file) return LoadResult::Failure("Property file \"" + label + "\" cannot be opened.");
-  const std::string contents{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const std::string contents{std::istreambuf_iterator<char>(file),
+                             std::istreambuf_iterator<char>()};
   if (file.bad()) return LoadResult::Failure("Property file \"" + label + "\" cannot be read.");
 
   PropertyStore loaded;

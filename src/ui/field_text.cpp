@@ -4,7 +4,9 @@
 
 namespace dorix {
 
-std::optional<float> ReadFieldText(std::string_view text) { return ParseSingle(TrimBlanks(text)); }
+std::optional<float> ReadFieldText(std::string_view text) {
+  return ParseSingle(TrimBlanks(text));
+}
 
 std::string NotANumberMessage(std::string_view fieldLabel, std::string_view text) {
   const std::string_view shown = TrimBlanks(text);

@@ -41,7 +41,8 @@ DecimalForm ToDecimalForm(double x) {
   DecimalForm form;
   const char* p = buffer.data();
   for (; p != result.ptr && *p != 'e'; ++p) {
-    if (*p >= '0' && *p <= '9') form.digits = form.digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    if (*p >= '0' && *p <= '9')
+      form.digits = form.digits * 10 + static_cast<std::uint64_t>(*p - '0');
   }
   form.exponent = std::atoi(p + 1);
   return form;
@@ -81,8 +82,7 @@ std::string FormatScientific(double x) {
     mantissa = 100;
     ++form.exponent;
   }
-  if (mantissa == 0) form.exponent = 0;
-  const std::string digits = std::to_string(mantissa);
+  const std::string digits = mantissa == 0 ? "000" : std::to_string(mantissa);
   std::string exponent = std::to_string(std::abs(form.exponent));
   if (exponent.size() < 2) exponent.insert(0, "0");
   return std::string(x < 0 ? "-" : "") + digits[0] + "." + digits.substr(1) + "E" +

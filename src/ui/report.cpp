@@ -9,14 +9,18 @@ ReportWriter ReportWriter::CondensationHeader() {
   return ReportWriter("Output:" + Module1.CrLf + "        " + Module1.CrLf);
 }
 
-ReportWriter ReportWriter::EvaporationHeader() { return ReportWriter("Output :" + Module1.CrLf); }
+ReportWriter ReportWriter::EvaporationHeader() {
+  return ReportWriter("Output :" + Module1.CrLf);
+}
 
 void ReportWriter::AppendLine(std::string_view line) {
   text_ += line;
   text_ += Module1.CrLf;
 }
 
-void ReportWriter::AppendEmptyLine() { text_ += Module1.CrLf; }
+void ReportWriter::AppendEmptyLine() {
+  text_ += Module1.CrLf;
+}
 
 void ReportWriter::AppendSaturationLine(double tsat, double pressure) {
   AppendLine("Saturation temperature = " + FormatValue(tsat) + " K at P=" + FormatValue(pressure) +

@@ -15,13 +15,11 @@ struct PropertyLineText {
 inline constexpr PropertyLineText kLiquidDensityLine{"Liquid density = ", " kg/m\u00B3 at T="};
 inline constexpr PropertyLineText kLiquidViscosityLine{"Liquid dynamic viscosity = ",
                                                        " kg/m s at T="};
-inline constexpr PropertyLineText kLiquidConductivityLine{"Liquid conductivity = ",
-                                                          " W/m K at T="};
+inline constexpr PropertyLineText kLiquidConductivityLine{"Liquid conductivity = ", " W/m K at T="};
 inline constexpr PropertyLineText kLiquidSpecificHeatLine{"Liquid specific heat = ",
                                                           " J/kg K at T="};
 inline constexpr PropertyLineText kLiquidPrandtlLine{"Liquid Prandtl number = ", " at T="};
-inline constexpr PropertyLineText kVaporSpecificHeatLine{"Vapor specific heat = ",
-                                                         " J/kg K at T="};
+inline constexpr PropertyLineText kVaporSpecificHeatLine{"Vapor specific heat = ", " J/kg K at T="};
 inline constexpr PropertyLineText kEnthalpyOfVaporizationLine{"Enthalpy of vaporization = ",
                                                               " J/kg at T="};
 
