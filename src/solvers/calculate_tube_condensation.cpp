@@ -1,0 +1,77 @@
+#include "solvers/calculation.h"
+#include "solvers/condensation_steps.h"
+#include "solvers/field_reader.h"
+#include "solvers/outcome_writer.h"
+#include "solvers/tube_row.h"
+
+namespace dorix {
+
+namespace {
+
+constexpr const char* kDiameterNotPositive = "*** ERROR: Tube diameter must be greater than zero.";
+constexpr const char* kTubesNotPositive = "*** ERROR: Number of tubes must be greater than zero.";
+constexpr const char* kWallNotBelowSaturation =
+    "*** ERROR: Wall temp. should be lower than Saturation temp.";
+// No vapour temperature is checked here, so a run without a selector entry
+// would go on with a vapour at 0 K.
+constexpr const char* kNoVaporTemperatureChoice =
+    "*** ERROR: No vapor temperature is chosen; select \"Vapor Temperature [K]\" or \"Use "
+    "saturation temp [K]\".";
+
+}  // namespace
+
+CalculationOutcome CalculateTubeCondensation(const TubeCondensationFields& fields,
+                                             MessageSink& messages) {
+  CalculationOutcome outcome;
+  auto& g = Module1;
+  FieldReader read(messages, outcome.inputs);
+  TubeCondensationInput in;
+  double P = 0.0;
+  if (!read.Read(kPressureField, fields.pressure, P) ||
+      !ReadVaporTemperature(read, fields.tempTypeIndex, fields.vaporTemp, P, in.Tv) ||
+      !read.Read(kWallTempField, fields.wallTemp, in.Tw) ||
+      !read.Read(kTubeDiameterField, fields.tubeDiameter, in.D) ||
+      !read.Read(kTubesField, fields.numberOfTubes, in.N)) {
+    return outcome;
+  }
+
+  if (!LookUpSaturationTemperature(P, messages)) return outcome;
+  const char* refusal = nullptr;
+  if (in.D <= 0) {
+    refusal = kDiameterNotPositive;
+  } else if (in.N <= 0) {
+    refusal = kTubesNotPositive;
+  } else if (in.Tw >= g.Tsat) {
+    refusal = kWallNotBelowSaturation;
+  }
+  if (refusal) {
+    messages.ShowMessage(refusal);
+    return outcome;
+  }
+  if (!LookUpFilmProperties(in.Tw, in.Tv, messages)) return outcome;
+  if (fields.tempTypeIndex != kTypedVaporTemperature &&
+      fields.tempTypeIndex != kSaturationVaporTemperature) {
+    messages.ShowMessage(kNoVaporTemperatureChoice);
+    return outcome;
+  }
+
+  TakeSharedProperties(in);
+  const TubeCondensationResult result = SolveTubeCondensation(in);
+  if (result.fault != SolveFault::kNone) {
+    messages.ShowMessage(FaultMessage(result.fault));
+    return outcome;
+  }
+
+  OutcomeWriter writer(outcome, ReportWriter::CondensationHeader());
+  WriteCondensationProperties(writer, P, in.CpL);
+  writer.EmptyLine();
+  writer.ResultLine(kReynoldsNumber, "Film Reynolds number Re(pi) = ", result.Re, kNoUnit);
+  writer.ResultLine(kHeatTransferCoefficient, "Average heat transfer coefficient = ", result.h,
+                    kCondensationCoefficientUnit);
+  writer.ResultLine(kCondensationRate, "Condensation rate per unit length = ", result.m,
+                    kMassRateUnit);
+  writer.Finish(CalculationOutcome::Status::kReport);
+  return outcome;
+}
+
+}  // namespace dorix

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <optional>
+
+#include "solvers/solve_fault.h"
+#include "solvers/wall_film.h"
+
+namespace dorix {
+
+// A film condensing on an isothermal vertical wall: its Reynolds number grows
+// from zero at the top edge, dRe/dx = K·Nu with K = 4·Ja/(PrL·Lc), through the
+// laminar, wavy-laminar and turbulent laws, each integrated in closed form.
+class CondensingFilm {
+ public:
+  CondensingFilm(const WallCorrelations& k, const FilmScales& scales, double PrL, double Ja);
+
+  double K() const { return K_; }
+  // Distances from the top edge at which Re reaches Re(wl) and Re(tur).
+  double xWl() const { return xWl_; }
+  double xTur() const { return xTur_; }
+
+  // The law that holds at x: a position exactly at a transition belongs to
+  // the regime downstream of it.
+  FilmRegime RegimeAt(double x) const;
+  // Local film Reynolds number at x ≥ 0; none where the law in force has no
+  // real value (its base under the fractional power is negative).
+  std::optional<double> ReynoldsAt(double x) const;
+
+ private:
+  double Laminar(double x) const;
+  std::optional<double> Wavy(double x) const;
+  std::optional<double> Turbulent(double x) const;
+
+  WallCorrelations k_;
+  FilmScales scales_;
+  double PrL_;
+  double Ja_;
+  double K_;
+  double xWl_;
+  double xTur_;
+};
+
+// Everything the vertical-wall condensation needs, as the window has read and
+// looked it up. Temperatures in K, lengths in m, properties in SI units.
+struct WallCondensationInput {
+  int FluidNo = 1;
+  double Tsat = 0.0;
+  double Tv = 0.0;
+  double Tw = 0.0;
+  double L = 0.0;
+  WallCorrelations coefficients;
+  double RhoL = 0.0;
+  double MuL = 0.0;
+  double KL = 0.0;
+  double PrL = 0.0;
+  double CpL = 0.0;
+  double CpV = 0.0;
+  double Hfg = 0.0;
+  double Grav = 0.0;
+};
+
+struct WallCondensationResult {
+  SolveFault fault = SolveFault::kNone;
+  double ReL = 0.0;                          // film Reynolds number at the lower end of the wall
+  double Gamma = 0.0;                        // condensation rate per unit width [kg/m s]
+  double h = 0.0;                            // mean heat-transfer coefficient [W/m² K]
+  double hfgStar = 0.0;                      // modified enthalpy of vaporization [J/kg]
+  FilmRegime regime = FilmRegime::kLaminar;  // regime at the lower end
+};
+
+WallCondensationResult SolveWallCondensation(const WallCondensationInput& in);
+
+}  // namespace dorix
