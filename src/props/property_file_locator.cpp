@@ -1,6 +1,8 @@
 #include "props/property_file_locator.h"
 
+#include <algorithm>
 #include <system_error>
+#include <utility>
 
 #include "props/property_file.h"
 
@@ -19,8 +21,18 @@ std::optional<std::filesystem::path> ExecutableFolder() {
 
 std::vector<std::filesystem::path> PropertyFileCandidates() {
   std::vector<std::filesystem::path> candidates{std::filesystem::path(kPropertyFileName)};
-  if (const auto folder = ExecutableFolder()) candidates.push_back(*folder / kPropertyFileName);
-  candidates.push_back(std::filesystem::path(DORIX_INSTALLED_DATA_DIR) / kPropertyFileName);
+  const auto add = [&candidates](std::filesystem::path candidate) {
+    if (std::find(candidates.begin(), candidates.end(), candidate) == candidates.end()) {
+      candidates.push_back(std::move(candidate));
+    }
+  };
+  if (const auto folder = ExecutableFolder()) {
+    add(*folder / kPropertyFileName);
+    // An installed tree moved to another prefix (a package unpacked elsewhere)
+    // keeps its data at the same place relative to its programs.
+    add((*folder / DORIX_RELATIVE_DATA_DIR / kPropertyFileName).lexically_normal());
+  }
+  add(std::filesystem::path(DORIX_INSTALLED_DATA_DIR) / kPropertyFileName);
   return candidates;
 }
 

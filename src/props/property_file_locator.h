@@ -7,7 +7,8 @@
 namespace dorix {
 
 // The places the property file is looked for, in order: the working
-// directory, the folder of the running executable, the installed data folder.
+// directory, the folder of the running executable, the data folder of the
+// installation the executable runs from, the configured installed data folder.
 std::vector<std::filesystem::path> PropertyFileCandidates();
 
 // The first candidate that exists, if any.

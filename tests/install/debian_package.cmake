@@ -1,0 +1,31 @@
+# Builds the Debian package, checks its runtime dependencies and contents,
+# then unpacks it and runs the packaged dorix-calc outside the source tree.
+include(${CMAKE_CURRENT_LIST_DIR}/run_checked.cmake)
+
+set(root "${SCRATCH}/deb")
+file(REMOVE_RECURSE "${root}")
+file(MAKE_DIRECTORY "${root}")
+dorix_run(0 ignored "${root}" "${CMAKE_CPACK_COMMAND}" -G DEB --config "${BUILD_DIR}/CPackConfig.cmake" -B "${root}")
+file(GLOB packages "${root}/*.deb")
+list(LENGTH packages count)
+if(NOT count EQUAL 1)
+  message(FATAL_ERROR "expected one .deb in ${root}, found: ${packages}")
+endif()
+
+dorix_run(0 depends "${root}" "${DPKG_DEB}" --field "${packages}" Depends)
+foreach(package libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins)
+  dorix_expect_text("${depends}" "${package}" "Depends of the package")
+endforeach()
+
+dorix_run(0 contents "${root}" "${DPKG_DEB}" --contents "${packages}")
+foreach(file usr/bin/dorix usr/bin/dorix-calc usr/share/dorix/BoilProp.dat
+             usr/share/applications/org.dorix.Dorix.desktop
+             usr/share/icons/hicolor/scalable/apps/org.dorix.Dorix.svg
+             usr/share/metainfo/org.dorix.Dorix.metainfo.xml)
+  dorix_expect_text("${contents}" "./${file}\n" "contents of the package")
+endforeach()
+
+dorix_run(0 ignored "${root}" "${DPKG_DEB}" --extract "${packages}" "${root}/unpacked")
+set(BINDIR bin)
+set(DATADIR share)
+dorix_check_calc_finds_installed_data("${root}/unpacked/usr" "${root}/work")

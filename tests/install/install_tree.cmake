@@ -1,0 +1,30 @@
+# Installs the build into a fresh prefix, checks what lands there and that
+# the desktop files are valid, then moves the tree elsewhere and runs the
+# installed dorix-calc, which must still find its installed data.
+include(${CMAKE_CURRENT_LIST_DIR}/run_checked.cmake)
+
+set(root "${SCRATCH}/tree")
+set(prefix "${root}/prefix")
+file(REMOVE_RECURSE "${root}")
+dorix_run(0 ignored "${BUILD_DIR}" "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}")
+
+set(desktop "${DATADIR}/applications/org.dorix.Dorix.desktop")
+set(metainfo "${DATADIR}/metainfo/org.dorix.Dorix.metainfo.xml")
+dorix_expect_files("${prefix}" "${DATADIR}/dorix/BoilProp.dat" "${desktop}" "${metainfo}"
+                   "${DATADIR}/icons/hicolor/scalable/apps/org.dorix.Dorix.svg")
+if(WITH_GUI)
+  dorix_expect_files("${prefix}" "${BINDIR}/dorix")
+endif()
+if(WITH_CALC)
+  dorix_expect_files("${prefix}" "${BINDIR}/dorix-calc")
+endif()
+
+dorix_run(0 ignored "${root}" "${DESKTOP_FILE_VALIDATE}" "${prefix}/${desktop}")
+dorix_run(0 ignored "${root}" "${APPSTREAMCLI}" validate --no-net --explain "${prefix}/${metainfo}")
+# The metainfo, desktop entry and icon must also fit together.
+dorix_run(0 ignored "${root}" "${APPSTREAMCLI}" validate-tree --no-net --explain "${prefix}")
+
+if(WITH_CALC)
+  file(RENAME "${prefix}" "${root}/moved")
+  dorix_check_calc_finds_installed_data("${root}/moved" "${root}/work")
+endif()

@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "props/property_file.h"
+#include "props/property_file_locator.h"
+
+namespace dorix {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path TestFolder() {
+  return fs::read_symlink("/proc/self/exe").parent_path();
+}
+
+TEST(PropertyFileLocator, LooksInWorkingFolderThenBesideTheProgramThenInstalledData) {
+  const fs::path folder = TestFolder();
+  const auto candidates = PropertyFileCandidates();
+  ASSERT_EQ(candidates.size(), 4U);
+  EXPECT_EQ(candidates[0], fs::path(kPropertyFileName));
+  EXPECT_EQ(candidates[1], folder / kPropertyFileName);
+  // The installation the program runs from, wherever its prefix is...
+  EXPECT_EQ(candidates[2],
+            (folder / DORIX_RELATIVE_DATA_DIR / kPropertyFileName).lexically_normal());
+  EXPECT_EQ(candidates[2].lexically_relative(folder).begin()->string(), "..");
+  // ...then the one it was configured for.
+  EXPECT_EQ(candidates[3], fs::path(DORIX_INSTALLED_DATA_DIR) / kPropertyFileName);
+}
+
+TEST(PropertyFileLocator, NamesEachPlaceOnce) {
+  auto candidates = PropertyFileCandidates();
+  std::sort(candidates.begin(), candidates.end());
+  EXPECT_EQ(std::adjacent_find(candidates.begin(), candidates.end()), candidates.end());
+}
+
+}  // namespace
+}  // namespace dorix
