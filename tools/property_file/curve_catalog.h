@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+namespace dorix::tools {
+
+// The columns of the fluid window's table of valid ranges, plus the enthalpy
+// of vaporization, which shares the saturation-temperature range.
+enum class RangeColumn {
+  kLiquid,                 // rol, mul, kl, prl
+  kVapor,                  // muv, kv, cpv
+  kSaturationTemperature,  // abscissa of psat and hfg
+  kSaturationPressure,     // abscissa of tsat
+  kSurfaceTension,         // sig
+};
+
+struct AbscissaRange {
+  double lo = 0.0;
+  double hi = 0.0;
+};
+
+// The range the program was designed to cover for a fluid (1..6) and column.
+AbscissaRange DesignRange(int fluid, RangeColumn column);
+
+// The column whose range a property code's curve covers.
+RangeColumn ColumnOf(int code);
+
+const char* ColumnTitle(RangeColumn column);
+const char* AbscissaUnit(RangeColumn column);
+
+// "water", "ammonia", ...
+const char* FluidName(int fluid);
+
+// How a curve's ordinates are written: the text of the scale factor and the
+// unit the written numbers are in, chosen so that the numbers read naturally.
+struct ScaleFactor {
+  const char* text;
+  const char* writtenUnit;
+};
+
+ScaleFactor ScaleFactorOf(int code);
+
+}  // namespace dorix::tools
