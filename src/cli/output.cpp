@@ -1,0 +1,98 @@
+#include "cli/output.h"
+
+#include <charconv>
+#include <nlohmann/json.hpp>
+
+#include "cli/fluids.h"
+
+namespace dorix::cli {
+
+namespace {
+
+using Status = CalculationOutcome::Status;
+
+const NamedValue* Find(const std::vector<NamedValue>& values, std::string_view name) {
+  for (const auto& value : values) {
+    if (value.name == name) return &value;
+  }
+  return nullptr;
+}
+
+// A CSV field, quoted when it holds a separator, a quote or a line end.
+std::string CsvField(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+}  // namespace
+
+std::string NumberText(double value) {
+  char buffer[32];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+  return std::string(buffer, end);
+}
+
+std::string ReportText(const CalculationOutcome& outcome, bool crlf) {
+  if (crlf) return outcome.report;
+  std::string text;
+  text.reserve(outcome.report.size());
+  for (const char c : outcome.report) {
+    if (c != '\r') text += c;
+  }
+  return text;
+}
+
+std::string OutcomeJson(const Problem& problem, int fluid, const CalculationOutcome& outcome) {
+  nlohmann::ordered_json json;
+  json["problem"] = problem.name;
+  json["fluid"] = FluidName(fluid);
+  json["inputs"] = nlohmann::ordered_json::object();
+  for (const auto& input : outcome.inputs) json["inputs"][input.name] = input.value;
+  json["properties"] = nlohmann::ordered_json::object();
+  for (const auto& property : outcome.properties) {
+    json["properties"][property.name] = {{"value", property.value}, {"at", property.at}};
+  }
+  if (problem.canDryOut) json["dry_out"] = outcome.status == Status::kDryOut;
+  json["results"] = nlohmann::ordered_json::object();
+  for (const auto& result : outcome.results) json["results"][result.name] = result.value;
+  return json.dump(2) + "\n";
+}
+
+CsvTable::CsvTable(const Problem& problem, const std::vector<FieldOption>& fields)
+    : results_(problem.results.begin(), problem.results.end()), dryOutColumn_(problem.canDryOut) {
+  for (const auto& option : fields) inputs_.emplace_back(option.field.name);
+}
+
+std::string CsvTable::Header() const {
+  std::string line;
+  for (const auto& name : inputs_) line += name + ",";
+  for (const auto& name : results_) line += name + ",";
+  if (dryOutColumn_) line += "dry_out,";
+  return line + "message\n";
+}
+
+std::string CsvTable::Row(const CalculationOutcome& outcome, std::string_view message) const {
+  std::string line;
+  for (const auto& name : inputs_) {
+    if (const NamedValue* input = Find(outcome.inputs, name)) line += NumberText(input->value);
+    line += ',';
+  }
+  for (const auto& name : results_) {
+    if (const NamedValue* result = Find(outcome.results, name)) line += NumberText(result->value);
+    line += ',';
+  }
+  if (dryOutColumn_) {
+    if (outcome.status != Status::kRefused) {
+      line += outcome.status == Status::kDryOut ? "true" : "false";
+    }
+    line += ',';
+  }
+  return line + CsvField(message) + "\n";
+}
+
+}  // namespace dorix::cli

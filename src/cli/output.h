@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/problems.h"
+#include "solvers/calculation.h"
+
+namespace dorix::cli {
+
+// The shortest text that reads back as exactly this double.
+std::string NumberText(double value);
+
+// The report as the window shows it, with LF line ends unless `crlf`.
+std::string ReportText(const CalculationOutcome& outcome, bool crlf);
+
+// One JSON object: problem, fluid, inputs as read, properties with the
+// temperature they were evaluated at, results (and dry_out where the film can
+// dry out), every number at full double precision.
+std::string OutcomeJson(const Problem& problem, int fluid, const CalculationOutcome& outcome);
+
+// CSV of a sweep: one column per field, per result, dry_out where the film
+// can dry out, and the message that refused a point.
+class CsvTable {
+ public:
+  CsvTable(const Problem& problem, const std::vector<FieldOption>& fields);
+
+  std::string Header() const;
+  std::string Row(const CalculationOutcome& outcome, std::string_view message) const;
+
+ private:
+  std::vector<std::string> inputs_;
+  std::vector<std::string> results_;
+  bool dryOutColumn_;
+};
+
+}  // namespace dorix::cli

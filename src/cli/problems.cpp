@@ -1,0 +1,119 @@
+#include "cli/problems.h"
+
+#include <algorithm>
+
+#include "solvers/outcome_writer.h"
+
+namespace dorix::cli {
+
+namespace {
+
+void AddCoefficients(std::vector<FieldOption>& options, CoefficientTexts& c) {
+  options.insert(options.end(), {{kCoeffAField, &c.A},
+                                 {kCoeffnField, &c.n},
+                                 {kCoeffBField, &c.B},
+                                 {kCoeffmField, &c.m},
+                                 {kCoeffsField, &c.s},
+                                 {kCoeffCField, &c.C},
+                                 {kCoeffvField, &c.v},
+                                 {kCoeffDField, &c.D},
+                                 {kCoeffwField, &c.w}});
+}
+
+std::vector<FieldOption> Bind(WallCondensationFields& f) {
+  std::vector<FieldOption> options{{kPressureField, &f.pressure},
+                                   {kVaporTempField, &f.vaporTemp},
+                                   {kWallTempField, &f.wallTemp},
+                                   {kLengthField, &f.length}};
+  AddCoefficients(options, f.coefficients);
+  return options;
+}
+
+std::vector<FieldOption> Bind(TubeCondensationFields& f) {
+  return {{kPressureField, &f.pressure},
+          {kVaporTempField, &f.vaporTemp},
+          {kWallTempField, &f.wallTemp},
+          {kTubeDiameterField, &f.tubeDiameter},
+          {kTubesField, &f.numberOfTubes}};
+}
+
+std::vector<FieldOption> Bind(EvaporationFields& f) {
+  std::vector<FieldOption> options{{kSatTempField, &f.satTemp},
+                                   {kWallTempField, &f.wallTemp},
+                                   {kLengthField, &f.length},
+                                   {kFlowRateField, &f.flowRate}};
+  AddCoefficients(options, f.coefficients);
+  return options;
+}
+
+}  // namespace
+
+std::string FieldOption::OptionName() const {
+  std::string name(field.name);
+  std::replace(name.begin(), name.end(), '_', '-');
+  return name;
+}
+
+const std::vector<Problem>& Problems() {
+  static const std::vector<Problem> problems{
+      {"wall-condensation",
+       "cvw",
+       "film condensation on an isothermal vertical wall",
+       {kReynoldsNumber, kCondensationRate, kHeatTransferCoefficient},
+       true,
+       false,
+       WallCondensationFields{}},
+      {"tube-condensation",
+       "ht",
+       "film condensation on a vertical row of horizontal tubes",
+       {kReynoldsNumber, kHeatTransferCoefficient, kCondensationRate},
+       true,
+       false,
+       TubeCondensationFields{}},
+      {"wall-evaporation",
+       "evw",
+       "evaporation of a liquid film falling down a heated vertical wall",
+       {kReynoldsNumber, kFinalMassFlowRate, kEvaporationRate, kHeatTransferCoefficient},
+       false,
+       true,
+       EvaporationFields{}},
+  };
+  return problems;
+}
+
+std::vector<FieldOption> BindFields(ProblemFields& fields) {
+  return std::visit([](auto& f) { return Bind(f); }, fields);
+}
+
+const FieldOption* FindOption(const std::vector<FieldOption>& options, std::string_view name) {
+  for (const auto& option : options) {
+    if (option.OptionName() == name) return &option;
+  }
+  return nullptr;
+}
+
+void SelectSaturationTemperature(ProblemFields& fields) {
+  if (auto* wall = std::get_if<WallCondensationFields>(&fields)) {
+    wall->tempTypeIndex = kSaturationVaporTemperature;
+  } else if (auto* tube = std::get_if<TubeCondensationFields>(&fields)) {
+    tube->tempTypeIndex = kSaturationVaporTemperature;
+  }
+}
+
+CalculationOutcome Calculate(const ProblemFields& fields, MessageSink& messages) {
+  struct {
+    MessageSink& messages;
+    CalculationOutcome operator()(const WallCondensationFields& f) {
+      return CalculateWallCondensation(f, messages);
+    }
+    CalculationOutcome operator()(const TubeCondensationFields& f) {
+      return CalculateTubeCondensation(f, messages);
+    }
+    CalculationOutcome operator()(const EvaporationFields& f) {
+      return CalculateEvaporation(f, messages);
+    }
+  } calculate{messages};
+  return std::visit(calculate, fields);
+}
+
+}  // namespace dorix::cli

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "app/message_sink.h"
+#include "solvers/calculation.h"
+#include "solvers/field_reader.h"
+
+namespace dorix::cli {
+
+// The field texts of one problem window, defaults as the window has them.
+using ProblemFields =
+    std::variant<WallCondensationFields, TubeCondensationFields, EvaporationFields>;
+
+// A command-line option bound to the text of one field.
+struct FieldOption {
+  FieldSpec field;
+  std::string* text;
+
+  // "wall-temp" for the field "wall_temp".
+  std::string OptionName() const;
+};
+
+// One problem of the DORIX menu as the command line offers it.
+struct Problem {
+  std::string_view name;   // "wall-condensation"
+  std::string_view alias;  // "cvw", the window's short name
+  std::string_view summary;
+  std::vector<std::string_view> results;  // result names in report order
+  bool hasTemperatureChoice;              // the vapour temperature selector
+  bool canDryOut;
+  ProblemFields defaults;
+};
+
+const std::vector<Problem>& Problems();
+
+// Options for every field of `fields`, in the order the calculation reads them.
+std::vector<FieldOption> BindFields(ProblemFields& fields);
+
+// The option of this name ("wall-temp"), or none.
+const FieldOption* FindOption(const std::vector<FieldOption>& options, std::string_view name);
+
+// Selects "Use saturation temp [K]" in a condensation problem.
+void SelectSaturationTemperature(ProblemFields& fields);
+
+// Runs the problem's Calculate on the current field texts.
+CalculationOutcome Calculate(const ProblemFields& fields, MessageSink& messages);
+
+}  // namespace dorix::cli
