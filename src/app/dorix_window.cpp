@@ -5,6 +5,9 @@
 #include <QPushButton>
 
 #include "app/twips.h"
+#include "ui/frm_cvw.h"
+#include "ui/frm_evw.h"
+#include "ui/frm_ht.h"
 
 namespace dorix {
 
@@ -23,7 +26,8 @@ constexpr std::array<MenuButton, 3> kProblemButtons = {{
 
 }  // namespace
 
-DorixWindow::DorixWindow(QWidget* parent) : QWidget(parent) {
+DorixWindow::DorixWindow(MessageSink* messages, QWidget* parent)
+    : QWidget(parent), windows_(messages) {
   setWindowTitle(QStringLiteral("DORIX"));
   setFixedSize(Twips(5475), Twips(4320));
 
@@ -47,7 +51,20 @@ DorixWindow::DorixWindow(QWidget* parent) : QWidget(parent) {
   setTabOrder(cmdDorix[2], Command1);
 }
 
-void DorixWindow::cmdDorix_Click(int /*index*/) {}
+void DorixWindow::cmdDorix_Click(int index) {
+  if (index < 0 || index >= static_cast<int>(cmdDorix.size())) return;
+  // At most one condensation window is open after a click; an open
+  // evaporation window stays open beside it.
+  windows_.frmCVW().hide();
+  windows_.frmHT().hide();
+  QWidget* chosen = nullptr;
+  if (index == 0) chosen = &windows_.frmCVW();
+  if (index == 1) chosen = &windows_.frmHT();
+  if (index == 2) chosen = &windows_.frmEVW();
+  chosen->show();
+  chosen->raise();
+  chosen->activateWindow();
+}
 
 void DorixWindow::Command1_Click() {
   QApplication::exit(0);

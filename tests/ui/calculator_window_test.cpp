@@ -1,0 +1,509 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/frm_liquid.h"
+#include "app/module1.h"
+#include "app/window_set.h"
+#include "props/get_property.h"
+#include "ui/coefficient_panel.h"
+#include "ui/format_value.h"
+#include "ui/frm_cvw.h"
+#include "ui/frm_evw.h"
+#include "ui/frm_ht.h"
+#include "ui/nomenclature_picture.h"
+#include "ui/output_box.h"
+#include "ui_test_support.h"
+
+using namespace dorix;
+using testing_support::MoveFocus;
+using testing_support::ShowAndActivate;
+
+namespace {
+
+// Shows every message in a real modal box that closes itself shortly after,
+// so that the focus and activation changes of a real box take place.
+class SelfClosingBoxes : public MessageSink {
+ public:
+  void ShowMessage(const std::string& text) override {
+    messages.push_back(text);
+    QMessageBox box(QMessageBox::NoIcon, "Message", QString::fromStdString(text), QMessageBox::Ok);
+    box.setProperty(testing_support::kExpectedModal, true);
+    QTimer::singleShot(50, &box, &QMessageBox::accept);
+    box.exec();
+  }
+
+  std::vector<std::string> messages;
+};
+
+QString Saturation(int fluid, double pressure) {
+  double tsat = 0.0;
+  GetProperty(fluid, kSaturationTemperature, pressure, tsat);
+  return QString::fromStdString(FormatValue(tsat));
+}
+
+CalculatorWindow& Window(WindowSet& windows, const QString& name) {
+  if (name == "frmCVW") return windows.frmCVW();
+  if (name == "frmHT") return windows.frmHT();
+  return windows.frmEVW();
+}
+
+}  // namespace
+
+class CalculatorWindowTest : public testing_support::UiTestCase {
+  Q_OBJECT
+
+ private slots:
+  void windowsOpenWithTheirCaptionsAndDefaults() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmCVW& cvw = windows.frmCVW();
+    QCOMPARE(cvw.windowTitle(), QString("FILM CONDENSATION ON A VERTICAL WALL"));
+    QCOMPARE(cvw.txtPressure->text(), QString("101325"));
+    QCOMPARE(cvw.txtVaporTemp->text(), QString("400"));
+    QCOMPARE(cvw.txtWallTemp->text(), QString("300"));
+    QCOMPARE(cvw.txtLength->text(), QString("1.0"));
+    QCOMPARE(cvw.menTempType->currentIndex(), 0);
+    QCOMPARE(cvw.menTempType->itemText(0), QString("Vapor Temperature [K]"));
+    QCOMPARE(cvw.menTempType->itemText(1), QString("Use saturation temp [K]"));
+    QVERIFY(cvw.menTempType->isEditable());
+    QVERIFY(cvw.txtVaporTemp->isEnabled());
+    QCOMPARE(cvw.Label2->text(), QString("Pressure [Pa] ="));
+    QCOMPARE(cvw.Label4->text(), QString("Wall temperature [K] ="));
+    QCOMPARE(cvw.Label5->text(), QString("Length of wall [m] ="));
+
+    FrmHT& ht = windows.frmHT();
+    QCOMPARE(ht.windowTitle(), QString("FILM CONDENSATION ON HORIZONTAL TUBE"));
+    QCOMPARE(ht.txtTubeDia->text(), QString("0.1"));
+    QCOMPARE(ht.txtNumTube->text(), QString("5.0"));
+    QCOMPARE(ht.Label5->text(), QString("Tube diameter [m] ="));
+    QCOMPARE(ht.Label3->text(), QString("Number of tubes [ ] ="));
+
+    FrmEVW& evw = windows.frmEVW();
+    QCOMPARE(evw.windowTitle(), QString("FILM EVAPORATION ON A VERTICAL WALL"));
+    QCOMPARE(evw.txtSatTemp->text(), QString("300"));
+    QCOMPARE(evw.txtWallTemp->text(), QString("400"));
+    QCOMPARE(evw.txtLength->text(), QString("1.0"));
+    QCOMPARE(evw.txtIMFR->text(), QString("1.0"));
+    QCOMPARE(evw.Label2->text(), QString("Saturation temperature [K] ="));
+    QCOMPARE(evw.Label3->text(),
+             QString(20, ' ') + "Initial mass flow rate per unit width (kg/m s) =");
+
+    for (CalculatorWindow* window : std::initializer_list<CalculatorWindow*>{&cvw, &ht, &evw}) {
+      QCOMPARE(window->Label1->text(), QString("Fluid:"));
+      QCOMPARE(window->cmdFluid->text(), QString("H2O"));
+      QCOMPARE(window->cmdCalc->text(), QString("Calculate"));
+      QCOMPARE(window->cmdDone->text(), QString("Done"));
+      QCOMPARE(window->txtOutput->Text(), QString("Output:\r\n"));
+    }
+    QVERIFY(messages.messages.empty());
+  }
+
+  void theCoefficientPanelsHoldTheirLabelsAndDefaults() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    QVERIFY(ShowAndActivate(windows.frmCVW()));
+    QVERIFY(ShowAndActivate(windows.frmEVW()));
+    const QStringList labels = {"C =", "v =", "D =", "w =", "A =", "n =", "B =", "m =", "s = "};
+    const QStringList texts = {"30",    "0",      "5800", "-1.06", "0.822",
+                               "-0.22", "0.0038", "0.4",  "0.65"};
+    for (CoefficientPanel* panel : {windows.frmCVW().coefficients, windows.frmEVW().coefficients}) {
+      QCOMPARE(panel->Picture1->objectName(), QString("Picture1"));
+      QCOMPARE(panel->txtCoeffA->text(), QString("0.822"));
+      for (int i = 0; i < 9; ++i) {
+        QCOMPARE(panel->lblCo[i]->text(), labels[i]);
+        QCOMPARE(panel->Fields()[i]->text(), texts[i]);
+        // Each label stands left of its own field, on the same row.
+        QVERIFY(panel->lblCo[i]->geometry().right() < panel->Fields()[i]->geometry().left());
+      }
+    }
+  }
+
+  void theFluidButtonNamesTheFluidOnActivation_data() {
+    QTest::addColumn<int>("fluid");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("water") << 1 << "H2O";
+    QTest::newRow("ammonia") << 2 << "NH3";
+    QTest::newRow("nitrogen") << 3 << "N2";
+    QTest::newRow("mercury") << 4 << "Hg";
+    QTest::newRow("R-22") << 5 << "R-22";
+    QTest::newRow("R-134a") << 6 << "R-134a";
+    QTest::newRow("outside 1 to 6 leaves it") << 7 << "N2";
+  }
+
+  void theFluidButtonNamesTheFluidOnActivation() {
+    QFETCH(int, fluid);
+    QFETCH(QString, caption);
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    Module1.FluidNo = 3;
+    QVERIFY(ShowAndActivate(windows.frmEVW()));
+    QVERIFY(ShowAndActivate(windows.frmHT()));
+    Module1.FluidNo = fluid;
+    QVERIFY(ShowAndActivate(windows.frmEVW()));
+    QCOMPARE(windows.frmEVW().cmdFluid->text(), caption);
+  }
+
+  void aFluidChoiceReachesEveryWindowWhenItIsActivated() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmCVW& cvw = windows.frmCVW();
+    FrmHT& ht = windows.frmHT();
+    FrmEVW& evw = windows.frmEVW();
+    QVERIFY(ShowAndActivate(ht));
+    ht.hide();
+    QVERIFY(ShowAndActivate(cvw));
+
+    QTest::mouseClick(cvw.cmdFluid, Qt::LeftButton);
+    FrmLiquid& fluids = windows.frmLiquid();
+    QVERIFY(fluids.isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&fluids));
+    QTest::mouseClick(fluids.cmdFluid[3], Qt::LeftButton);
+    QVERIFY(!fluids.isVisible());
+    QCOMPARE(Module1.FluidNo, 4);
+
+    for (CalculatorWindow* window : std::initializer_list<CalculatorWindow*>{&cvw, &ht, &evw}) {
+      QVERIFY(ShowAndActivate(*window));
+      QCOMPARE(window->cmdFluid->text(), QString("Hg"));
+    }
+  }
+
+  void saturationModeFillsAndLocksTheVaporTemperature_data() {
+    QTest::addColumn<QString>("window");
+    QTest::newRow("vertical wall") << "frmCVW";
+    QTest::newRow("horizontal tubes") << "frmHT";
+  }
+
+  void saturationModeFillsAndLocksTheVaporTemperature() {
+    QFETCH(QString, window);
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    auto& form = static_cast<CondensationWindow&>(Window(windows, window));
+    QVERIFY(ShowAndActivate(form));
+
+    QTest::keyClick(form.menTempType, Qt::Key_Down);
+    QCOMPARE(form.menTempType->currentIndex(), 1);
+    const QString tsat = Saturation(1, 101325);
+    QCOMPARE(form.txtVaporTemp->text(), tsat);
+    QVERIFY(!form.txtVaporTemp->isEnabled());
+
+    // Back to the typed temperature: enabled, still showing the last saturation temperature.
+    QTest::keyClick(form.menTempType, Qt::Key_Up);
+    QCOMPARE(form.menTempType->currentIndex(), 0);
+    QVERIFY(form.txtVaporTemp->isEnabled());
+    QCOMPARE(form.txtVaporTemp->text(), tsat);
+    QVERIFY(messages.messages.empty());
+  }
+
+  void leavingThePressureFieldRefreshesOnlyInSaturationMode() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmCVW& form = windows.frmCVW();
+    QVERIFY(ShowAndActivate(form));
+
+    form.txtPressure->setText("200000");
+    MoveFocus(*form.txtPressure, *form.txtWallTemp);
+    QCOMPARE(form.txtVaporTemp->text(), QString("400"));
+    QVERIFY(form.txtVaporTemp->isEnabled());
+
+    QTest::keyClick(form.menTempType, Qt::Key_Down);
+    QCOMPARE(form.txtVaporTemp->text(), Saturation(1, 200000));
+    form.txtPressure->setText("50000");
+    MoveFocus(*form.txtPressure, *form.txtWallTemp);
+    QCOMPARE(form.txtVaporTemp->text(), Saturation(1, 50000));
+    QVERIFY(messages.messages.empty());
+  }
+
+  void aPressureOffTheCurveKeepsThePreviousSaturationTemperature_data() {
+    QTest::addColumn<QString>("pressure");
+    QTest::newRow("beyond the curve") << "1e9";
+    QTest::newRow("not a number") << "high";
+  }
+
+  void aPressureOffTheCurveKeepsThePreviousSaturationTemperature() {
+    QFETCH(QString, pressure);
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmHT& form = windows.frmHT();
+    QVERIFY(ShowAndActivate(form));
+    QTest::keyClick(form.menTempType, Qt::Key_Down);
+    const QString tsat = form.txtVaporTemp->text();
+
+    form.txtPressure->setText(pressure);
+    MoveFocus(*form.txtPressure, *form.txtWallTemp);
+    QCOMPARE(form.txtVaporTemp->text(), tsat);
+    QVERIFY(!form.txtVaporTemp->isEnabled());
+    QVERIFY(messages.messages.empty());
+  }
+
+  void theSaturationTemperatureFollowsANewFluid() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmCVW& form = windows.frmCVW();
+    QVERIFY(ShowAndActivate(form));
+    QTest::keyClick(form.menTempType, Qt::Key_Down);
+    QCOMPARE(form.txtVaporTemp->text(), Saturation(1, 101325));
+
+    QTest::mouseClick(form.cmdFluid, Qt::LeftButton);
+    FrmLiquid& fluids = windows.frmLiquid();
+    QVERIFY(QTest::qWaitForWindowActive(&fluids));
+    QTest::mouseClick(fluids.cmdFluid[1], Qt::LeftButton);
+    QVERIFY(ShowAndActivate(form));
+
+    QCOMPARE(form.cmdFluid->text(), QString("NH3"));
+    QCOMPARE(form.txtVaporTemp->text(), Saturation(2, 101325));
+    QVERIFY(Saturation(2, 101325) != Saturation(1, 101325));
+  }
+
+  void typedSelectorTextSelectsNoEntry() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmCVW& form = windows.frmCVW();
+    QVERIFY(ShowAndActivate(form));
+    QTest::keyClick(form.menTempType, Qt::Key_Down);
+    const QString tsat = form.txtVaporTemp->text();
+
+    form.menTempType->setFocus();
+    QTest::keyClicks(form.menTempType->lineEdit(), "x");
+    QCOMPARE(form.menTempType->currentIndex(), -1);
+    QVERIFY(form.menTempType->currentText().endsWith("x"));
+
+    // No entry: leaving the pressure field changes nothing.
+    form.txtPressure->setText("200000");
+    MoveFocus(*form.txtPressure, *form.txtWallTemp);
+    QCOMPARE(form.menTempType->currentIndex(), -1);
+    QCOMPARE(form.txtVaporTemp->text(), tsat);
+    QVERIFY(!form.txtVaporTemp->isEnabled());
+  }
+
+  void leavingTheLengthFieldChecksTheLength_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("message");
+    const QString tooShort = "*** ERROR: Length must be greater than zero.";
+    for (const QString window : {"frmCVW", "frmEVW"}) {
+      QTest::addRow("%s zero", qPrintable(window)) << window << "0" << tooShort;
+      QTest::addRow("%s minus one", qPrintable(window)) << window << "-1" << tooShort;
+      QTest::addRow("%s half", qPrintable(window)) << window << "0.5" << QString();
+      QTest::addRow("%s text", qPrintable(window))
+          << window << "long"
+          << "*** ERROR: Length of wall [m] is not a number: \"long\".";
+    }
+  }
+
+  void leavingTheLengthFieldChecksTheLength() {
+    QFETCH(QString, window);
+    QFETCH(QString, length);
+    QFETCH(QString, message);
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    CalculatorWindow& form = Window(windows, window);
+    auto* field = form.findChild<QLineEdit*>("txtLength");
+    QVERIFY(ShowAndActivate(form));
+
+    field->setText(length);
+    MoveFocus(*field, *form.cmdCalc);
+
+    if (message.isEmpty()) {
+      QVERIFY(messages.messages.empty());
+    } else {
+      QCOMPARE(messages.messages.size(), std::size_t{1});
+      QCOMPARE(QString::fromStdString(messages.messages[0]), message);
+    }
+    // Nothing else happens: the text stays, the focus went where it was sent.
+    QCOMPARE(field->text(), length);
+    QCOMPARE(QApplication::focusWidget(), form.cmdCalc);
+    QVERIFY(form.cmdCalc->isEnabled());
+  }
+
+  void aLengthMessageInARealBoxIsShownOnce() {
+    SelfClosingBoxes boxes;
+    WindowSet windows(&boxes);
+    FrmEVW& form = windows.frmEVW();
+    QVERIFY(ShowAndActivate(form));
+    form.txtLength->setText("0");
+    form.txtLength->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form.txtLength, Qt::Key_Tab);
+    QTRY_COMPARE(boxes.messages.size(), std::size_t{1});
+    // The box took the activation; coming back to the window shows no second message.
+    QVERIFY(ShowAndActivate(form));
+    QTest::qWait(200);
+    QCOMPARE(boxes.messages.size(), std::size_t{1});
+    QCOMPARE(QApplication::focusWidget(), form.txtIMFR);
+  }
+
+  void aCalculationShowsTheReportOfTheCalculationRoutine_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("saturation");
+    QTest::newRow("vertical wall") << "frmCVW" << false;
+    QTest::newRow("vertical wall, saturated vapour") << "frmCVW" << true;
+    QTest::newRow("horizontal tubes") << "frmHT" << false;
+    QTest::newRow("horizontal tubes, saturated vapour") << "frmHT" << true;
+    QTest::newRow("evaporation") << "frmEVW" << false;
+  }
+
+  void aCalculationShowsTheReportOfTheCalculationRoutine() {
+    QFETCH(QString, window);
+    QFETCH(bool, saturation);
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    CalculatorWindow& form = Window(windows, window);
+    QVERIFY(ShowAndActivate(form));
+    if (saturation) QTest::keyClick(form.findChild<QComboBox*>("menTempType"), Qt::Key_Down);
+
+    QTest::mouseClick(form.cmdCalc, Qt::LeftButton);
+
+    MessageRecorder expectedMessages;
+    std::string expected;
+    if (window == "frmCVW") {
+      WallCondensationFields fields;
+      fields.tempTypeIndex = saturation ? kSaturationVaporTemperature : kTypedVaporTemperature;
+      expected = CalculateWallCondensation(fields, expectedMessages).report;
+    } else if (window == "frmHT") {
+      TubeCondensationFields fields;
+      fields.tempTypeIndex = saturation ? kSaturationVaporTemperature : kTypedVaporTemperature;
+      expected = CalculateTubeCondensation(fields, expectedMessages).report;
+    } else {
+      expected = CalculateEvaporation(EvaporationFields{}, expectedMessages).report;
+    }
+    QVERIFY(expectedMessages.messages.empty());
+    QVERIFY(messages.messages.empty());
+    QVERIFY(expected.size() > 100);
+    QCOMPARE(form.txtOutput->Text(), QString::fromStdString(expected));
+    QCOMPARE(form.txtOutput->Text().toStdString(), expected);
+  }
+
+  void aFieldThatIsNotANumberIsAnsweredAndTheWindowStaysUsable_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("wall temperature") << "frmCVW"
+                                      << "txtWallTemp";
+    QTest::newRow("coefficient") << "frmCVW"
+                                 << "txtCoeffB";
+    QTest::newRow("tube diameter") << "frmHT"
+                                   << "txtTubeDia";
+    QTest::newRow("flow rate") << "frmEVW"
+                               << "txtIMFR";
+  }
+
+  void aFieldThatIsNotANumberIsAnsweredAndTheWindowStaysUsable() {
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    CalculatorWindow& form = Window(windows, window);
+    QVERIFY(ShowAndActivate(form));
+    QTest::mouseClick(form.cmdCalc, Qt::LeftButton);
+    const QString report = form.txtOutput->Text();
+    QVERIFY(messages.messages.empty());
+
+    auto* edit = form.findChild<QLineEdit*>(field);
+    const QString good = edit->text();
+    edit->setText("1,5");
+    QTest::mouseClick(form.cmdCalc, Qt::LeftButton);
+    QCOMPARE(messages.messages.size(), std::size_t{1});
+    QVERIFY(messages.messages[0].starts_with("*** ERROR: "));
+    QVERIFY(messages.messages[0].find("1,5") != std::string::npos);
+    QCOMPARE(form.txtOutput->Text(), report);
+
+    edit->setText(good);
+    form.txtOutput->SetText("Output:\r\n");
+    QTest::mouseClick(form.cmdCalc, Qt::LeftButton);
+    QCOMPARE(messages.messages.size(), std::size_t{1});
+    QCOMPARE(form.txtOutput->Text(), report);
+  }
+
+  void aRefusedCalculationLeavesThePreviousReport() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmCVW& form = windows.frmCVW();
+    QVERIFY(ShowAndActivate(form));
+    QTest::mouseClick(form.cmdCalc, Qt::LeftButton);
+    const QString report = form.txtOutput->Text();
+
+    form.txtWallTemp->setText("450");
+    QTest::mouseClick(form.cmdCalc, Qt::LeftButton);
+    QCOMPARE(messages.messages.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(messages.messages[0]),
+             QString("*** ERROR: Vapor temp. should be higher than Wall temp."));
+    QCOMPARE(form.txtOutput->Text(), report);
+  }
+
+  void theReportCanBeSelectedButNotEdited() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmHT& form = windows.frmHT();
+    QVERIFY(ShowAndActivate(form));
+    QTest::mouseClick(form.cmdCalc, Qt::LeftButton);
+    const QString report = form.txtOutput->Text();
+
+    form.txtOutput->setFocus();
+    QTest::keyClicks(form.txtOutput, "typed");
+    QTest::keyClick(form.txtOutput, Qt::Key_Delete);
+    QCOMPARE(form.txtOutput->Text(), report);
+    QCOMPARE(form.txtOutput->toPlainText(), QString(report).replace("\r\n", "\n"));
+
+    QTest::keyClick(form.txtOutput, Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(form.txtOutput->textCursor().hasSelection());
+  }
+
+  void tabRunsDownTheInputColumnToTheButtons_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("vertical wall")
+        << "frmCVW"
+        << QStringList{"cmdFluid",  "txtPressure", "menTempType", "txtVaporTemp", "txtWallTemp",
+                       "txtLength", "cmdCalc",     "cmdDone",     "txtCoeffC"};
+    QTest::newRow("horizontal tubes")
+        << "frmHT"
+        << QStringList{"cmdFluid",   "txtPressure", "menTempType", "txtVaporTemp", "txtWallTemp",
+                       "txtTubeDia", "txtNumTube",  "cmdCalc",     "cmdDone",      "txtOutput"};
+    QTest::newRow("evaporation") << "frmEVW"
+                                 << QStringList{"cmdFluid",  "txtSatTemp", "txtWallTemp",
+                                                "txtLength", "txtIMFR",    "cmdCalc",
+                                                "cmdDone",   "txtCoeffC"};
+  }
+
+  void tabRunsDownTheInputColumnToTheButtons() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, order);
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    CalculatorWindow& form = Window(windows, window);
+    QVERIFY(ShowAndActivate(form));
+    form.cmdFluid->setFocus(Qt::TabFocusReason);
+    QStringList visited = {QApplication::focusWidget()->objectName()};
+    while (visited.size() < order.size()) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QWidget* focus = QApplication::focusWidget();
+      // The editable selector's text area holds the focus for its box.
+      if (focus->parentWidget() != nullptr &&
+          focus->parentWidget()->objectName() == "menTempType") {
+        focus = focus->parentWidget();
+      }
+      visited << focus->objectName();
+    }
+    QCOMPARE(visited, order);
+  }
+
+  void enterOnAFocusedButtonPressesIt() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmEVW& form = windows.frmEVW();
+    QVERIFY(ShowAndActivate(form));
+    form.cmdCalc->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form.cmdCalc, Qt::Key_Return);
+    QVERIFY(form.txtOutput->Text().startsWith("Output :\r\n"));
+    form.cmdDone->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form.cmdDone, Qt::Key_Enter);
+    QVERIFY(!form.isVisible());
+  }
+};
+
+QTEST_MAIN(CalculatorWindowTest)
+#include "calculator_window_test.moc"

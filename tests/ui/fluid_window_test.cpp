@@ -1,0 +1,188 @@
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/fluid_ranges.h"
+#include "app/frm_liquid.h"
+#include "app/module1.h"
+#include "app/ranges_picture.h"
+#include "app/twips.h"
+#include "props/property_file.h"
+#include "ui_test_support.h"
+
+using namespace dorix;
+
+namespace {
+
+// A store whose curves each cover their own range, so that every column
+// shows which curves it was read from.
+PropertyStore StoreOf(const std::string& text) {
+  PropertyStore store;
+  const LoadResult result = ParsePropertyText(text, "ranges.dat", store);
+  if (!result.ok) qFatal("%s", result.message.c_str());
+  return store;
+}
+
+std::string Curve(const std::string& name, double first, double last) {
+  return name + ",2,1\n" + std::to_string(first) + "," + std::to_string(last) + "\n1,2\n";
+}
+
+QString Joined(const RichLine& line) {
+  QString text;
+  for (const TextRun& run : line) text += run.text;
+  return text;
+}
+
+}  // namespace
+
+class FluidWindowTest : public testing_support::UiTestCase {
+  Q_OBJECT
+
+ private slots:
+  void buttonsCarryTheirCaptionsOverTheTableRows_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("water") << 0 << "1) H2O" << TwipsRect(120, 430, 1170, 480);
+    QTest::newRow("ammonia") << 1 << "2) NH3 " << TwipsRect(120, 930, 1170, 480);
+    QTest::newRow("nitrogen") << 2 << "3) N2   " << TwipsRect(120, 1420, 1170, 460);
+    QTest::newRow("mercury") << 3 << "4) Hg   " << TwipsRect(120, 1900, 1170, 480);
+    QTest::newRow("R-22") << 4 << "5) R-22" << TwipsRect(120, 2400, 1170, 480);
+    QTest::newRow("R-134a") << 5 << "6) R-134a" << TwipsRect(120, 2890, 1170, 460);
+  }
+
+  void buttonsCarryTheirCaptionsOverTheTableRows() {
+    QFETCH(int, index);
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    FrmLiquid window;
+    QCOMPARE(window.windowTitle(), QString("P L E A S E   S E L E C T   A   L I Q U I D"));
+    QPushButton* button = window.cmdFluid[index];
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(button->geometry(), geometry);
+    QVERIFY(button->font().bold());
+    QCOMPARE(button->font().pointSizeF(), 8.25);
+    QVERIFY(!button->isCheckable());
+    QVERIFY(window.Image1->geometry().contains(geometry));
+  }
+
+  void aClickSetsTheFluidAndHidesTheWindow_data() {
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < 6; ++i) QTest::addRow("button %d", i) << i;
+  }
+
+  void aClickSetsTheFluidAndHidesTheWindow() {
+    QFETCH(int, index);
+    FrmLiquid window;
+    QVERIFY(testing_support::ShowAndActivate(window));
+    QTest::mouseClick(window.cmdFluid[index], Qt::LeftButton);
+    QCOMPARE(Module1.FluidNo, index + 1);
+    QVERIFY(!window.isVisible());
+  }
+
+  void choosingTheSelectedFluidAgainStillHides() {
+    Module1.FluidNo = 4;
+    FrmLiquid window;
+    QVERIFY(testing_support::ShowAndActivate(window));
+    QTest::mouseClick(window.cmdFluid[3], Qt::LeftButton);
+    QCOMPARE(Module1.FluidNo, 4);
+    QVERIFY(!window.isVisible());
+
+    QVERIFY(testing_support::ShowAndActivate(window));
+    for (QPushButton* button : window.cmdFluid) {
+      QVERIFY(!button->isDown());
+      QVERIFY(!button->isChecked());
+    }
+  }
+
+  void enterPressesTheFocusedButton() {
+    FrmLiquid window;
+    QVERIFY(testing_support::ShowAndActivate(window));
+    window.cmdFluid[5]->setFocus();
+    QTest::keyClick(window.cmdFluid[5], Qt::Key_Return);
+    QCOMPARE(Module1.FluidNo, 6);
+    QVERIFY(!window.isVisible());
+  }
+
+  void closingWithTheFrameOnlyHides() {
+    Module1.FluidNo = 3;
+    QPointer<FrmLiquid> window = new FrmLiquid;
+    QVERIFY(testing_support::ShowAndActivate(*window));
+    QVERIFY(window->close());
+    QCoreApplication::processEvents();
+    QVERIFY(!window.isNull());
+    QVERIFY(!window->isVisible());
+    QCOMPARE(Module1.FluidNo, 3);
+    delete window;
+  }
+
+  void columnsShowTheRangesTheirCurvesCover() {
+    const PropertyStore store = StoreOf(
+        Curve("watrol", 270, 600) + Curve("watmul", 273.15, 590) + Curve("watkl", 260, 580) +
+        Curve("watprl", 250, 700) + Curve("watmuv", 280, 2000) + Curve("watkv", 273.15, 1900) +
+        Curve("watcpv", 300, 2100) + Curve("watpsat", 272, 560) + Curve("wattsat", 610, 6.25e6) +
+        Curve("watsig", 268.15, 647.096) + Curve("hgmuv", 650, 2000) + Curve("hgkv", 600, 1800));
+
+    const auto range = [&store](int fluid, RangeColumn column) {
+      const auto covered = CoveredRange(store, fluid, column);
+      return covered ? std::make_pair(covered->low, covered->high) : std::make_pair(-1.0, -1.0);
+    };
+    // Liquid and vapour: the range every curve of the group covers.
+    QCOMPARE(range(1, RangeColumn::kLiquid), std::make_pair(273.15f * 1.0, 580.0));
+    QCOMPARE(range(1, RangeColumn::kVapor), std::make_pair(300.0, 1900.0));
+    // Tsat: temperatures of the pressure curve; Psat: pressures of the temperature curve.
+    QCOMPARE(range(1, RangeColumn::kTsat), std::make_pair(272.0, 560.0));
+    QCOMPARE(range(1, RangeColumn::kPsat), std::make_pair(610.0, 6.25e6));
+    QCOMPARE(range(1, RangeColumn::kSigma), std::make_pair(268.15f * 1.0, 647.096f * 1.0));
+    // Mercury's vapour specific heat is a constant: the other two vapour curves decide.
+    QCOMPARE(range(4, RangeColumn::kVapor), std::make_pair(650.0, 1800.0));
+    // A fluid without curves has no range.
+    QCOMPARE(range(2, RangeColumn::kLiquid), std::make_pair(-1.0, -1.0));
+  }
+
+  void boundsAreWrittenAsTheTableWritesThem_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<int>("power");
+    QTest::newRow("temperature") << double(273.15f) << "273.15" << 0;
+    QTest::newRow("whole kelvins") << 580.0 << "580" << 0;
+    QTest::newRow("one decimal") << double(77.4f) << "77.4" << 0;
+    QTest::newRow("five significant digits") << 611.654771 << "611.65" << 0;
+    QTest::newRow("below 100000") << 42980.0 << "42980" << 0;
+    QTest::newRow("mantissa") << 6.12e6 << "6.12" << 6;
+    QTest::newRow("four decimals") << 2.2256e6 << "2.2256" << 6;
+    QTest::newRow("from 100000") << 101300.0 << "1.013" << 5;
+    QTest::newRow("rounds up to 100000") << 99999.7 << "1" << 5;
+  }
+
+  void boundsAreWrittenAsTheTableWritesThem() {
+    QFETCH(double, value);
+    QFETCH(QString, digits);
+    QFETCH(int, power);
+    const RangeNumber number = RangeNumberText(value);
+    QCOMPARE(QString::fromStdString(number.digits), digits);
+    QCOMPARE(number.powerOfTen, power);
+  }
+
+  void pressureCellsRaiseTheirExponentsAndEndInPascals() {
+    FrmLiquid window;
+    for (int fluid = 1; fluid <= 6; ++fluid) {
+      const std::vector<RichLine> lines = window.Image1->CellLines(fluid, RangeColumn::kPsat);
+      QVERIFY(lines.size() == 1 || lines.size() == 2);
+      QVERIFY(Joined(lines.back()).endsWith("Pa"));
+      bool raised = false;
+      for (const RichLine& line : lines) {
+        for (const TextRun& run : line) raised |= run.position == TextRun::Position::kSuperscript;
+      }
+      // Every fluid's saturation curve reaches pressures of 100000 Pa and more.
+      QVERIFY2(raised, qPrintable(QString("fluid %1").arg(fluid)));
+      for (const RangeColumn column :
+           {RangeColumn::kLiquid, RangeColumn::kVapor, RangeColumn::kTsat, RangeColumn::kSigma}) {
+        QVERIFY(Joined(window.Image1->CellLines(fluid, column).back()).endsWith("K"));
+      }
+    }
+  }
+};
+
+QTEST_MAIN(FluidWindowTest)
+#include "fluid_window_test.moc"

@@ -1,0 +1,148 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/dorix_window.h"
+#include "ui/frm_cvw.h"
+#include "ui/frm_evw.h"
+#include "ui/frm_ht.h"
+#include "ui/output_box.h"
+#include "ui_test_support.h"
+
+using namespace dorix;
+
+namespace {
+
+QWidget* FindWindow(const QString& name) {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->objectName() == name) return window;
+  }
+  return nullptr;
+}
+
+bool IsVisible(const QString& name) {
+  const QWidget* window = FindWindow(name);
+  return window != nullptr && window->isVisible();
+}
+
+}  // namespace
+
+class MainMenuTest : public testing_support::UiTestCase {
+  Q_OBJECT
+
+ private slots:
+  void firstClickCreatesBothCondensationWindows_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("vertical wall") << 0 << "frmCVW";
+    QTest::newRow("horizontal tubes") << 1 << "frmHT";
+    QTest::newRow("evaporation") << 2 << "frmEVW";
+  }
+
+  void firstClickCreatesBothCondensationWindows() {
+    QFETCH(int, index);
+    QFETCH(QString, shown);
+    MessageRecorder messages;
+    DorixWindow menu(&messages);
+    QVERIFY(FindWindow("frmCVW") == nullptr);
+    QVERIFY(FindWindow("frmHT") == nullptr);
+
+    QTest::mouseClick(menu.cmdDorix[index], Qt::LeftButton);
+
+    QVERIFY(FindWindow("frmCVW") != nullptr);
+    QVERIFY(FindWindow("frmHT") != nullptr);
+    QCOMPARE(FindWindow("frmEVW") != nullptr, shown == "frmEVW");
+    for (const QString name : {"frmCVW", "frmHT", "frmEVW"}) {
+      QCOMPARE(IsVisible(name), name == shown);
+    }
+  }
+
+  void aClickHidesTheOtherCondensationWindow() {
+    MessageRecorder messages;
+    DorixWindow menu(&messages);
+    QTest::mouseClick(menu.cmdDorix[0], Qt::LeftButton);
+    QTest::mouseClick(menu.cmdDorix[1], Qt::LeftButton);
+    QVERIFY(!IsVisible("frmCVW"));
+    QVERIFY(IsVisible("frmHT"));
+    QTest::mouseClick(menu.cmdDorix[0], Qt::LeftButton);
+    QVERIFY(IsVisible("frmCVW"));
+    QVERIFY(!IsVisible("frmHT"));
+  }
+
+  void theEvaporationWindowIsNeverHiddenByTheMenu() {
+    MessageRecorder messages;
+    DorixWindow menu(&messages);
+    menu.show();
+    QTest::mouseClick(menu.cmdDorix[2], Qt::LeftButton);
+    QTest::mouseClick(menu.cmdDorix[0], Qt::LeftButton);
+    QVERIFY(IsVisible("frmEVW"));
+    QVERIFY(IsVisible("frmCVW"));
+    QTest::mouseClick(menu.cmdDorix[1], Qt::LeftButton);
+    QVERIFY(IsVisible("frmEVW"));
+    QVERIFY(!IsVisible("frmCVW"));
+    QVERIFY(IsVisible("frmHT"));
+    QVERIFY(menu.isVisible());
+  }
+
+  void clickingTheSameButtonTwiceKeepsTheWindowAsItWas() {
+    MessageRecorder messages;
+    DorixWindow menu(&messages);
+    QTest::mouseClick(menu.cmdDorix[1], Qt::LeftButton);
+    FrmHT& window = menu.Windows().frmHT();
+    window.txtTubeDia->setText("0.025");
+    QTest::mouseClick(menu.cmdDorix[1], Qt::LeftButton);
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.txtTubeDia->text(), QString("0.025"));
+    QCOMPARE(&menu.Windows().frmHT(), &window);
+  }
+
+  void doneKeepsFieldsSelectorAndReport() {
+    MessageRecorder messages;
+    DorixWindow menu(&messages);
+    QTest::mouseClick(menu.cmdDorix[0], Qt::LeftButton);
+    FrmCVW& window = menu.Windows().frmCVW();
+    QVERIFY(testing_support::ShowAndActivate(window));
+    window.txtPressure->setText("200000");
+    window.txtWallTemp->setText("310");
+    QTest::keyClick(window.menTempType, Qt::Key_Down);
+    QCOMPARE(window.menTempType->currentIndex(), 1);
+    QTest::mouseClick(window.cmdCalc, Qt::LeftButton);
+    const QString report = window.txtOutput->Text();
+    QVERIFY(report.startsWith("Output:\r\n        \r\n"));
+    const QString vaporTemp = window.txtVaporTemp->text();
+
+    QTest::mouseClick(window.cmdDone, Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QTest::mouseClick(menu.cmdDorix[0], Qt::LeftButton);
+
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.txtPressure->text(), QString("200000"));
+    QCOMPARE(window.txtWallTemp->text(), QString("310"));
+    QCOMPARE(window.menTempType->currentIndex(), 1);
+    QCOMPARE(window.txtVaporTemp->text(), vaporTemp);
+    QVERIFY(!window.txtVaporTemp->isEnabled());
+    QCOMPARE(window.txtOutput->Text(), report);
+    QVERIFY(messages.messages.empty());
+  }
+
+  void closingAProblemWindowOnlyHidesIt() {
+    MessageRecorder messages;
+    DorixWindow menu(&messages);
+    QTest::mouseClick(menu.cmdDorix[2], Qt::LeftButton);
+    QPointer<FrmEVW> window = &menu.Windows().frmEVW();
+    window->txtLength->setText("2.5");
+    window->close();
+    QCoreApplication::processEvents();
+    QVERIFY(!window.isNull());
+    QVERIFY(!window->isVisible());
+    QTest::mouseClick(menu.cmdDorix[2], Qt::LeftButton);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->txtLength->text(), QString("2.5"));
+  }
+};
+
+QTEST_MAIN(MainMenuTest)
+#include "main_menu_test.moc"

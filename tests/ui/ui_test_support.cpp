@@ -1,0 +1,55 @@
+#include "ui_test_support.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QWidget>
+
+#include "app/module1.h"
+#include "props/property_file.h"
+
+namespace dorix::testing_support {
+
+void UiTestCase::init() {
+  Module1 = Module1State{};
+  SetStartupState();
+  const LoadResult loaded = LoadPropertyFile(DORIX_PROPERTY_FILE, Module1.Store);
+  QVERIFY2(loaded.ok, loaded.message.c_str());
+
+  unexpectedModals_.clear();
+  modalWatch_.setInterval(20);
+  connect(&modalWatch_, &QTimer::timeout, this, &UiTestCase::CloseUnexpectedModal,
+          Qt::UniqueConnection);
+  modalWatch_.start();
+}
+
+void UiTestCase::cleanup() {
+  modalWatch_.stop();
+  QVERIFY2(unexpectedModals_.isEmpty(),
+           qPrintable("unexpected modal dialog: " + unexpectedModals_.join(" | ")));
+}
+
+void UiTestCase::CloseUnexpectedModal() {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr || modal->property(kExpectedModal).toBool()) return;
+  QString seen = modal->windowTitle();
+  if (auto* box = qobject_cast<QMessageBox*>(modal)) seen += ": " + box->text();
+  unexpectedModals_ << seen;
+  modal->close();
+}
+
+bool ShowAndActivate(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
+  return QTest::qWaitForWindowActive(&window);
+}
+
+void MoveFocus(QWidget& from, QWidget& to) {
+  from.setFocus(Qt::MouseFocusReason);
+  QCoreApplication::processEvents();
+  to.setFocus(Qt::MouseFocusReason);
+  QCoreApplication::processEvents();
+}
+
+}  // namespace dorix::testing_support

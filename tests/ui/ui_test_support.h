@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+class QWidget;
+
+namespace dorix::testing_support {
+
+// Dynamic property of a modal dialog that a test opens on purpose.
+inline constexpr const char* kExpectedModal = "dorixExpectedModal";
+
+// Base of the window test suites. Every test starts from the program's
+// start-up state with the delivered property data loaded. A modal dialog that
+// opens during a test is closed at once and fails the test, so a message box
+// that bypasses the message interface can never hang the suite. Dialogs that
+// carry the kExpectedModal property are left to the test.
+class UiTestCase : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+ private:
+  void CloseUnexpectedModal();
+
+  QTimer modalWatch_;
+  QStringList unexpectedModals_;
+};
+
+// Shows a window and waits until it is the active window.
+bool ShowAndActivate(QWidget& window);
+
+// Moves the focus from one control to another as a mouse click would, and
+// lets the window's lost-focus handlers run.
+void MoveFocus(QWidget& from, QWidget& to);
+
+}  // namespace dorix::testing_support
