@@ -96,4 +96,8 @@ ScaleFactor ScaleFactorOf(int code) {
   }
 }
 
+double ToleranceOf(int code) {
+  return code == kSaturationTemperature ? 1e-5 : 1e-4;
+}
+
 }  // namespace dorix::tools

@@ -40,4 +40,10 @@ struct ScaleFactor {
 
 ScaleFactor ScaleFactorOf(int code);
 
+// The largest error a curve may show at any reference row, relative to the
+// row's value but never to less than 1 % of the curve's largest value:
+// 1e-4, except 1e-5 for the saturation temperature, a few millikelvin, which
+// matches what 1e-4 in the saturation pressure means in temperature.
+double ToleranceOf(int code);
+
 }  // namespace dorix::tools

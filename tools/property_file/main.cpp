@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr double kTolerance = 1e-4;
-
 bool WriteFile(const std::string& path, const std::string& text) {
   std::ofstream file(path, std::ios::binary);
   file << text;
@@ -36,9 +34,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::string error;
-  const auto build = dorix::tools::BuildPropertyFile(argv[1], kTolerance, error);
+  const auto build = dorix::tools::BuildPropertyFile(argv[1], error);
   std::vector<dorix::tools::CurveCheck> checks;
-  if (!error.empty() || !dorix::tools::VerifyPropertyFile(build, kTolerance, checks, error)) {
+  if (!error.empty() || !dorix::tools::VerifyPropertyFile(build, checks, error)) {
     std::cerr << "make_property_file: " << error << "\n";
     return 1;
   }

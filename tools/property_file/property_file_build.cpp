@@ -50,6 +50,7 @@ bool ReadFluid(const std::filesystem::path& folder, int fluid, FluidCurves& curv
     delivered.code = code;
     delivered.name = CurveName(fluid, code);
     delivered.factor = ScaleFactorOf(code);
+    delivered.tolerance = ToleranceOf(code);
     ReferenceTable table = ReadReferenceTable(folder, delivered.name, error);
     if (table.rows.empty()) return false;
     delivered.rows = std::move(table.rows);
@@ -95,7 +96,7 @@ bool LoadSamples(Curve& curve, std::string& error) {
 // ends where that curve does, so that the fluid window shows one range per
 // column. Returns that end when the range was cut.
 std::optional<double> PlanGroup(const std::vector<Curve*>& group, const AbscissaRange& target,
-                                int lastRowCap, double tolerance) {
+                                int lastRowCap) {
   std::optional<double> cutAt;
   for (bool replan = true; replan;) {
     replan = false;
@@ -105,7 +106,7 @@ std::optional<double> PlanGroup(const std::vector<Curve*>& group, const Abscissa
       request.first = RowAtOrBelow(rows, target.lo);
       request.last = std::min(RowAtOrAbove(rows, cutAt.value_or(target.hi)), lastRowCap);
       request.borders = curve->borders;
-      request.tolerance = tolerance;
+      request.tolerance = curve->delivered.tolerance;
       const NodePlan plan = ChooseNodes(curve->samples, request);
       curve->delivered.nodes = plan.nodes;
       if (plan.truncated) {
@@ -120,8 +121,8 @@ std::optional<double> PlanGroup(const std::vector<Curve*>& group, const Abscissa
 
 class FluidPlanner {
  public:
-  FluidPlanner(int fluid, FluidCurves& curves, double tolerance, std::vector<RangeCut>& cuts)
-      : fluid_(fluid), curves_(curves), tolerance_(tolerance), cuts_(cuts) {}
+  FluidPlanner(int fluid, FluidCurves& curves, std::vector<RangeCut>& cuts)
+      : fluid_(fluid), curves_(curves), cuts_(cuts) {}
 
   void Run() {
     PlanColumn(RangeColumn::kLiquid,
@@ -145,7 +146,7 @@ class FluidPlanner {
                              const AbscissaRange& target, int lastRowCap = kNoCap) {
     const auto& rows = group.front()->delivered.rows;
     const int requested = std::min(RowAtOrAbove(rows, target.hi), lastRowCap);
-    const auto cutAt = PlanGroup(group, target, lastRowCap, tolerance_);
+    const auto cutAt = PlanGroup(group, target, lastRowCap);
     if (cutAt) cuts_.push_back({fluid_, column, rows[requested].x, *cutAt});
     return cutAt;
   }
@@ -191,13 +192,12 @@ class FluidPlanner {
 
   int fluid_;
   FluidCurves& curves_;
-  double tolerance_;
   std::vector<RangeCut>& cuts_;
 };
 
 }  // namespace
 
-PropertyFileBuild BuildPropertyFile(const std::filesystem::path& referenceFolder, double tolerance,
+PropertyFileBuild BuildPropertyFile(const std::filesystem::path& referenceFolder,
                                     std::string& error) {
   PropertyFileBuild build;
   for (int fluid = 1; fluid <= kFluidCount; ++fluid) {
@@ -206,7 +206,7 @@ PropertyFileBuild BuildPropertyFile(const std::filesystem::path& referenceFolder
     for (auto& [code, curve] : curves) {
       if (!LoadSamples(curve, error)) return {};
     }
-    FluidPlanner(fluid, curves, tolerance, build.cuts).Run();
+    FluidPlanner(fluid, curves, build.cuts).Run();
 
     for (auto& [code, curve] : curves) {
       DeliveredCurve& delivered = curve.delivered;

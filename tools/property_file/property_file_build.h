@@ -16,6 +16,7 @@ struct DeliveredCurve {
   int code = 0;
   std::string name;
   ScaleFactor factor{};
+  double tolerance = 0.0;  // see ToleranceOf
   std::vector<ReferenceRow> rows;
   std::vector<int> nodes;
   std::vector<std::string> notes;  // repairs of reference rows
@@ -38,7 +39,7 @@ struct PropertyFileBuild {
 
 // Builds the property file from the reference tables <name>.csv in
 // `referenceFolder`. On failure sets `error`.
-PropertyFileBuild BuildPropertyFile(const std::filesystem::path& referenceFolder, double tolerance,
+PropertyFileBuild BuildPropertyFile(const std::filesystem::path& referenceFolder,
                                     std::string& error);
 
 }  // namespace dorix::tools

@@ -84,9 +84,9 @@ std::string RepairList(const std::vector<DeliveredCurve>& curves) {
 
 std::string CurveTable(const PropertyFileBuild& build, const std::vector<CurveCheck>& checks) {
   std::string text =
-      "| Curve | Points | From | To | Unit | Factor | Written in | Rows checked | Largest error "
-      "| at |\n"
-      "|---|---|---|---|---|---|---|---|---|---|\n";
+      "| Curve | Points | From | To | Unit | Factor | Written in | Rows checked | Tolerance "
+      "| Largest error | at |\n"
+      "|---|---|---|---|---|---|---|---|---|---|---|\n";
   for (std::size_t i = 0; i < build.curves.size(); ++i) {
     const DeliveredCurve& curve = build.curves[i];
     const CurveCheck& check = checks[i];
@@ -94,8 +94,8 @@ std::string CurveTable(const PropertyFileBuild& build, const std::vector<CurveCh
             ShortestText(check.from) + " | " + ShortestText(check.to) + " | " +
             AbscissaUnit(ColumnOf(curve.code)) + " | " + curve.factor.text + " | " +
             curve.factor.writtenUnit + " | " + std::to_string(check.rowsChecked) + " | " +
-            Format("%.2e", check.largestError) + " | " + Format("%.10g", check.largestErrorAt) +
-            " |\n";
+            Format("%.0e", curve.tolerance) + " | " + Format("%.2e", check.largestError) + " | " +
+            Format("%.10g", check.largestErrorAt) + " |\n";
   }
   return text;
 }

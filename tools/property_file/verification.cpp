@@ -47,8 +47,8 @@ CurveCheck CheckCurve(const DeliveredCurve& curve) {
 
 }  // namespace
 
-bool VerifyPropertyFile(const PropertyFileBuild& build, double tolerance,
-                        std::vector<CurveCheck>& checks, std::string& error) {
+bool VerifyPropertyFile(const PropertyFileBuild& build, std::vector<CurveCheck>& checks,
+                        std::string& error) {
   PropertyStore store;
   LoadResult result = ParsePropertyText(build.text, kPropertyFileName, store);
   if (result.ok) result = CheckRequiredCurves(store, kPropertyFileName);
@@ -61,7 +61,7 @@ bool VerifyPropertyFile(const PropertyFileBuild& build, double tolerance,
   for (const DeliveredCurve& curve : build.curves) {
     checks.push_back(CheckCurve(curve));
     const CurveCheck& check = checks.back();
-    if (!(check.largestError <= tolerance)) {
+    if (!(check.largestError <= curve.tolerance)) {
       char message[160];
       std::snprintf(message, sizeof message, "%s misses the tolerance: error %.3g at %.10g",
                     check.name.c_str(), check.largestError, check.largestErrorAt);

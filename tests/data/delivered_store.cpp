@@ -1,0 +1,76 @@
+#include "delivered_store.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "app/module1.h"
+#include "props/property_file.h"
+
+namespace dorix::testing_support {
+
+const PropertyStore& DeliveredStore() {
+  static const PropertyStore store = [] {
+    PropertyStore loaded;
+    const LoadResult result = LoadPropertyFile(DORIX_PROPERTY_FILE, loaded);
+    EXPECT_TRUE(result.ok) << result.message;
+    return loaded;
+  }();
+  return store;
+}
+
+void DeliveredFileTest::SetUp() {
+  Module1 = Module1State{};
+  Module1.Store = DeliveredStore();
+}
+
+std::vector<ReferenceRow> ReferenceRows(const std::string& curve) {
+  std::ifstream file(std::string(DORIX_REFERENCE_DIR) + "/" + curve + ".csv");
+  EXPECT_TRUE(file.good()) << "no reference table for " << curve;
+  std::vector<ReferenceRow> rows;
+  std::string line;
+  while (std::getline(file, line)) {
+    if (line.empty() || line[0] == '#' || line == "x,y") continue;
+    std::istringstream fields(line);
+    ReferenceRow row;
+    char comma = 0;
+    fields >> row.x >> comma >> row.y;
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+std::vector<CurveId> DeliveredCurves() {
+  const char* const prefixes[] = {"wat", "nh3", "n2", "hg", "fre22", "fr134a"};
+  const char* const suffixes[] = {"rol", "mul", "kl",  "prl", "tsat", "psat",
+                                  "sig", "hfg", "muv", "kv",  "cpv"};
+  std::vector<CurveId> curves;
+  for (int fluid = 1; fluid <= 6; ++fluid) {
+    for (int code = 1; code <= 11; ++code) {
+      if (fluid == 4 && code == 11) continue;
+      curves.push_back({std::string(prefixes[fluid - 1]) + suffixes[code - 1], fluid, code});
+    }
+  }
+  return curves;
+}
+
+void PrintTo(const CurveId& curve, std::ostream* out) {
+  *out << curve.name;
+}
+
+std::string CurveParamName(const ::testing::TestParamInfo<CurveId>& info) {
+  return info.param.name;
+}
+
+float PointX(const std::string& curve, int j) {
+  return Module1.Store.PropData[Module1.Store.FindCurve(curve)][1][j];
+}
+
+float PointY(const std::string& curve, int j) {
+  return Module1.Store.PropData[Module1.Store.FindCurve(curve)][2][j];
+}
+
+int PointCount(const std::string& curve) {
+  return Module1.Store.PropCount[Module1.Store.FindCurve(curve)];
+}
+
+}  // namespace dorix::testing_support

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "props/property_store.h"
+
+namespace dorix::testing_support {
+
+// The delivered property file as the program loads it, read once per run.
+const PropertyStore& DeliveredStore();
+
+// Every test starts with the delivered file in the shared store.
+class DeliveredFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+};
+
+struct ReferenceRow {
+  double x = 0.0;
+  double y = 0.0;
+};
+
+// The rows of data/reference/<curve>.csv.
+std::vector<ReferenceRow> ReferenceRows(const std::string& curve);
+
+// A curve the file must hold: its name and how GetProperty asks for it.
+struct CurveId {
+  std::string name;
+  int fluid = 0;
+  int code = 0;
+};
+
+// Names the curve in test output.
+void PrintTo(const CurveId& curve, std::ostream* out);
+
+// The 65 curves in the order the file holds them: fluids 1..6, each with
+// property codes 1..11, mercury without its vapour specific heat.
+std::vector<CurveId> DeliveredCurves();
+
+// For TEST_P names.
+std::string CurveParamName(const ::testing::TestParamInfo<CurveId>& info);
+
+// Abscissa and ordinate of point j (from 1) of a curve in the shared store.
+float PointX(const std::string& curve, int j);
+float PointY(const std::string& curve, int j);
+int PointCount(const std::string& curve);
+
+}  // namespace dorix::testing_support

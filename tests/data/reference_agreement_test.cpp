@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/module1.h"
+#include "delivered_store.h"
+#include "props/get_property.h"
+
+namespace dorix {
+namespace {
+
+using testing_support::CurveId;
+using testing_support::DeliveredFileTest;
+using testing_support::PointCount;
+using testing_support::PointX;
+using testing_support::ReferenceRow;
+using testing_support::ReferenceRows;
+
+// Every curve reproduces its reference rows to this error, relative to the
+// row's value but never to less than 1 % of the curve's largest value; the
+// saturation temperature to a few millikelvin.
+double Tolerance(int code) {
+  return code == kSaturationTemperature ? 1e-5 : 1e-4;
+}
+
+// Water's normal boiling point. The reference rows of the vapour curves
+// there hold the saturated liquid's values (see
+// FaultyReferenceRowsHoldLiquidValues); the file carries the vapour's.
+constexpr double kWaterBoilingPoint = 373.1242958;
+
+bool IsFaultyRow(const std::string& curve, double x) {
+  return (curve == "watmuv" || curve == "watkv" || curve == "watcpv") && x == kWaterBoilingPoint;
+}
+
+class ReferenceAgreement : public DeliveredFileTest,
+                           public ::testing::WithParamInterface<CurveId> {};
+
+TEST_P(ReferenceAgreement, EveryReferenceRowInsideTheCurveAgrees) {
+  const CurveId& curve = GetParam();
+  const double from = PointX(curve.name, 1);
+  const double to = PointX(curve.name, PointCount(curve.name));
+  std::vector<ReferenceRow> inside;
+  double largest = 0.0;
+  for (const ReferenceRow& row : ReferenceRows(curve.name)) {
+    if (row.x < from || row.x > to || IsFaultyRow(curve.name, row.x)) continue;
+    inside.push_back(row);
+    largest = std::max(largest, std::abs(row.y));
+  }
+  ASSERT_GT(inside.size(), static_cast<std::size_t>(PointCount(curve.name)));
+
+  int misses = 0;
+  for (const ReferenceRow& row : inside) {
+    double value = NAN;
+    Module1.OutOfRange = 0;
+    GetProperty(curve.fluid, curve.code, row.x, value);
+    ASSERT_EQ(Module1.OutOfRange, 0) << curve.name << " at " << row.x;
+    const double error = std::abs(value - row.y) / std::max(std::abs(row.y), 0.01 * largest);
+    if (error > Tolerance(curve.code) && ++misses <= 5) {
+      ADD_FAILURE() << curve.name << " at " << row.x << ": " << value << " against " << row.y
+                    << ", relative error " << error;
+    }
+  }
+  EXPECT_EQ(misses, 0) << curve.name << " misses at " << misses << " of " << inside.size()
+                       << " rows";
+}
+
+INSTANTIATE_TEST_SUITE_P(DeliveredFile, ReferenceAgreement,
+                         ::testing::ValuesIn(testing_support::DeliveredCurves()),
+                         testing_support::CurveParamName);
+
+using DeliveredFile = DeliveredFileTest;
+
+// The rows left out above are not vapour values at all but those of the
+// saturated liquid at the same temperature.
+TEST_F(DeliveredFile, FaultyReferenceRowsHoldLiquidValues) {
+  auto rowAtBoilingPoint = [](const std::string& curve) {
+    for (const ReferenceRow& row : ReferenceRows(curve)) {
+      if (IsFaultyRow(curve, row.x)) return row.y;
+    }
+    ADD_FAILURE() << curve << " has no row at the boiling point";
+    return 0.0;
+  };
+  double mu = 0.0;
+  double k = 0.0;
+  double pr = 0.0;
+  GetProperty(1, kLiquidViscosity, kWaterBoilingPoint, mu);
+  GetProperty(1, kLiquidConductivity, kWaterBoilingPoint, k);
+  GetProperty(1, kLiquidPrandtl, kWaterBoilingPoint, pr);
+  ASSERT_EQ(Module1.OutOfRange, 0);
+  EXPECT_NEAR(rowAtBoilingPoint("watmuv") / mu, 1.0, 1e-3);
+  EXPECT_NEAR(rowAtBoilingPoint("watkv") / k, 1.0, 1e-3);
+  EXPECT_NEAR(rowAtBoilingPoint("watcpv") / (pr * k / mu), 1.0, 1e-3);
+}
+
+}  // namespace
+}  // namespace dorix

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "app/module1.h"
+#include "delivered_store.h"
+#include "props/get_property.h"
+
+namespace dorix {
+namespace {
+
+using testing_support::DeliveredFileTest;
+
+// A well-known state and the published value there.
+struct SpotValue {
+  const char* label;
+  int fluid;
+  int code;
+  double x;
+  double expected;
+  double tolerance;  // absolute
+};
+
+void PrintTo(const SpotValue& spot, std::ostream* out) {
+  *out << spot.label;
+}
+
+class SpotValues : public DeliveredFileTest, public ::testing::WithParamInterface<SpotValue> {};
+
+TEST_P(SpotValues, MatchThePublishedValue) {
+  const SpotValue& spot = GetParam();
+  double value = NAN;
+  GetProperty(spot.fluid, spot.code, spot.x, value);
+  ASSERT_EQ(Module1.OutOfRange, 0);
+  EXPECT_NEAR(value, spot.expected, spot.tolerance);
+}
+
+// The file holds saturation temperatures to a few millikelvin and every
+// other value to 1e-4 of itself; each tolerance adds the rounding of the
+// published figure to that.
+
+// Normal boiling points: the saturation temperature at 101325 Pa.
+INSTANTIATE_TEST_SUITE_P(
+    DeliveredFileBoilingPoints, SpotValues,
+    ::testing::Values(SpotValue{"water", 1, kSaturationTemperature, 101325, 373.124, 0.005},
+                      SpotValue{"ammonia", 2, kSaturationTemperature, 101325, 239.834, 0.003},
+                      SpotValue{"nitrogen", 3, kSaturationTemperature, 101325, 77.355, 0.001},
+                      SpotValue{"mercury", 4, kSaturationTemperature, 101325, 629.77, 0.012},
+                      SpotValue{"R22", 5, kSaturationTemperature, 101325, 232.34, 0.01},
+                      SpotValue{"R134a", 6, kSaturationTemperature, 101325, 247.08, 0.01}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// Water at 100 °C (IAPWS-95, IAPWS 2008 viscosity, IAPWS 2011 conductivity,
+// IAPWS 2014 surface tension).
+INSTANTIATE_TEST_SUITE_P(
+    DeliveredFileWaterAt373K, SpotValues,
+    ::testing::Values(SpotValue{"density", 1, kLiquidDensity, 373.15, 958.35, 0.1},
+                      SpotValue{"viscosity", 1, kLiquidViscosity, 373.15, 2.8158e-4, 3.5e-8},
+                      SpotValue{"conductivity", 1, kLiquidConductivity, 373.15, 0.6772, 1.2e-4},
+                      SpotValue{"enthalpy", 1, kEnthalpyOfVaporization, 373.15, 2.2564e6, 300},
+                      SpotValue{"pressure", 1, kSaturationPressure, 373.15, 101418, 15},
+                      SpotValue{"tension", 1, kSurfaceTension, 373.15, 0.0589, 5.5e-5}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// Mercury: vapour pressure at 1000 K (Vukalovich 1971: 6.574 MPa; the
+// Huber-Laesecke-Friend equation gives 6.569 MPa) and the enthalpy of
+// vaporization at the boiling point (59.11 kJ/mol = 294.7 kJ/kg).
+INSTANTIATE_TEST_SUITE_P(
+    DeliveredFileMercury, SpotValues,
+    ::testing::Values(SpotValue{"pressure", 4, kSaturationPressure, 1000, 6.574e6, 1e4},
+                      SpotValue{"enthalpy", 4, kEnthalpyOfVaporization, 629.77, 294.7e3, 1000}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+}  // namespace
+}  // namespace dorix
