@@ -54,13 +54,12 @@ double CondensingFilm::Laminar(double x) const {
   return 1.333333 * std::pow(K_ * x, 0.75);
 }
 
-std::optional<double> CondensingFilm::Wavy(double x) const {
+double CondensingFilm::Wavy(double x) const {
   const double Lc = scales_.Lc;
   if (k_.n == 1) return scales_.ReWl * std::exp(4 * Ja_ * k_.A * (x - xWl_) / (PrL_ * Lc));
-  const double base =
-      std::pow(scales_.ReWl, 1 - k_.n) + 4 * Ja_ * k_.A * (1 - k_.n) * (x - xWl_) / (PrL_ * Lc);
-  if (base < 0) return std::nullopt;
-  return std::pow(base, 1 / (1 - k_.n));
+  return std::pow(
+      std::pow(scales_.ReWl, 1 - k_.n) + 4 * Ja_ * k_.A * (1 - k_.n) * (x - xWl_) / (PrL_ * Lc),
+      1 / (1 - k_.n));
 }
 
 std::optional<double> CondensingFilm::Turbulent(double x) const {
@@ -93,10 +92,7 @@ WallCondensationResult SolveWallCondensation(const WallCondensationInput& in) {
   WallCondensationResult result;
   result.regime = film.RegimeAt(in.L);
   const std::optional<double> ReL = film.ReynoldsAt(in.L);
-  if (!ReL) {
-    return Refused(result.regime == FilmRegime::kTurbulent ? SolveFault::kNoTurbulentSolution
-                                                           : SolveFault::kNoWavySolution);
-  }
+  if (!ReL) return Refused(SolveFault::kNoTurbulentSolution);
   result.ReL = *ReL;
   result.Gamma = in.MuL * result.ReL / 4;
   const double Nu = result.ReL * scales.Lc * in.PrL / (4 * Ja * in.L);

@@ -22,13 +22,15 @@ class CondensingFilm {
   // The law that holds at x: a position exactly at a transition belongs to
   // the regime downstream of it.
   FilmRegime RegimeAt(double x) const;
-  // Local film Reynolds number at x ≥ 0; none where the law in force has no
-  // real value (its base under the fractional power is negative).
+  // Local film Reynolds number at x ≥ 0; none where the turbulent law has no
+  // real value: a film whose Nusselt number grows faster than its Reynolds
+  // number (m > 1) runs away at a finite distance. The laminar and wavy laws
+  // stay real between the top edge and x_tur.
   std::optional<double> ReynoldsAt(double x) const;
 
  private:
   double Laminar(double x) const;
-  std::optional<double> Wavy(double x) const;
+  double Wavy(double x) const;
   std::optional<double> Turbulent(double x) const;
 
   WallCorrelations k_;

@@ -19,9 +19,6 @@ const char* FaultMessage(SolveFault fault) {
     case SolveFault::kModifiedEnthalpyNotPositive:
       return "*** ERROR: Modified enthalpy of vaporization hfg* is zero or negative for these "
              "temperatures.";
-    case SolveFault::kNoWavySolution:
-      return "*** ERROR: The wavy-laminar law Nu = A*Re^n has no real solution at the end of the "
-             "wall for these coefficients.";
     case SolveFault::kNoTurbulentSolution:
       return "*** ERROR: The turbulent law Nu = B*Re^m*Pr^s has no real solution at the end of the "
              "wall for these coefficients.";

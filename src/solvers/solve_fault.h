@@ -16,7 +16,6 @@ enum class SolveFault {
   kWavyTransitionNotPositive,
   kTurbulentTransitionNotPositive,
   kModifiedEnthalpyNotPositive,
-  kNoWavySolution,
   kNoTurbulentSolution,
   kNotFinite,
 };

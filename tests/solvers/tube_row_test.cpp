@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "film_fixtures.h"
+#include "ui/format_value.h"
+
+namespace dorix {
+namespace {
+
+using test::WaterTubes;
+
+// Water, Tv 400 K, Tw 300 K, D 0.1 m with round property values.
+struct WorkedCase {
+  double N;
+  double h;  // W/m² K
+  double m;  // kg/m s
+  double Re;
+};
+
+class TubeRowWorkedCase : public testing::TestWithParam<WorkedCase> {};
+
+TEST_P(TubeRowWorkedCase, GivesThePublishedFigures) {
+  const WorkedCase& expected = GetParam();
+  const TubeCondensationResult r = SolveTubeCondensation(WaterTubes(expected.N));
+  ASSERT_EQ(r.fault, SolveFault::kNone);
+  EXPECT_NEAR(r.hfgStar, 2421494, 0.5);
+  EXPECT_NEAR(r.h, expected.h, 0.05);
+  EXPECT_NEAR(r.m, expected.m, 0.000005);
+  EXPECT_NEAR(r.Re, expected.Re, 0.005);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, TubeRowWorkedCase,
+                         testing::Values(WorkedCase{5, 3307.6, 0.15689, 747.08},
+                                         WorkedCase{1, 4946.1, 0.04692, 223.43}));
+
+TEST(TubeRow, WorkedCaseReportsRoundedFigures) {
+  const TubeCondensationResult r = SolveTubeCondensation(WaterTubes(5));
+  EXPECT_EQ(FormatValue(r.h), "3308.");
+  EXPECT_EQ(FormatValue(r.m), "0.1569");
+  EXPECT_EQ(FormatValue(r.Re), "747.1");
+}
+
+TEST(TubeRow, SixteenTubesHalveTheCoefficientAndCondenseEightTimesOneTube) {
+  const TubeCondensationResult one = SolveTubeCondensation(WaterTubes(1));
+  const TubeCondensationResult sixteen = SolveTubeCondensation(WaterTubes(16));
+  EXPECT_DOUBLE_EQ(sixteen.h, one.h / 2);
+  EXPECT_DOUBLE_EQ(sixteen.m, 8 * one.m);
+}
+
+TEST(TubeRow, FractionalTubeCountsAreUsedAsGiven) {
+  const double h1 = SolveTubeCondensation(WaterTubes(1)).h;
+  EXPECT_NEAR(SolveTubeCondensation(WaterTubes(2.5)).h, h1 * std::pow(2.5, -0.25), 1e-9);
+}
+
+TEST(TubeRow, VapourBelowSaturationLowersHfgStarAndIsAccepted) {
+  TubeCondensationInput in = WaterTubes(5);
+  in.Tv = 350;
+  const TubeCondensationResult r = SolveTubeCondensation(in);
+  EXPECT_EQ(r.fault, SolveFault::kNone);
+  EXPECT_LT(r.hfgStar, SolveTubeCondensation(WaterTubes(5)).hfgStar);
+}
+
+TEST(TubeRow, VapourSoColdThatHfgStarVanishesIsRefused) {
+  TubeCondensationInput in = WaterTubes(5);
+  in.Tv = -2000;  // CpV·(Tv − Tsat) outweighs Hfg
+  EXPECT_EQ(SolveTubeCondensation(in).fault, SolveFault::kModifiedEnthalpyNotPositive);
+}
+
+}  // namespace
+}  // namespace dorix
