@@ -14,11 +14,11 @@ constexpr qreal kWidth = 541.0;
 constexpr qreal kHeight = 220.0;
 constexpr std::array<qreal, kFluidCount + 2> kRowRules = {0.5,   20.0,  53.3,  86.3,
                                                           118.3, 151.3, 184.3, 219.5};
-constexpr std::array<qreal, kRangeColumnCount + 2> kColumnRules = {0.5,   80.5,  169.5, 268.5,
-                                                                   353.5, 458.5, 540.5};
-constexpr qreal kCellPadding = 3.0;
+constexpr std::array<qreal, kRangeColumnCount + 2> kColumnRules = {0.5,   80.5,  165.5, 258.5,
+                                                                   352.5, 452.5, 540.5};
+constexpr qreal kCellPadding = 4.0;
 constexpr int kHeaderPixels = 12;
-constexpr int kCellPixels = 11;
+constexpr int kCellPixels = 10;
 
 QFont PictureFont(int pixels, bool bold) {
   QFont font(QStringLiteral("DejaVu Sans"));

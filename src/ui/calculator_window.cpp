@@ -15,6 +15,7 @@
 #include "app/module1.h"
 #include "app/qt_message_box.h"
 #include "app/window_set.h"
+#include "solvers/field_reader.h"
 #include "ui/field_text.h"
 #include "ui/output_box.h"
 
@@ -69,6 +70,7 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption, 
   setWindowTitle(caption);
 
   root_ = new QVBoxLayout(this);
+  root_->setSpacing(12);
   auto* lower = new QHBoxLayout;
   root_->addLayout(lower, 1);
 
@@ -160,11 +162,11 @@ void CalculatorWindow::OnLostFocus(QLineEdit* field, std::function<void()> handl
   new LostFocusWatch(field, std::move(handler));
 }
 
-void CalculatorWindow::CheckLength(const QLineEdit& field, const QLabel& label) {
+void CalculatorWindow::CheckLength(const QLineEdit& field) {
   const std::string text = field.text().toStdString();
   const std::optional<float> length = ReadFieldText(text);
   if (!length) {
-    Messages().ShowMessage(NotANumberMessage(FieldName(label), text));
+    Messages().ShowMessage(NotANumberMessage(kLengthField.label, text));
   } else if (*length <= 0.0F) {
     Messages().ShowMessage("*** ERROR: Length must be greater than zero.");
   }
@@ -182,12 +184,6 @@ void CalculatorWindow::ChainTabOrder(const std::vector<QWidget*>& rest) {
 bool CalculatorWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) Form_Activate();
   return QWidget::event(event);
-}
-
-std::string FieldName(const QLabel& label) {
-  QString name = label.text().trimmed();
-  if (name.endsWith(QLatin1Char('='))) name.chop(1);
-  return name.trimmed().toStdString();
 }
 
 }  // namespace dorix

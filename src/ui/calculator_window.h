@@ -5,7 +5,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "app/message_sink.h"
@@ -67,7 +66,7 @@ class CalculatorWindow : public QWidget {
   void OnLostFocus(QLineEdit* field, std::function<void()> handler);
   // The check on leaving a length field: a message for a length of zero or
   // below, or for text that is not a number. Nothing else changes.
-  void CheckLength(const QLineEdit& field, const QLabel& label);
+  void CheckLength(const QLineEdit& field);
   // Tab order: down the input column, Calculate, Done, then `rest`, then the report.
   void ChainTabOrder(const std::vector<QWidget*>& rest);
 
@@ -81,8 +80,5 @@ class CalculatorWindow : public QWidget {
   QGridLayout* column_ = nullptr;
   std::vector<QWidget*> columnOrder_;
 };
-
-// The name of a field in messages: its label without the trailing "=".
-std::string FieldName(const QLabel& label);
 
 }  // namespace dorix

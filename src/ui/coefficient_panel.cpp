@@ -65,6 +65,8 @@ CoefficientPanel::CoefficientPanel(QWidget* parent) : QWidget(parent) {
     auto* field = new QLineEdit(QString::fromStdString(entry.text), this);
     field->setObjectName(QString::fromLatin1(entry.name));
     field->setFixedWidth(kFieldWidth);
+    // As tall as its field, so that both bottom-aligned texts share one line.
+    label->setMinimumHeight(field->sizeHint().height());
     grid->addWidget(label, entry.row, 2 * entry.column, Qt::AlignRight | Qt::AlignBottom);
     grid->addWidget(field, entry.row, 2 * entry.column + 1, Qt::AlignBottom);
     lblCo[i] = label;

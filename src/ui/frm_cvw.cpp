@@ -39,7 +39,7 @@ WallCondensationFields FrmCVW::Fields() const {
 }
 
 void FrmCVW::txtLength_LostFocus() {
-  CheckLength(*txtLength, *Label5);
+  CheckLength(*txtLength);
 }
 
 CalculationOutcome FrmCVW::Calculate() {

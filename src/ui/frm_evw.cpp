@@ -50,7 +50,7 @@ EvaporationFields FrmEVW::Fields() const {
 }
 
 void FrmEVW::txtLength_LostFocus() {
-  CheckLength(*txtLength, *Label5);
+  CheckLength(*txtLength);
 }
 
 CalculationOutcome FrmEVW::Calculate() {
