@@ -60,6 +60,11 @@ FrmLiquid::FrmLiquid(QWidget* parent) : QWidget(parent) {
   for (int i = 1; i < kFluidCount; ++i) setTabOrder(cmdFluid[i - 1], cmdFluid[i]);
 }
 
+void FrmLiquid::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  cmdFluid[0]->setFocus();
+}
+
 void FrmLiquid::cmdFluid_Click(int index) {
   if (index < 0 || index >= kFluidCount) return;
   Module1.FluidNo = index + 1;

@@ -25,6 +25,11 @@ class FrmLiquid : public QWidget {
 
  public slots:
   void cmdFluid_Click(int index);
+
+ protected:
+  // Every showing starts at the first fluid, so the focus frame never marks
+  // the fluid chosen last.
+  void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace dorix

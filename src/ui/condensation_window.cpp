@@ -24,8 +24,11 @@ CondensationWindow::CondensationWindow(const QString& name, const QString& capti
   menTempType->setObjectName(QStringLiteral("menTempType"));
   menTempType->setEditable(true);
   menTempType->setInsertPolicy(QComboBox::NoInsert);
-  // Typed text stays as typed: no completion into an entry.
+  // Typed text stays as typed: no completion into an entry, and no entry
+  // chosen for text that matches it when the text area is left. Only
+  // picking an entry selects it.
   menTempType->setCompleter(nullptr);
+  disconnect(menTempType->lineEdit(), &QLineEdit::editingFinished, menTempType, nullptr);
   menTempType->addItems(
       {QStringLiteral("Vapor Temperature [K]"), QStringLiteral("Use saturation temp [K]")});
   menTempType->setSizeAdjustPolicy(QComboBox::AdjustToContents);

@@ -260,7 +260,15 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
     QVERIFY(Saturation(2, 101325) != Saturation(1, 101325));
   }
 
+  void typedSelectorTextSelectsNoEntry_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("other text") << "Wet steam";
+    QTest::newRow("an entry's text") << "Vapor Temperature [K]";
+    QTest::newRow("an entry's text in lower case") << "vapor temperature [k]";
+  }
+
   void typedSelectorTextSelectsNoEntry() {
+    QFETCH(QString, typed);
     MessageRecorder messages;
     WindowSet windows(&messages);
     FrmCVW& form = windows.frmCVW();
@@ -269,9 +277,12 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
     const QString tsat = form.txtVaporTemp->text();
 
     form.menTempType->setFocus();
-    QTest::keyClicks(form.menTempType->lineEdit(), "x");
+    form.menTempType->lineEdit()->selectAll();
+    QTest::keyClicks(form.menTempType->lineEdit(), typed);
+    QTest::keyClick(form.menTempType->lineEdit(), Qt::Key_Return);
+    MoveFocus(*form.menTempType, *form.txtPressure);
     QCOMPARE(form.menTempType->currentIndex(), -1);
-    QVERIFY(form.menTempType->currentText().endsWith("x"));
+    QCOMPARE(form.menTempType->currentText(), typed);
 
     // No entry: leaving the pressure field changes nothing.
     form.txtPressure->setText("200000");

@@ -89,6 +89,7 @@ class FluidWindowTest : public testing_support::UiTestCase {
     QVERIFY(!window.isVisible());
 
     QVERIFY(testing_support::ShowAndActivate(window));
+    QCOMPARE(window.focusWidget(), window.cmdFluid[0]);
     for (QPushButton* button : window.cmdFluid) {
       QVERIFY(!button->isDown());
       QVERIFY(!button->isChecked());
