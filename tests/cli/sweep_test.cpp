@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <map>
+#include <nlohmann/json.hpp>
+
+#include "calc_runner.h"
+
+namespace dorix {
+namespace {
+
+using test::RunCalc;
+
+using Row = std::map<std::string, std::string>;
+
+// The rows of a sweep's CSV by column name (its messages hold no commas).
+std::vector<Row> ParseCsv(const std::string& csv) {
+  const std::vector<std::string> lines = test::Lines(csv);
+  auto split = [](const std::string& line) {
+    std::vector<std::string> cells{""};
+    for (const char c : line) {
+      if (c == ',') {
+        cells.emplace_back();
+      } else {
+        cells.back() += c;
+      }
+    }
+    return cells;
+  };
+  const std::vector<std::string> header = split(lines.at(0));
+  std::vector<Row> rows;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const std::vector<std::string> cells = split(lines[i]);
+    EXPECT_EQ(cells.size(), header.size()) << lines[i];
+    Row row;
+    for (std::size_t j = 0; j < header.size() && j < cells.size(); ++j) row[header[j]] = cells[j];
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+double Number(const std::string& text) {
+  double value = 0.0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
+}
+
+struct SweepCase {
+  const char* name;
+  std::vector<std::string> args;  // the problem and its fixed options
+  std::string field;              // the swept option, without dashes
+  std::string range;              // START:STOP:COUNT
+};
+
+void PrintTo(const SweepCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class SweepAgreesWithSingleRuns : public testing::TestWithParam<SweepCase> {};
+
+TEST_P(SweepAgreesWithSingleRuns, PointByPoint) {
+  const SweepCase& c = GetParam();
+  auto args = c.args;
+  args.insert(args.end(), {"--sweep", c.field + "=" + c.range});
+  const test::CalcRun sweep = RunCalc(args);
+  ASSERT_EQ(sweep.status, 0) << sweep.err;
+  std::string column = c.field;
+  for (char& ch : column) {
+    if (ch == '-') ch = '_';
+  }
+  for (const Row& row : ParseCsv(sweep.out)) {
+    auto single = c.args;
+    single.insert(single.end(), {"--" + c.field, row.at(column), "--format", "json"});
+    const test::CalcRun run = RunCalc(single);
+    if (!row.at("message").empty()) {
+      EXPECT_EQ(run.status, 1);
+      EXPECT_EQ(run.err, row.at("message") + "\n");
+      continue;
+    }
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    for (const auto& [name, value] : json["inputs"].items()) {
+      EXPECT_EQ(Number(row.at(name)), value.get<double>()) << name;
+    }
+    if (json.value("dry_out", false)) {
+      EXPECT_EQ(row.at("dry_out"), "true");
+      continue;
+    }
+    ASSERT_FALSE(json["results"].empty());
+    for (const auto& [name, value] : json["results"].items()) {
+      EXPECT_EQ(Number(row.at(name)), value.get<double>()) << name;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Problems, SweepAgreesWithSingleRuns,
+    testing::Values(SweepCase{"WallLengthThroughAllRegimes", {"cvw"}, "length", "-1:12:6"},
+                    SweepCase{"TubeWallTemperatureUpToSaturation",
+                              {"ht", "--saturated"},
+                              "wall-temp",
+                              "300:380:5"},
+                    SweepCase{"EvaporationFromDryOutToTurbulentTop",
+                              {"evw", "--wall-temp", "305"},
+                              "flow-rate",
+                              "0:1.5:7"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Sweep, SpacesItsValuesEvenlyAndNamesItsColumns) {
+  const test::CalcRun run = RunCalc({"cvw", "--sweep", "length=0:1:5"});
+  const std::vector<std::string> lines = test::Lines(run.out);
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[0],
+            "pressure,vapor_temp,wall_temp,length,A,n,B,m,s,C,v,D,w,reynolds_number,"
+            "condensation_rate,heat_transfer_coefficient,message");
+  const std::vector<Row> rows = ParseCsv(run.out);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(Number(rows[i].at("length")), 0.25 * i);
+  EXPECT_EQ(rows[0].at("message"), "*** ERROR: Length must be greater than zero.");
+  EXPECT_EQ(rows[0].at("reynolds_number"), "");
+}
+
+TEST(Sweep, QuotesAMessageThatHoldsQuotes) {
+  const test::CalcRun run = RunCalc({"evw", "--A", "x,y", "--sweep", "length=1:2:2"});
+  const std::vector<std::string> lines = test::Lines(run.out);
+  ASSERT_EQ(lines.size(), 3u);
+  const std::string quoted = "\"*** ERROR: Coefficient A is not a number: \"\"x,y\"\".\"";
+  EXPECT_EQ(lines[1].substr(lines[1].size() - quoted.size()), quoted);
+}
+
+TEST(Sweep, RefusesASpecificationItCannotRun) {
+  for (const char* sweep : {"length", "length=1:2", "length=a:2:3", "length=1:2:0",
+                            "length=1:2:2.5", "tubes=1:2:3", "=1:2:3"}) {
+    EXPECT_EQ(RunCalc({"cvw", "--sweep", sweep}).status, 2) << sweep;
+  }
+  EXPECT_EQ(RunCalc({"cvw", "--saturated", "--sweep", "vapor-temp=380:400:3"}).status, 2);
+  EXPECT_EQ(RunCalc({"cvw", "--format", "json", "--sweep", "length=1:2:3"}).status, 2);
+}
+
+}  // namespace
+}  // namespace dorix
