@@ -24,6 +24,12 @@ struct ValueRange {
 // holds no such curve or the curves share no abscissa.
 std::optional<ValueRange> CoveredRange(const PropertyStore& store, int fluid, RangeColumn column);
 
+// The range the fluid window shows: the valid range the program is designed
+// for, narrowed to what the store covers where the data ends earlier (a fluid
+// that cannot exist in that state beyond its critical point). Data reaching a
+// little past the design range is not advertised.
+std::optional<ValueRange> ShownRange(const PropertyStore& store, int fluid, RangeColumn column);
+
 // Unit written after a column's upper bound: "K", or "Pa" for Psat.
 const char* RangeUnit(RangeColumn column);
 

@@ -141,6 +141,22 @@ class FluidWindowTest : public testing_support::UiTestCase {
     QCOMPARE(range(2, RangeColumn::kLiquid), std::make_pair(-1.0, -1.0));
   }
 
+  void cellsShowTheDesignRangesNarrowedToTheData() {
+    // Water data reaching past its design ranges; R-134a liquid data ending
+    // below its design range, at the critical point.
+    const PropertyStore store = StoreOf(
+        Curve("watpsat", 272, 560) + Curve("wattsat", 600, 6.25e6) + Curve("fr134arol", 250, 366) +
+        Curve("fr134amul", 250, 366) + Curve("fr134akl", 250, 366) + Curve("fr134aprl", 250, 366));
+    const auto shown = [&store](int fluid, RangeColumn column) {
+      const auto range = ShownRange(store, fluid, column);
+      return range ? std::make_pair(range->low, range->high) : std::make_pair(-1.0, -1.0);
+    };
+    QCOMPARE(shown(1, RangeColumn::kTsat), std::make_pair(273.15, 550.0));
+    QCOMPARE(shown(1, RangeColumn::kPsat), std::make_pair(610.0, 6.12e6));
+    QCOMPARE(shown(6, RangeColumn::kLiquid), std::make_pair(260.0, 366.0));
+    QCOMPARE(shown(2, RangeColumn::kLiquid), std::make_pair(-1.0, -1.0));
+  }
+
   void boundsAreWrittenAsTheTableWritesThem_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("digits");
