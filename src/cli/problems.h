@@ -17,7 +17,7 @@ using ProblemFields =
 
 // A command-line option bound to the text of one field.
 struct FieldOption {
-  FieldSpec field;
+  InputField field;
   std::string* text;
 
   // "wall-temp" for the field "wall_temp".

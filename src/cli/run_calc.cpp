@@ -163,7 +163,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   if (common.saturated) SelectSaturationTemperature(fields);
 
-  std::optional<SweepSpec> sweep;
+  std::optional<SweepRange> sweep;
   if (!common.sweep.empty()) {
     std::string error;
     sweep = ParseSweep(common.sweep, error);

@@ -21,13 +21,13 @@ std::optional<double> ParseFinite(std::string_view text) {
 
 }  // namespace
 
-double SweepSpec::Value(long i) const {
+double SweepRange::Value(long i) const {
   if (i == count - 1) return stop;
   if (i == 0) return start;
   return start + (stop - start) * (static_cast<double>(i) / static_cast<double>(count - 1));
 }
 
-std::optional<SweepSpec> ParseSweep(std::string_view text, std::string& error) {
+std::optional<SweepRange> ParseSweep(std::string_view text, std::string& error) {
   const auto equals = text.find('=');
   const auto colon1 = text.find(':', equals == std::string_view::npos ? 0 : equals);
   const auto colon2 =
@@ -37,7 +37,7 @@ std::optional<SweepSpec> ParseSweep(std::string_view text, std::string& error) {
             std::string(text) + "\".";
     return std::nullopt;
   }
-  SweepSpec sweep;
+  SweepRange sweep;
   sweep.name = text.substr(0, equals);
   const auto start = ParseFinite(text.substr(equals + 1, colon1 - equals - 1));
   const auto stop = ParseFinite(text.substr(colon1 + 1, colon2 - colon1 - 1));
@@ -59,7 +59,7 @@ std::optional<SweepSpec> ParseSweep(std::string_view text, std::string& error) {
   return sweep;
 }
 
-void RunSweep(const Problem& problem, ProblemFields& fields, const SweepSpec& sweep,
+void RunSweep(const Problem& problem, ProblemFields& fields, const SweepRange& sweep,
               std::ostream& out) {
   const std::vector<FieldOption> options = BindFields(fields);
   std::string* swept = FindOption(options, sweep.name)->text;

@@ -11,7 +11,7 @@ namespace dorix::cli {
 
 // --sweep NAME=START:STOP:COUNT: the field NAME (an option name without its
 // dashes) takes COUNT evenly spaced values from START to STOP.
-struct SweepSpec {
+struct SweepRange {
   std::string name;
   double start = 0.0;
   double stop = 0.0;
@@ -24,12 +24,12 @@ struct SweepSpec {
 inline constexpr long kMaxSweepPoints = 10'000'000;
 
 // The sweep a text asks for, or none with `error` set to why it is not one.
-std::optional<SweepSpec> ParseSweep(std::string_view text, std::string& error);
+std::optional<SweepRange> ParseSweep(std::string_view text, std::string& error);
 
 // Runs the problem once per value of the swept field (which must be one of
 // the problem's), typing each value into the field as text, and writes the
 // CSV table to `out`.
-void RunSweep(const Problem& problem, ProblemFields& fields, const SweepSpec& sweep,
+void RunSweep(const Problem& problem, ProblemFields& fields, const SweepRange& sweep,
               std::ostream& out);
 
 }  // namespace dorix::cli

@@ -6,7 +6,7 @@
 
 namespace dorix {
 
-bool FieldReader::Read(const FieldSpec& field, std::string_view text, double& value) {
+bool FieldReader::Read(const InputField& field, std::string_view text, double& value) {
   const std::optional<float> read = ReadFieldText(text);
   if (!read) {
     messages_.ShowMessage(NotANumberMessage(field.label, text));
@@ -17,7 +17,7 @@ bool FieldReader::Read(const FieldSpec& field, std::string_view text, double& va
   return true;
 }
 
-void FieldReader::Note(const FieldSpec& field, double value) {
+void FieldReader::Note(const InputField& field, double value) {
   inputs_.push_back({std::string(field.name), value});
 }
 

@@ -127,7 +127,7 @@ TEST(Sweep, QuotesAMessageThatHoldsQuotes) {
   EXPECT_EQ(lines[1].substr(lines[1].size() - quoted.size()), quoted);
 }
 
-TEST(Sweep, RefusesASpecificationItCannotRun) {
+TEST(Sweep, RefusesARangeItCannotRun) {
   for (const char* sweep : {"length", "length=1:2", "length=a:2:3", "length=1:2:0",
                             "length=1:2:2.5", "tubes=1:2:3", "=1:2:3"}) {
     EXPECT_EQ(RunCalc({"cvw", "--sweep", sweep}).status, 2) << sweep;
