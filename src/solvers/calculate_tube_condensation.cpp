@@ -1,3 +1,4 @@
+#include "app/module1.h"
 #include "solvers/calculation.h"
 #include "solvers/condensation_steps.h"
 #include "solvers/field_reader.h"
