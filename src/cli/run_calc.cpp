@@ -115,6 +115,39 @@ int UsageError(std::ostream& err, const std::string& text) {
   return kExitUsage;
 }
 
+// The sweep the options ask for, or why they cannot be swept.
+std::optional<SweepRange> CheckSweep(const Problem& problem, ProblemFields& fields,
+                                     const CommonOptions& common, std::string& error) {
+  std::optional<SweepRange> sweep = ParseSweep(common.sweep, error);
+  if (!sweep) return std::nullopt;
+  if (!FindOption(BindFields(fields), sweep->name)) {
+    error = "--sweep: " + std::string(problem.name) + " has no field \"" + sweep->name + "\".";
+  } else if (common.saturated && sweep->name == "vapor-temp") {
+    error = "--sweep: with --saturated the vapor temperature is not read.";
+  } else if (common.format != "text") {
+    error = "--sweep always writes CSV.";
+  }
+  if (!error.empty()) return std::nullopt;
+  return sweep;
+}
+
+// One calculation: the report or JSON to `out`, the message or the dry-out
+// note to `err`.
+int CalculateOnce(const Problem& problem, const ProblemFields& fields, int fluid,
+                  const CommonOptions& common, std::ostream& out, std::ostream& err) {
+  MessageRecorder messages;
+  const CalculationOutcome outcome = Calculate(fields, messages);
+  for (const auto& message : messages.messages) err << message << '\n';
+  if (outcome.status == CalculationOutcome::Status::kRefused) return kExitRefused;
+  if (outcome.status == CalculationOutcome::Status::kDryOut) {
+    err << "dorix-calc: note: the film dries out before the end of the wall; there are no "
+           "results.\n";
+  }
+  out << (common.format == "json" ? OutcomeJson(problem, fluid, outcome)
+                                  : ReportText(outcome, common.crlf));
+  return kExitSuccess;
+}
+
 }  // namespace
 
 int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -166,16 +199,8 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   std::optional<SweepRange> sweep;
   if (!common.sweep.empty()) {
     std::string error;
-    sweep = ParseSweep(common.sweep, error);
+    sweep = CheckSweep(problem, fields, common, error);
     if (!sweep) return UsageError(err, error);
-    if (!FindOption(BindFields(fields), sweep->name)) {
-      return UsageError(
-          err, "--sweep: " + std::string(problem.name) + " has no field \"" + sweep->name + "\".");
-    }
-    if (common.saturated && sweep->name == "vapor-temp") {
-      return UsageError(err, "--sweep: with --saturated the vapor temperature is not read.");
-    }
-    if (common.format != "text") return UsageError(err, "--sweep always writes CSV.");
   }
 
   SetStartupState();
@@ -191,18 +216,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     RunSweep(problem, fields, *sweep, out);
     return kExitSuccess;
   }
-
-  MessageRecorder messages;
-  const CalculationOutcome outcome = Calculate(fields, messages);
-  for (const auto& message : messages.messages) err << message << '\n';
-  if (outcome.status == CalculationOutcome::Status::kRefused) return kExitRefused;
-  if (outcome.status == CalculationOutcome::Status::kDryOut) {
-    err << "dorix-calc: note: the film dries out before the end of the wall; there are no "
-           "results.\n";
-  }
-  out << (common.format == "json" ? OutcomeJson(problem, *fluid, outcome)
-                                  : ReportText(outcome, common.crlf));
-  return kExitSuccess;
+  return CalculateOnce(problem, fields, *fluid, common, out, err);
 }
 
 }  // namespace dorix::cli

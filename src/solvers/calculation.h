@@ -56,7 +56,8 @@ struct EvaporationFields {
 };
 
 // A named number of a calculation, for the command-line tool's JSON and CSV.
-// `at` is the temperature a property was evaluated at (0 where none applies).
+// `at` is the temperature a property was evaluated at, or for the saturation
+// temperature the pressure it was looked up at (0 where none applies).
 struct NamedValue {
   std::string name;
   double value = 0.0;
