@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for DORIX (the Debian packages that are
-# missing), builds it, then starts the program (run) or runs every test (test).
+# missing), builds it, then starts the program (run) or runs every test (test):
+# the normal build's tests, the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and each fuzz target for DORIX_FUZZ_SECONDS
+# (60 unless set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +12,8 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   fonts-dejavu-core
+  clang libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev file
 )
 
 install_missing_packages() {
@@ -24,21 +29,28 @@ install_missing_packages() {
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
+# build PRESET [cache settings...]
 build() {
-  cmake --preset default >/dev/null
-  cmake --build --preset default
+  local preset=$1
+  shift
+  cmake --preset "$preset" "$@" >/dev/null
+  cmake --build --preset "$preset"
 }
 
 case "${1:-}" in
   run)
     install_missing_packages
-    build
+    build default
     exec build/default/bin/dorix
     ;;
   test)
     install_missing_packages
-    build
+    build default
     ctest --preset default
+    build asan
+    ctest --preset asan
+    build fuzz -DDORIX_FUZZ_SECONDS="${DORIX_FUZZ_SECONDS:-60}"
+    ctest --preset fuzz
     ;;
   *)
     echo "usage: $0 run|test" >&2

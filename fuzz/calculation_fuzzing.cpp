@@ -1,0 +1,190 @@
+#include "calculation_fuzzing.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+#include "app/module1.h"
+#include "props/property_file.h"
+#include "ui/format_value.h"
+
+namespace dorix::fuzzing {
+
+namespace {
+
+// What a complete report of each problem looks like.
+struct ReportShape {
+  std::string_view header;
+  std::size_t lines;        // complete report, the empty line included
+  std::size_t results;      // result lines after the empty line
+  std::size_t dryOutLines;  // 0 where the problem has no dry-out
+};
+
+ReportShape ShapeOf(Problem problem) {
+  switch (problem) {
+    case Problem::kWallCondensation:
+    case Problem::kTubeCondensation:
+      return {"Output:\r\n        \r\n", 14, 3, 0};
+    case Problem::kEvaporation:
+      return {"Output :\r\n", 12, 4, 7};
+  }
+  std::abort();
+}
+
+// The shared state as start-up leaves it, without the curve store.
+Module1State& StartedState() {
+  static Module1State state;
+  return state;
+}
+
+class Checker {
+ public:
+  Checker(const CalculationOutcome& outcome, const MessageRecorder& messages)
+      : outcome_(outcome), messages_(messages) {}
+
+  void Require(bool holds, const char* what) const {
+    if (holds) return;
+    std::fprintf(stderr, "\nCalculation outcome breaks its contract: %s\nstatus %d\nreport:\n%s\n",
+                 what, static_cast<int>(outcome_.status), outcome_.report.c_str());
+    for (const auto& message : messages_.messages) {
+      std::fprintf(stderr, "message: %s\n", message.c_str());
+    }
+    std::abort();
+  }
+
+  // The report's lines, each of which must end with CR LF.
+  std::vector<std::string_view> Lines() const {
+    std::vector<std::string_view> lines;
+    std::string_view rest = outcome_.report;
+    while (!rest.empty()) {
+      const auto end = rest.find("\r\n");
+      Require(end != std::string_view::npos, "the report's last line does not end with CR LF");
+      const std::string_view line = rest.substr(0, end);
+      Require(line.find_first_of("\r\n") == std::string_view::npos,
+              "a report line holds a lone CR or LF");
+      lines.push_back(line);
+      rest.remove_prefix(end + 2);
+    }
+    return lines;
+  }
+
+  void RequireFiniteNumbers() const {
+    for (const auto* values : {&outcome_.inputs, &outcome_.properties, &outcome_.results}) {
+      for (const NamedValue& value : *values) {
+        Require(std::isfinite(value.value) && std::isfinite(value.at),
+                "a named value is not finite");
+      }
+    }
+    std::string lower = outcome_.report;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    Require(lower.find("nan") == std::string::npos && lower.find("inf") == std::string::npos,
+            "the report shows a number that is not finite");
+  }
+
+ private:
+  const CalculationOutcome& outcome_;
+  const MessageRecorder& messages_;
+};
+
+}  // namespace
+
+bool InputLines::Next(std::string_view& line) {
+  if (ended_) return false;
+  const auto end = rest_.find('\n');
+  line = rest_.substr(0, end);
+  if (end == std::string_view::npos) {
+    ended_ = true;
+  } else {
+    rest_.remove_prefix(end + 1);
+  }
+  return true;
+}
+
+int InputLines::NextNumber(int fallback) {
+  std::string_view line;
+  if (!Next(line)) return fallback;
+  int number = 0;
+  const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), number);
+  return error == std::errc() && end == line.data() + line.size() ? number : fallback;
+}
+
+void InputLines::NextText(std::string& text) {
+  std::string_view line;
+  if (Next(line)) text = line;
+}
+
+void StartUpOnce() {
+  static bool started = false;
+  if (started) return;
+  started = true;
+  SetStartupState();
+  const LoadResult loaded = LoadPropertyFile(DORIX_PROPERTY_FILE, Module1.Store);
+  if (!loaded.ok) {
+    std::fprintf(stderr, "%s\n", loaded.message.c_str());
+    std::abort();
+  }
+  PropertyStore store = std::move(Module1.Store);
+  StartedState() = Module1;
+  Module1.Store = std::move(store);
+}
+
+void ResetSharedState(int fluid) {
+  // Move the store aside so that copying the state does not copy the curves.
+  PropertyStore store = std::move(Module1.Store);
+  Module1 = StartedState();
+  Module1.Store = std::move(store);
+  Module1.FluidNo = fluid;
+}
+
+void CheckOutcome(Problem problem, const CalculationOutcome& outcome,
+                  const MessageRecorder& messages) {
+  const Checker check(outcome, messages);
+  const ReportShape shape = ShapeOf(problem);
+  switch (outcome.status) {
+    case CalculationOutcome::Status::kRefused:
+      check.Require(messages.messages.size() == 1, "a refusal without exactly one message");
+      check.Require(messages.messages.front().starts_with("*** ERROR: "),
+                    "a refusal whose message is not an error");
+      check.Require(outcome.report.empty(), "a refusal that brings a report");
+      return;
+
+    case CalculationOutcome::Status::kDryOut: {
+      check.Require(shape.dryOutLines != 0, "a dry-out in a problem that has none");
+      check.Require(messages.messages.empty(), "a dry-out with a message");
+      check.Require(outcome.report.starts_with(shape.header), "a dry-out report's header");
+      check.Require(check.Lines().size() == shape.dryOutLines,
+                    "a dry-out report that is not the property lines alone");
+      check.Require(outcome.results.empty(), "a dry-out with results");
+      check.RequireFiniteNumbers();
+      return;
+    }
+
+    case CalculationOutcome::Status::kReport: {
+      check.Require(messages.messages.empty(), "a report with a message");
+      check.Require(outcome.report.starts_with(shape.header), "a report's header");
+      const auto lines = check.Lines();
+      check.Require(lines.size() == shape.lines, "a report with the wrong number of lines");
+      const std::size_t firstResult = shape.lines - shape.results;
+      check.Require(
+          std::count(lines.begin(), lines.end(), "") == 1 && lines[firstResult - 1].empty(),
+          "a report without its one empty line before the results");
+      check.Require(outcome.results.size() == shape.results, "a report with missing results");
+      check.RequireFiniteNumbers();
+      for (std::size_t i = 0; i < shape.results; ++i) {
+        check.Require(lines[firstResult + i].find(FormatValue(outcome.results[i].value)) !=
+                          std::string_view::npos,
+                      "a result line that does not show its result");
+      }
+      return;
+    }
+  }
+  check.Require(false, "an unknown status");
+}
+
+}  // namespace dorix::fuzzing

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/message_sink.h"
+#include "solvers/calculation.h"
+
+namespace dorix::fuzzing {
+
+// A fuzz input for a calculation, read one line at a time: whole numbers
+// for the fluid and the selector, then the field texts in the window's
+// order. Lines the input does not have leave the window's defaults.
+class InputLines {
+ public:
+  InputLines(const std::uint8_t* data, std::size_t size)
+      : rest_(reinterpret_cast<const char*>(data), size) {}
+
+  // The next line as a whole number; `fallback` when it is not one.
+  int NextNumber(int fallback);
+  // Replaces `text` by the next line, when there is one.
+  void NextText(std::string& text);
+
+ private:
+  bool Next(std::string_view& line);
+
+  std::string_view rest_;
+  bool ended_ = false;
+};
+
+// Loads the delivered property file into the shared store once, and keeps
+// the shared state as it stands after start-up for ResetSharedState.
+void StartUpOnce();
+
+// Puts the shared state back to just after start-up, with the given fluid,
+// so that every input runs alone and a finding replays exactly.
+void ResetSharedState(int fluid);
+
+enum class Problem { kWallCondensation, kTubeCondensation, kEvaporation };
+
+// Aborts, describing the breach, unless the outcome is one of: a complete
+// report with only finite numbers and no message; an evaporation dry-out
+// report (property lines only) and no message; a refusal with exactly one
+// "*** ERROR: " message and no report.
+void CheckOutcome(Problem problem, const CalculationOutcome& outcome,
+                  const MessageRecorder& messages);
+
+}  // namespace dorix::fuzzing

@@ -1,0 +1,29 @@
+// Falling-film evaporation fed arbitrary input: fluid number, then
+// saturation temperature, wall temperature, length, initial mass flow rate
+// and the coefficients C, v, D, w, A, n, B, m, s, one a line.
+#include "calculation_fuzzing.h"
+
+using namespace dorix;
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzzing::StartUpOnce();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzzing::InputLines input(data, size);
+  fuzzing::ResetSharedState(input.NextNumber(1));
+  EvaporationFields fields;
+  for (std::string* text : {&fields.satTemp, &fields.wallTemp, &fields.length, &fields.flowRate}) {
+    input.NextText(*text);
+  }
+  CoefficientTexts& k = fields.coefficients;
+  for (std::string* text : {&k.C, &k.v, &k.D, &k.w, &k.A, &k.n, &k.B, &k.m, &k.s}) {
+    input.NextText(*text);
+  }
+
+  MessageRecorder messages;
+  const CalculationOutcome outcome = CalculateEvaporation(fields, messages);
+  fuzzing::CheckOutcome(fuzzing::Problem::kEvaporation, outcome, messages);
+  return 0;
+}

@@ -1,0 +1,27 @@
+// Condensation on horizontal tubes fed arbitrary input: fluid number,
+// selector index, then pressure, vapour temperature, wall temperature,
+// tube diameter and number of tubes, one a line.
+#include "calculation_fuzzing.h"
+
+using namespace dorix;
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzzing::StartUpOnce();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzzing::InputLines input(data, size);
+  fuzzing::ResetSharedState(input.NextNumber(1));
+  TubeCondensationFields fields;
+  fields.tempTypeIndex = input.NextNumber(kTypedVaporTemperature);
+  for (std::string* text : {&fields.pressure, &fields.vaporTemp, &fields.wallTemp,
+                            &fields.tubeDiameter, &fields.numberOfTubes}) {
+    input.NextText(*text);
+  }
+
+  MessageRecorder messages;
+  const CalculationOutcome outcome = CalculateTubeCondensation(fields, messages);
+  fuzzing::CheckOutcome(fuzzing::Problem::kTubeCondensation, outcome, messages);
+  return 0;
+}

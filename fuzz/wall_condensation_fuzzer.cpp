@@ -1,0 +1,31 @@
+// Condensation on a vertical wall fed arbitrary input: fluid number,
+// selector index, then pressure, vapour temperature, wall temperature,
+// length and the coefficients C, v, D, w, A, n, B, m, s, one a line.
+#include "calculation_fuzzing.h"
+
+using namespace dorix;
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzzing::StartUpOnce();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzzing::InputLines input(data, size);
+  fuzzing::ResetSharedState(input.NextNumber(1));
+  WallCondensationFields fields;
+  fields.tempTypeIndex = input.NextNumber(kTypedVaporTemperature);
+  for (std::string* text :
+       {&fields.pressure, &fields.vaporTemp, &fields.wallTemp, &fields.length}) {
+    input.NextText(*text);
+  }
+  CoefficientTexts& k = fields.coefficients;
+  for (std::string* text : {&k.C, &k.v, &k.D, &k.w, &k.A, &k.n, &k.B, &k.m, &k.s}) {
+    input.NextText(*text);
+  }
+
+  MessageRecorder messages;
+  const CalculationOutcome outcome = CalculateWallCondensation(fields, messages);
+  fuzzing::CheckOutcome(fuzzing::Problem::kWallCondensation, outcome, messages);
+  return 0;
+}
