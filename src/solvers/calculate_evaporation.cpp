@@ -1,6 +1,7 @@
 #include "app/module1.h"
 #include "props/get_property.h"
 #include "solvers/calculation.h"
+#include "solvers/calculation_run.h"
 #include "solvers/evaporating_wall.h"
 #include "solvers/field_reader.h"
 #include "solvers/film_reference.h"
@@ -27,18 +28,19 @@ std::string LiquidReferenceOutOfRange(double TlRef) {
 
 }  // namespace
 
-CalculationOutcome CalculateEvaporation(const EvaporationFields& fields, MessageSink& messages) {
-  CalculationOutcome outcome;
+std::optional<EvaporationRun> RunEvaporation(const EvaporationFields& fields, MessageSink& messages,
+                                             std::vector<NamedValue>& inputs) {
   auto& g = Module1;
-  FieldReader read(messages, outcome.inputs);
-  EvaporationInput in;
+  FieldReader read(messages, inputs);
+  EvaporationRun run;
+  EvaporationInput& in = run.input;
   // The saturation temperature goes to the shared slot as soon as it is read.
   if (!read.Read(kSatTempField, fields.satTemp, g.Tsat) ||
       !read.Read(kWallTempField, fields.wallTemp, in.Tw) ||
       !read.Read(kLengthField, fields.length, in.L) ||
       !read.Read(kFlowRateField, fields.flowRate, in.Gamma0) ||
       !read.ReadCoefficients(fields.coefficients, in.coefficients)) {
-    return outcome;
+    return std::nullopt;
   }
 
   const char* refusal = nullptr;
@@ -53,7 +55,7 @@ CalculationOutcome CalculateEvaporation(const EvaporationFields& fields, Message
   }
   if (refusal) {
     messages.ShowMessage(refusal);
-    return outcome;
+    return std::nullopt;
   }
 
   g.OutOfRange = 0;
@@ -64,13 +66,13 @@ CalculationOutcome CalculateEvaporation(const EvaporationFields& fields, Message
   GetProperty(g.FluidNo, kLiquidPrandtl, g.TlRef, g.PrL);
   if (g.OutOfRange == 1) {
     messages.ShowMessage(LiquidReferenceOutOfRange(g.TlRef));
-    return outcome;
+    return std::nullopt;
   }
   g.OutOfRange = 0;
   GetProperty(g.FluidNo, kEnthalpyOfVaporization, g.Tsat, g.Hfg);
   if (g.OutOfRange == 1) {
     messages.ShowMessage(kSaturationOutOfRange);
-    return outcome;
+    return std::nullopt;
   }
 
   in.FluidNo = g.FluidNo;
@@ -82,14 +84,22 @@ CalculationOutcome CalculateEvaporation(const EvaporationFields& fields, Message
   in.Hfg = g.Hfg;
   in.CpL = g.PrL * g.KL / g.MuL;
   in.Grav = g.Grav;
-  const EvaporationResult result = SolveEvaporation(in);
-  if (result.fault != SolveFault::kNone) {
-    messages.ShowMessage(FaultMessage(result.fault));
-    return outcome;
+  run.result = SolveEvaporation(in);
+  if (run.result.fault != SolveFault::kNone) {
+    messages.ShowMessage(FaultMessage(run.result.fault));
+    return std::nullopt;
   }
+  return run;
+}
+
+CalculationOutcome CalculateEvaporation(const EvaporationFields& fields, MessageSink& messages) {
+  CalculationOutcome outcome;
+  const std::optional<EvaporationRun> run = RunEvaporation(fields, messages, outcome.inputs);
+  if (!run) return outcome;
+  const EvaporationResult& result = run->result;
 
   OutcomeWriter writer(outcome, ReportWriter::EvaporationHeader());
-  WriteLiquidProperties(writer, in.CpL);
+  WriteLiquidProperties(writer, run->input.CpL);
   WriteEnthalpyOfVaporization(writer);
   // A dry-out is an answer, not an error: the properties stand alone.
   if (result.dryOut) {

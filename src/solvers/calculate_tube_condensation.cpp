@@ -1,5 +1,6 @@
 #include "app/module1.h"
 #include "solvers/calculation.h"
+#include "solvers/calculation_run.h"
 #include "solvers/condensation_steps.h"
 #include "solvers/field_reader.h"
 #include "solvers/outcome_writer.h"
@@ -21,22 +22,23 @@ constexpr const char* kNoVaporTemperatureChoice =
 
 }  // namespace
 
-CalculationOutcome CalculateTubeCondensation(const TubeCondensationFields& fields,
-                                             MessageSink& messages) {
-  CalculationOutcome outcome;
+std::optional<TubeCondensationRun> RunTubeCondensation(const TubeCondensationFields& fields,
+                                                       MessageSink& messages,
+                                                       std::vector<NamedValue>& inputs) {
   auto& g = Module1;
-  FieldReader read(messages, outcome.inputs);
-  TubeCondensationInput in;
-  double P = 0.0;
+  FieldReader read(messages, inputs);
+  TubeCondensationRun run;
+  TubeCondensationInput& in = run.input;
+  double& P = run.P;
   if (!read.Read(kPressureField, fields.pressure, P) ||
       !ReadVaporTemperature(read, fields.tempTypeIndex, fields.vaporTemp, P, in.Tv) ||
       !read.Read(kWallTempField, fields.wallTemp, in.Tw) ||
       !read.Read(kTubeDiameterField, fields.tubeDiameter, in.D) ||
       !read.Read(kTubesField, fields.numberOfTubes, in.N)) {
-    return outcome;
+    return std::nullopt;
   }
 
-  if (!LookUpSaturationTemperature(P, messages)) return outcome;
+  if (!LookUpSaturationTemperature(P, messages)) return std::nullopt;
   const char* refusal = nullptr;
   if (in.D <= 0) {
     refusal = kDiameterNotPositive;
@@ -47,24 +49,34 @@ CalculationOutcome CalculateTubeCondensation(const TubeCondensationFields& field
   }
   if (refusal) {
     messages.ShowMessage(refusal);
-    return outcome;
+    return std::nullopt;
   }
-  if (!LookUpFilmProperties(in.Tw, in.Tv, messages)) return outcome;
+  if (!LookUpFilmProperties(in.Tw, in.Tv, messages)) return std::nullopt;
   if (fields.tempTypeIndex != kTypedVaporTemperature &&
       fields.tempTypeIndex != kSaturationVaporTemperature) {
     messages.ShowMessage(kNoVaporTemperatureChoice);
-    return outcome;
+    return std::nullopt;
   }
 
   TakeSharedProperties(in);
-  const TubeCondensationResult result = SolveTubeCondensation(in);
-  if (result.fault != SolveFault::kNone) {
-    messages.ShowMessage(FaultMessage(result.fault));
-    return outcome;
+  run.result = SolveTubeCondensation(in);
+  if (run.result.fault != SolveFault::kNone) {
+    messages.ShowMessage(FaultMessage(run.result.fault));
+    return std::nullopt;
   }
+  return run;
+}
+
+CalculationOutcome CalculateTubeCondensation(const TubeCondensationFields& fields,
+                                             MessageSink& messages) {
+  CalculationOutcome outcome;
+  const std::optional<TubeCondensationRun> run =
+      RunTubeCondensation(fields, messages, outcome.inputs);
+  if (!run) return outcome;
+  const TubeCondensationResult& result = run->result;
 
   OutcomeWriter writer(outcome, ReportWriter::CondensationHeader());
-  WriteCondensationProperties(writer, P, in.CpL);
+  WriteCondensationProperties(writer, run->P, run->input.CpL);
   writer.EmptyLine();
   writer.ResultLine(kReynoldsNumber, "Film Reynolds number Re(pi) = ", result.Re, kNoUnit);
   writer.ResultLine(kHeatTransferCoefficient, "Average heat transfer coefficient = ", result.h,

@@ -1,5 +1,6 @@
 #include "app/module1.h"
 #include "solvers/calculation.h"
+#include "solvers/calculation_run.h"
 #include "solvers/condensation_steps.h"
 #include "solvers/condensing_wall.h"
 #include "solvers/field_reader.h"
@@ -17,22 +18,23 @@ constexpr const char* kWallNotBelowSaturation =
 
 }  // namespace
 
-CalculationOutcome CalculateWallCondensation(const WallCondensationFields& fields,
-                                             MessageSink& messages) {
-  CalculationOutcome outcome;
+std::optional<WallCondensationRun> RunWallCondensation(const WallCondensationFields& fields,
+                                                       MessageSink& messages,
+                                                       std::vector<NamedValue>& inputs) {
   auto& g = Module1;
-  FieldReader read(messages, outcome.inputs);
-  WallCondensationInput in;
-  double P = 0.0;
+  FieldReader read(messages, inputs);
+  WallCondensationRun run;
+  WallCondensationInput& in = run.input;
+  double& P = run.P;
   if (!read.Read(kPressureField, fields.pressure, P) ||
       !ReadVaporTemperature(read, fields.tempTypeIndex, fields.vaporTemp, P, in.Tv) ||
       !read.Read(kWallTempField, fields.wallTemp, in.Tw) ||
       !read.Read(kLengthField, fields.length, in.L) ||
       !read.ReadCoefficients(fields.coefficients, in.coefficients)) {
-    return outcome;
+    return std::nullopt;
   }
 
-  if (!LookUpSaturationTemperature(P, messages)) return outcome;
+  if (!LookUpSaturationTemperature(P, messages)) return std::nullopt;
   const char* refusal = nullptr;
   if (in.Tv < in.Tw) {
     refusal = kVaporBelowWall;
@@ -43,19 +45,29 @@ CalculationOutcome CalculateWallCondensation(const WallCondensationFields& field
   }
   if (refusal) {
     messages.ShowMessage(refusal);
-    return outcome;
+    return std::nullopt;
   }
-  if (!LookUpFilmProperties(in.Tw, in.Tv, messages)) return outcome;
+  if (!LookUpFilmProperties(in.Tw, in.Tv, messages)) return std::nullopt;
 
   TakeSharedProperties(in);
-  const WallCondensationResult result = SolveWallCondensation(in);
-  if (result.fault != SolveFault::kNone) {
-    messages.ShowMessage(FaultMessage(result.fault));
-    return outcome;
+  run.result = SolveWallCondensation(in);
+  if (run.result.fault != SolveFault::kNone) {
+    messages.ShowMessage(FaultMessage(run.result.fault));
+    return std::nullopt;
   }
+  return run;
+}
+
+CalculationOutcome CalculateWallCondensation(const WallCondensationFields& fields,
+                                             MessageSink& messages) {
+  CalculationOutcome outcome;
+  const std::optional<WallCondensationRun> run =
+      RunWallCondensation(fields, messages, outcome.inputs);
+  if (!run) return outcome;
+  const WallCondensationResult& result = run->result;
 
   OutcomeWriter writer(outcome, ReportWriter::CondensationHeader());
-  WriteCondensationProperties(writer, P, in.CpL);
+  WriteCondensationProperties(writer, run->P, run->input.CpL);
   writer.EmptyLine();
   writer.ResultLine(kReynoldsNumber, "Reynolds number at the end of the wall = ", result.ReL,
                     kNoUnit);

@@ -73,18 +73,25 @@ std::optional<double> CondensingFilm::Turbulent(double x) const {
   return std::pow(base, 1 / (1 - k_.m));
 }
 
+CondensingWall SetUpCondensingWall(const WallCondensationInput& in) {
+  const FilmScales scales = ComputeFilmScales(in.RhoL, in.MuL, in.PrL, in.Grav, in.coefficients);
+  const double hfgStar =
+      CondensationEnthalpy(in.FluidNo, in.Hfg, in.CpL, in.PrL, in.CpV, in.Tsat, in.Tw, in.Tv);
+  const double Ja = in.CpL * (in.Tsat - in.Tw) / hfgStar;
+  return {scales, hfgStar, Ja, CondensingFilm(in.coefficients, scales, in.PrL, Ja)};
+}
+
 WallCondensationResult SolveWallCondensation(const WallCondensationInput& in) {
   if (!(in.L > 0)) return Refused(SolveFault::kLengthNotPositive);
-  const FilmScales scales = ComputeFilmScales(in.RhoL, in.MuL, in.PrL, in.Grav, in.coefficients);
+  const CondensingWall wall = SetUpCondensingWall(in);
+  const FilmScales& scales = wall.scales;
   if (const SolveFault fault = CheckWallFilm(in.coefficients, scales); fault != SolveFault::kNone) {
     return Refused(fault);
   }
-  const double hfgStar =
-      CondensationEnthalpy(in.FluidNo, in.Hfg, in.CpL, in.PrL, in.CpV, in.Tsat, in.Tw, in.Tv);
-  if (!(hfgStar > 0)) return Refused(SolveFault::kModifiedEnthalpyNotPositive);
+  if (!(wall.hfgStar > 0)) return Refused(SolveFault::kModifiedEnthalpyNotPositive);
 
-  const double Ja = in.CpL * (in.Tsat - in.Tw) / hfgStar;
-  const CondensingFilm film(in.coefficients, scales, in.PrL, Ja);
+  const double Ja = wall.Ja;
+  const CondensingFilm& film = wall.film;
   if (!AllFinite({scales.Lc, Ja, film.K(), film.xWl(), film.xTur()})) {
     return Refused(SolveFault::kNotFinite);
   }
@@ -97,7 +104,7 @@ WallCondensationResult SolveWallCondensation(const WallCondensationInput& in) {
   result.Gamma = in.MuL * result.ReL / 4;
   const double Nu = result.ReL * scales.Lc * in.PrL / (4 * Ja * in.L);
   result.h = in.KL * Nu / scales.Lc;
-  result.hfgStar = hfgStar;
+  result.hfgStar = wall.hfgStar;
   if (!AllFinite({result.ReL, result.Gamma, result.h})) return Refused(SolveFault::kNotFinite);
   return result;
 }

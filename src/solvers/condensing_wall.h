@@ -70,6 +70,18 @@ struct WallCondensationResult {
   FilmRegime regime = FilmRegime::kLaminar;  // regime at the lower end
 };
 
+// The film of a wall-condensation input as the solver sets it up, before any
+// check: the result at the end of the wall and the profile along it both
+// come from this film.
+struct CondensingWall {
+  FilmScales scales;
+  double hfgStar = 0.0;
+  double Ja = 0.0;
+  CondensingFilm film;
+};
+
+CondensingWall SetUpCondensingWall(const WallCondensationInput& in);
+
 WallCondensationResult SolveWallCondensation(const WallCondensationInput& in);
 
 }  // namespace dorix

@@ -33,6 +33,19 @@ EvaporatingFilm::EvaporatingFilm(const WallCorrelations& k, const FilmScales& sc
   }
 }
 
+FilmRegime EvaporatingFilm::RegimeAt(double x) const {
+  switch (top_) {
+    case FilmRegime::kLaminar:
+      return FilmRegime::kLaminar;
+    case FilmRegime::kWavyLaminar:
+      return x < xWl_ ? FilmRegime::kWavyLaminar : FilmRegime::kLaminar;
+    case FilmRegime::kTurbulent:
+      break;
+  }
+  if (x >= xWl_) return FilmRegime::kLaminar;
+  return x < xTur_ ? FilmRegime::kTurbulent : FilmRegime::kWavyLaminar;
+}
+
 std::optional<double> EvaporatingFilm::ReynoldsAt(double x) const {
   switch (top_) {
     case FilmRegime::kLaminar:
@@ -93,18 +106,64 @@ double EvaporatingFilm::TurbulentLength(double from, double to) const {
   return Kt_ * (std::pow(from, 1 - k_.m) - std::pow(to, 1 - k_.m)) / (1 - k_.m);
 }
 
-EvaporationResult SolveEvaporation(const EvaporationInput& in) {
+std::optional<double> EvaporatingFilm::DryOutPoint() const {
+  if (top_ == FilmRegime::kLaminar) return LaminarDryLength(std::pow(Re0_, 1.333333));
+  // Below x_wl the laminar law starts again from Re(wl).
+  std::optional<double> dry;
+  if (const auto dx = LaminarDryLength(std::pow(scales_.ReWl, 1.33333))) dry = xWl_ + *dx;
+  const auto earlier = [&dry](std::optional<double> x, double before) {
+    if (x && *x < before && (!dry || *x < *dry)) dry = x;
+  };
+  if (top_ == FilmRegime::kWavyLaminar) {
+    earlier(WavyDryLength(Re0_), xWl_);
+    return dry;
+  }
+  // The turbulent law holds down to x_tur, the wavy law from there to x_wl.
+  earlier(TurbulentDryLength(), xTur_);
+  if (const auto dx = WavyDryLength(scales_.ReTur)) earlier(xTur_ + *dx, xWl_);
+  return dry;
+}
+
+std::optional<double> EvaporatingFilm::LaminarDryLength(double X1) const {
+  const double slope = 5.8701 * Ja_ / (PrL_ * scales_.Lc);
+  if (!(slope > 0)) return std::nullopt;
+  return X1 / slope;
+}
+
+std::optional<double> EvaporatingFilm::WavyDryLength(double start) const {
+  if (k_.n == 1) return std::nullopt;
+  const double slope = 4 * k_.A * (1 - k_.n) * Ja_ / (scales_.Lc * PrL_);
+  if (!(slope > 0)) return std::nullopt;
+  return std::pow(start, 1 - k_.n) / slope;
+}
+
+std::optional<double> EvaporatingFilm::TurbulentDryLength() const {
+  if (k_.m == 1) return std::nullopt;
+  const double slope = 4 * k_.B * (1 - k_.m) * Ja_ / (scales_.Lc * std::pow(PrL_, 1 - k_.s));
+  if (!(slope > 0)) return std::nullopt;
+  return std::pow(Re0_, 1 - k_.m) / slope;
+}
+
+EvaporatingWall SetUpEvaporatingWall(const EvaporationInput& in) {
   const FilmScales scales = ComputeFilmScales(in.RhoL, in.MuL, in.PrL, in.Grav, in.coefficients);
+  const double hfgStar = EvaporationEnthalpy(in.FluidNo, in.Hfg, in.CpL, in.PrL, in.Tsat, in.Tw);
+  const double Re0 = 4 * in.Gamma0 / in.MuL;
+  const double Ja = in.CpL * (in.Tw - in.Tsat) / hfgStar;
+  return {scales, hfgStar, Re0, Ja, EvaporatingFilm(in.coefficients, scales, in.PrL, Ja, Re0)};
+}
+
+EvaporationResult SolveEvaporation(const EvaporationInput& in) {
+  const EvaporatingWall wall = SetUpEvaporatingWall(in);
+  const FilmScales& scales = wall.scales;
   if (const SolveFault fault = CheckWallFilm(in.coefficients, scales); fault != SolveFault::kNone) {
     return Refused(fault);
   }
-  const double hfgStar = EvaporationEnthalpy(in.FluidNo, in.Hfg, in.CpL, in.PrL, in.Tsat, in.Tw);
-  if (!(hfgStar > 0)) return Refused(SolveFault::kModifiedEnthalpyNotPositive);
+  if (!(wall.hfgStar > 0)) return Refused(SolveFault::kModifiedEnthalpyNotPositive);
 
-  const double Re0 = 4 * in.Gamma0 / in.MuL;
-  const double Ja = in.CpL * (in.Tw - in.Tsat) / hfgStar;
+  const double Re0 = wall.Re0;
+  const double Ja = wall.Ja;
   if (!AllFinite({scales.Lc, Re0, Ja})) return Refused(SolveFault::kNotFinite);
-  const EvaporatingFilm film(in.coefficients, scales, in.PrL, Ja, Re0);
+  const EvaporatingFilm& film = wall.film;
   if (!AllFinite({film.xWl(), film.xTur()})) return Refused(SolveFault::kNotFinite);
   const std::optional<double> ReL = film.ReynoldsAt(in.L);
   EvaporationResult result;

@@ -23,9 +23,15 @@ class EvaporatingFilm {
   double xWl() const { return xWl_; }
   double xTur() const { return xTur_; }
 
+  // The law in force at x: from x_wl on the film is laminar, whatever it
+  // was above.
+  FilmRegime RegimeAt(double x) const;
   // Local film Reynolds number at x > 0 from the top; none once the film has
   // dried out.
   std::optional<double> ReynoldsAt(double x) const;
+  // Where the film vanishes: the first position at which the bracket X1 − X2
+  // of the law in force reaches zero. None for a film that never dries.
+  std::optional<double> DryOutPoint() const;
 
  private:
   // Each law continues the film from Reynolds number `start` (or its power
@@ -37,6 +43,11 @@ class EvaporatingFilm {
   // Reynolds number from `from` down to `to`.
   double WavyLength(double from, double to) const;
   double TurbulentLength(double from, double to) const;
+  // Distances over which each law's bracket falls from X1 to zero; none
+  // where it never does (an exponential form, or a bracket that grows).
+  std::optional<double> LaminarDryLength(double X1) const;
+  std::optional<double> WavyDryLength(double start) const;
+  std::optional<double> TurbulentDryLength() const;
 
   WallCorrelations k_;
   FilmScales scales_;
@@ -77,6 +88,19 @@ struct EvaporationResult {
   double E = 0.0;       // evaporation rate per unit width [kg/m s]
   double hAvg = 0.0;    // average heat-transfer coefficient [W/m² K]
 };
+
+// The film of an evaporation input as the solver sets it up, before any
+// check: the result at the end of the wall and the profile along it both
+// come from this film.
+struct EvaporatingWall {
+  FilmScales scales;
+  double hfgStar = 0.0;
+  double Re0 = 0.0;
+  double Ja = 0.0;
+  EvaporatingFilm film;
+};
+
+EvaporatingWall SetUpEvaporatingWall(const EvaporationInput& in);
 
 EvaporationResult SolveEvaporation(const EvaporationInput& in);
 

@@ -14,6 +14,18 @@ FilmScales ComputeFilmScales(double RhoL, double MuL, double PrL, double Grav,
   return scales;
 }
 
+double FilmNusselt(const WallCorrelations& k, double PrL, FilmRegime regime, double Re) {
+  switch (regime) {
+    case FilmRegime::kLaminar:
+      return std::pow(0.75 * Re, -0.333333);
+    case FilmRegime::kWavyLaminar:
+      return k.A * std::pow(Re, k.n);
+    case FilmRegime::kTurbulent:
+      return k.B * std::pow(Re, k.m) * std::pow(PrL, k.s);
+  }
+  return 0.0;
+}
+
 SolveFault CheckWallFilm(const WallCorrelations& k, const FilmScales& scales) {
   if (k.A == 0.0) return SolveFault::kCoefficientAZero;
   if (k.B == 0.0) return SolveFault::kCoefficientBZero;

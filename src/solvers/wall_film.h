@@ -23,6 +23,11 @@ struct WallCorrelations {
 // Flow regime of a film by its local Reynolds number.
 enum class FilmRegime { kLaminar, kWavyLaminar, kTurbulent };
 
+// Local Nusselt number h·Lc/KL of a film at Reynolds number Re under the law
+// of `regime`: (0.75·Re)^(-0.333333), A·Re^n or B·Re^m·PrL^s. The integrals
+// of these laws are the closed forms of the condensing and evaporating walls.
+double FilmNusselt(const WallCorrelations& k, double PrL, FilmRegime regime, double Re);
+
 // Length and Reynolds-number scales of a liquid film, the same for a
 // condensing and an evaporating wall.
 struct FilmScales {
