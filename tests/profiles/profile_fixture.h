@@ -1,0 +1,31 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+#include "app/message_sink.h"
+#include "solvers/calculation.h"
+#include "solvers/profile.h"
+
+namespace dorix::test {
+
+// Profiles and Calculate runs against the delivered property file, water.
+class ProfileTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite();
+  void SetUp() override;
+
+  MessageRecorder messages;
+};
+
+// A named number of an outcome; fails the test when it is missing.
+double ValueOf(const std::vector<NamedValue>& values, std::string_view name);
+
+// The wall profile of a run that must not be refused.
+WallProfile WallOf(const std::optional<Profile>& profile);
+
+// True when every number of the profile is finite.
+bool AllFinite(const WallProfile& profile);
+
+}  // namespace dorix::test
