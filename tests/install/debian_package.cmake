@@ -2,10 +2,9 @@
 # then unpacks it and runs the packaged dorix-calc outside the source tree.
 include(${CMAKE_CURRENT_LIST_DIR}/run_checked.cmake)
 
-set(root "${SCRATCH}/deb")
-file(REMOVE_RECURSE "${root}")
-file(MAKE_DIRECTORY "${root}")
-dorix_run(0 ignored "${root}" "${CMAKE_CPACK_COMMAND}" -G DEB --config "${BUILD_DIR}/CPackConfig.cmake" -B "${root}")
+dorix_scratch_folder(root debian-package)
+dorix_run(0 ignored "${root}"
+          "${CMAKE_CPACK_COMMAND}" -G DEB --config "${BUILD_DIR}/CPackConfig.cmake" -B "${root}")
 file(GLOB packages "${root}/*.deb")
 list(LENGTH packages count)
 if(NOT count EQUAL 1)
@@ -29,3 +28,5 @@ dorix_run(0 ignored "${root}" "${DPKG_DEB}" --extract "${packages}" "${root}/unp
 set(BINDIR bin)
 set(DATADIR share)
 dorix_check_calc_finds_installed_data("${root}/unpacked/usr" "${root}/work")
+
+file(REMOVE_RECURSE "${root}")

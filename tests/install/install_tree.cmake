@@ -3,9 +3,8 @@
 # installed dorix-calc, which must still find its installed data.
 include(${CMAKE_CURRENT_LIST_DIR}/run_checked.cmake)
 
-set(root "${SCRATCH}/tree")
+dorix_scratch_folder(root install-tree)
 set(prefix "${root}/prefix")
-file(REMOVE_RECURSE "${root}")
 dorix_run(0 ignored "${BUILD_DIR}" "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}")
 
 set(desktop "${DATADIR}/applications/org.dorix.Dorix.desktop")
@@ -28,3 +27,5 @@ if(WITH_CALC)
   file(RENAME "${prefix}" "${root}/moved")
   dorix_check_calc_finds_installed_data("${root}/moved" "${root}/work")
 endif()
+
+file(REMOVE_RECURSE "${root}")

@@ -1,5 +1,19 @@
 # Helpers of the install checks: run a program and insist on its outcome.
 
+# dorix_scratch_folder(<variable> <name>): a new empty folder in the system's
+# temporary folder, well away from the source tree and its builds.
+function(dorix_scratch_folder variable name)
+  set(temp "$ENV{TMPDIR}")
+  if(NOT temp)
+    set(temp /tmp)
+  endif()
+  string(RANDOM LENGTH 8 suffix)
+  set(folder "${temp}/dorix-${name}-${suffix}")
+  file(REMOVE_RECURSE "${folder}")
+  file(MAKE_DIRECTORY "${folder}")
+  set(${variable} "${folder}" PARENT_SCOPE)
+endfunction()
+
 # dorix_run(<expected exit status> <output variable> <working folder> <command...>)
 # Runs the command and fails the test, showing everything it printed, when it
 # ends with another status. The output variable receives stdout and stderr.
@@ -30,9 +44,9 @@ function(dorix_expect_files root)
   endforeach()
 endfunction()
 
-# dorix_check_calc_finds_installed_data(<prefix>): runs the installed dorix-calc
-# from an empty folder outside the source tree, then proves that the data it
-# read was the copy installed under <prefix> by breaking that copy.
+# dorix_check_calc_finds_installed_data(<prefix> <work>): runs the dorix-calc
+# installed under <prefix> from the empty folder <work>, then proves that the
+# data it read was the copy installed under <prefix> by breaking that copy.
 function(dorix_check_calc_finds_installed_data prefix work)
   file(REMOVE_RECURSE "${work}")
   file(MAKE_DIRECTORY "${work}")
