@@ -42,8 +42,13 @@ inline constexpr InputField kCoeffwField{"w", "Coefficient w"};
 // number is reported, naming its field, and the run stops there.
 class FieldReader {
  public:
+  // A window has at most 13 fields: one allocation holds them all.
+  static constexpr std::size_t kMostFields = 13;
+
   FieldReader(MessageSink& messages, std::vector<NamedValue>& inputs)
-      : messages_(messages), inputs_(inputs) {}
+      : messages_(messages), inputs_(inputs) {
+    inputs_.reserve(kMostFields);
+  }
 
   bool Read(const InputField& field, std::string_view text, double& value);
   // Notes a field's value that was not read from its text.

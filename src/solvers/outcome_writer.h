@@ -19,8 +19,13 @@ inline constexpr std::string_view kEvaporationRate = "evaporation_rate";
 // come from one line of code.
 class OutcomeWriter {
  public:
+  // Room for eight properties and four results, made
+  // once: a sweep writes hundreds of thousands of them.
   OutcomeWriter(CalculationOutcome& outcome, ReportWriter report)
-      : outcome_(outcome), report_(std::move(report)) {}
+      : outcome_(outcome), report_(std::move(report)) {
+    outcome_.properties.reserve(8);
+    outcome_.results.reserve(4);
+  }
 
   // "Saturation temperature = ..." with the pressure it was looked up at.
   void SaturationLine(double Tsat, double P);
