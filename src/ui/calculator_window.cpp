@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
+#include <QHideEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include "solvers/field_reader.h"
 #include "ui/field_text.h"
 #include "ui/output_box.h"
+#include "ui/profile_window.h"
 
 namespace dorix {
 
@@ -59,9 +61,10 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption
 
 }  // namespace
 
-CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption, WindowSet& windows,
+CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption,
+                                   const QString& problem, WindowSet& windows,
                                    MessageSink* messages)
-    : windows_(windows), messages_(messages) {
+    : windows_(windows), problem_(problem), messages_(messages) {
   if (messages_ == nullptr) {
     ownMessages_ = std::make_unique<QtMessageBox>(this);
     messages_ = ownMessages_.get();
@@ -91,14 +94,17 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption, 
   auto* buttons = new QHBoxLayout;
   cmdCalc = NewButton(this, "cmdCalc", QStringLiteral("Calculate"));
   cmdDone = NewButton(this, "cmdDone", QStringLiteral("Done"));
+  cmdPlot = NewButton(this, "cmdPlot", QStringLiteral("Plot"));
   buttons->addStretch(1);
   buttons->addWidget(cmdCalc);
   buttons->addWidget(cmdDone);
+  buttons->addWidget(cmdPlot);
   left->addSpacing(8);
   left->addLayout(buttons);
   left->addStretch(1);
   connect(cmdCalc, &QPushButton::clicked, this, &CalculatorWindow::cmdCalc_Click);
   connect(cmdDone, &QPushButton::clicked, this, &CalculatorWindow::cmdDone_Click);
+  connect(cmdPlot, &QPushButton::clicked, this, &CalculatorWindow::cmdPlot_Click);
 
   txtOutput = new OutputBox(this);
   txtOutput->setObjectName(QStringLiteral("txtOutput"));
@@ -134,6 +140,16 @@ void CalculatorWindow::cmdCalc_Click() {
 
 void CalculatorWindow::cmdDone_Click() {
   hide();
+}
+
+void CalculatorWindow::cmdPlot_Click() {
+  std::optional<Profile> profile = Plot();
+  if (!profile) return;
+  if (profileWindow_ == nullptr) {
+    profileWindow_ = new ProfileWindow(problem_ + "-profile", Messages(), this);
+  }
+  profileWindow_->ShowProfile(windowTitle() + " (" + cmdFluid->text() + "): profile",
+                              std::move(*profile));
 }
 
 void CalculatorWindow::SetUpperHalf(QWidget* widget) {
@@ -176,9 +192,16 @@ void CalculatorWindow::ChainTabOrder(const std::vector<QWidget*>& rest) {
   std::vector<QWidget*> order = columnOrder_;
   order.push_back(cmdCalc);
   order.push_back(cmdDone);
+  order.push_back(cmdPlot);
   order.insert(order.end(), rest.begin(), rest.end());
   order.push_back(txtOutput);
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void CalculatorWindow::hideEvent(QHideEvent* event) {
+  // Not when the window system minimizes the window: it stays open.
+  if (!event->spontaneous() && profileWindow_ != nullptr) profileWindow_->hide();
+  QWidget::hideEvent(event);
 }
 
 bool CalculatorWindow::event(QEvent* event) {

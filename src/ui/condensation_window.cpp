@@ -12,10 +12,10 @@
 namespace dorix {
 
 CondensationWindow::CondensationWindow(const QString& name, const QString& caption,
-                                       WindowSet& windows, MessageSink* messages,
-                                       const std::string& pressure, const std::string& vaporTemp,
-                                       const std::string& wallTemp)
-    : CalculatorWindow(name, caption, windows, messages) {
+                                       const QString& problem, WindowSet& windows,
+                                       MessageSink* messages, const std::string& pressure,
+                                       const std::string& vaporTemp, const std::string& wallTemp)
+    : CalculatorWindow(name, caption, problem, windows, messages) {
   Label2 = NewLabel("Label2", QStringLiteral("Pressure [Pa] ="));
   txtPressure = AddField(Label2, "txtPressure", pressure);
   OnLostFocus(txtPressure, [this] { txtPressure_LostFocus(); });

@@ -28,8 +28,8 @@ class CondensationWindow : public CalculatorWindow {
   void txtPressure_LostFocus();
 
  protected:
-  CondensationWindow(const QString& name, const QString& caption, WindowSet& windows,
-                     MessageSink* messages, const std::string& pressure,
+  CondensationWindow(const QString& name, const QString& caption, const QString& problem,
+                     WindowSet& windows, MessageSink* messages, const std::string& pressure,
                      const std::string& vaporTemp, const std::string& wallTemp);
 
   // Selects an entry from the program, with the effect of the user's choice.

@@ -14,8 +14,9 @@ const WallCondensationFields kDefaults;
 
 FrmCVW::FrmCVW(WindowSet& windows, MessageSink* messages)
     : CondensationWindow(QStringLiteral("frmCVW"),
-                         QStringLiteral("FILM CONDENSATION ON A VERTICAL WALL"), windows, messages,
-                         kDefaults.pressure, kDefaults.vaporTemp, kDefaults.wallTemp) {
+                         QStringLiteral("FILM CONDENSATION ON A VERTICAL WALL"),
+                         QStringLiteral("wall-condensation"), windows, messages, kDefaults.pressure,
+                         kDefaults.vaporTemp, kDefaults.wallTemp) {
   Label5 = NewLabel("Label5", QStringLiteral("Length of wall [m] ="));
   txtLength = AddField(Label5, "txtLength", kDefaults.length);
   OnLostFocus(txtLength, [this] { txtLength_LostFocus(); });
@@ -44,6 +45,10 @@ void FrmCVW::txtLength_LostFocus() {
 
 CalculationOutcome FrmCVW::Calculate() {
   return CalculateWallCondensation(Fields(), Messages());
+}
+
+std::optional<Profile> FrmCVW::Plot() {
+  return ProfileWallCondensation(Fields(), Messages(), {});
 }
 
 }  // namespace dorix

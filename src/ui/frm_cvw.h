@@ -26,6 +26,7 @@ class FrmCVW final : public CondensationWindow {
 
  protected:
   CalculationOutcome Calculate() override;
+  std::optional<Profile> Plot() override;
 };
 
 }  // namespace dorix

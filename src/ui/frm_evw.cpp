@@ -19,7 +19,8 @@ const QString kFlowRateLabel = QString(20, QLatin1Char(' ')) +
 
 FrmEVW::FrmEVW(WindowSet& windows, MessageSink* messages)
     : CalculatorWindow(QStringLiteral("frmEVW"),
-                       QStringLiteral("FILM EVAPORATION ON A VERTICAL WALL"), windows, messages) {
+                       QStringLiteral("FILM EVAPORATION ON A VERTICAL WALL"),
+                       QStringLiteral("wall-evaporation"), windows, messages) {
   Label2 = NewLabel("Label2", QStringLiteral("Saturation temperature [K] ="));
   txtSatTemp = AddField(Label2, "txtSatTemp", kDefaults.satTemp);
   Label4 = NewLabel("Label4", QStringLiteral("Wall temperature [K] ="));
@@ -55,6 +56,10 @@ void FrmEVW::txtLength_LostFocus() {
 
 CalculationOutcome FrmEVW::Calculate() {
   return CalculateEvaporation(Fields(), Messages());
+}
+
+std::optional<Profile> FrmEVW::Plot() {
+  return ProfileEvaporation(Fields(), Messages(), {});
 }
 
 }  // namespace dorix

@@ -32,6 +32,7 @@ class FrmEVW final : public CalculatorWindow {
 
  protected:
   CalculationOutcome Calculate() override;
+  std::optional<Profile> Plot() override;
 };
 
 }  // namespace dorix

@@ -12,8 +12,9 @@ const TubeCondensationFields kDefaults;
 
 FrmHT::FrmHT(WindowSet& windows, MessageSink* messages)
     : CondensationWindow(QStringLiteral("frmHT"),
-                         QStringLiteral("FILM CONDENSATION ON HORIZONTAL TUBE"), windows, messages,
-                         kDefaults.pressure, kDefaults.vaporTemp, kDefaults.wallTemp) {
+                         QStringLiteral("FILM CONDENSATION ON HORIZONTAL TUBE"),
+                         QStringLiteral("tube-condensation"), windows, messages, kDefaults.pressure,
+                         kDefaults.vaporTemp, kDefaults.wallTemp) {
   Label5 = NewLabel("Label5", QStringLiteral("Tube diameter [m] ="));
   txtTubeDia = AddField(Label5, "txtTubeDia", kDefaults.tubeDiameter);
   Label3 = NewLabel("Label3", QStringLiteral("Number of tubes [ ] ="));
@@ -35,6 +36,10 @@ TubeCondensationFields FrmHT::Fields() const {
 
 CalculationOutcome FrmHT::Calculate() {
   return CalculateTubeCondensation(Fields(), Messages());
+}
+
+std::optional<Profile> FrmHT::Plot() {
+  return ProfileTubeCondensation(Fields(), Messages());
 }
 
 }  // namespace dorix

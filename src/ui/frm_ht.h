@@ -22,6 +22,7 @@ class FrmHT final : public CondensationWindow {
 
  protected:
   CalculationOutcome Calculate() override;
+  std::optional<Profile> Plot() override;
 };
 
 }  // namespace dorix

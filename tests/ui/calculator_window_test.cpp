@@ -469,15 +469,15 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
     QTest::newRow("vertical wall")
         << "frmCVW"
         << QStringList{"cmdFluid",  "txtPressure", "menTempType", "txtVaporTemp", "txtWallTemp",
-                       "txtLength", "cmdCalc",     "cmdDone",     "txtCoeffC"};
+                       "txtLength", "cmdCalc",     "cmdDone",     "cmdPlot",      "txtCoeffC"};
     QTest::newRow("horizontal tubes")
-        << "frmHT"
-        << QStringList{"cmdFluid",   "txtPressure", "menTempType", "txtVaporTemp", "txtWallTemp",
-                       "txtTubeDia", "txtNumTube",  "cmdCalc",     "cmdDone",      "txtOutput"};
+        << "frmHT" << QStringList{"cmdFluid",    "txtPressure", "menTempType", "txtVaporTemp",
+                                  "txtWallTemp", "txtTubeDia",  "txtNumTube",  "cmdCalc",
+                                  "cmdDone",     "cmdPlot",     "txtOutput"};
     QTest::newRow("evaporation") << "frmEVW"
                                  << QStringList{"cmdFluid",  "txtSatTemp", "txtWallTemp",
                                                 "txtLength", "txtIMFR",    "cmdCalc",
-                                                "cmdDone",   "txtCoeffC"};
+                                                "cmdDone",   "cmdPlot",    "txtCoeffC"};
   }
 
   void tabRunsDownTheInputColumnToTheButtons() {
