@@ -1,9 +1,9 @@
 #include "cli/output.h"
 
-#include <charconv>
 #include <nlohmann/json.hpp>
 
 #include "cli/fluids.h"
+#include "ui/round_trip_text.h"
 
 namespace dorix::cli {
 
@@ -32,9 +32,7 @@ std::string CsvField(std::string_view text) {
 }  // namespace
 
 std::string NumberText(double value) {
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-  return std::string(buffer, end);
+  return RoundTripText(value);
 }
 
 std::string ReportText(const CalculationOutcome& outcome, bool crlf) {

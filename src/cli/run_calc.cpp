@@ -8,6 +8,7 @@
 #include "cli/fluids.h"
 #include "cli/output.h"
 #include "cli/problems.h"
+#include "cli/profile_output.h"
 #include "cli/sweep.h"
 #include "props/property_file.h"
 
@@ -66,6 +67,7 @@ struct CommonOptions {
   bool crlf = false;
   bool saturated = false;
   std::string sweep;
+  long profile = 0;  // --profile COUNT; 0 when not given
 };
 
 void AddProblemOptions(CLI::App& command, const Problem& problem, ProblemFields& fields,
@@ -108,6 +110,7 @@ void AddProblemOptions(CLI::App& command, const Problem& problem, ProblemFields&
       ->type_name("NAME=START:STOP:COUNT")
       ->group("Output");
   command.footer(kProblemFooter);
+  AddProfileOption(command, common.profile);
 }
 
 int UsageError(std::ostream& err, const std::string& text) {
@@ -202,6 +205,10 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     sweep = CheckSweep(problem, fields, common, error);
     if (!sweep) return UsageError(err, error);
   }
+  if (common.profile != 0) {
+    const std::string conflict = ProfileConflict(sweep.has_value(), common.format);
+    if (!conflict.empty()) return UsageError(err, conflict);
+  }
 
   SetStartupState();
   const LoadResult loaded =
@@ -216,6 +223,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     RunSweep(problem, fields, *sweep, out);
     return kExitSuccess;
   }
+  if (common.profile != 0) return PrintProfile(fields, common.profile, out, err);
   return CalculateOnce(problem, fields, *fluid, common, out, err);
 }
 

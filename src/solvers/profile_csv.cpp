@@ -1,22 +1,16 @@
 #include "solvers/profile_csv.h"
 
-#include <charconv>
+#include "ui/round_trip_text.h"
 
 namespace dorix {
 
 namespace {
 
-std::string Number(double value) {
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-  return std::string(buffer, end);
-}
-
 std::string WallCsv(const WallProfile& profile) {
   std::string csv = "x,reynolds_number,heat_transfer_coefficient,regime\n";
   for (const ProfilePoint& point : profile.points) {
-    csv += Number(point.x) + ',' + Number(point.Re) + ',';
-    if (point.h) csv += Number(*point.h);
+    csv += RoundTripText(point.x) + ',' + RoundTripText(point.Re) + ',';
+    if (point.h) csv += RoundTripText(*point.h);
     csv += ',';
     csv += ZoneName(point.zone);
     csv += '\n';
@@ -27,8 +21,9 @@ std::string WallCsv(const WallProfile& profile) {
 std::string TubeCsv(const TubeProfile& profile) {
   std::string csv = "tube,portion,heat_transfer_coefficient,condensation_rate,reynolds_number\n";
   for (const TubeShare& tube : profile.tubes) {
-    csv += std::to_string(tube.tube) + ',' + Number(tube.portion) + ',' + Number(tube.h) + ',' +
-           Number(tube.m) + ',' + Number(tube.Re) + '\n';
+    csv += std::to_string(tube.tube) + ',' + RoundTripText(tube.portion) + ',' +
+           RoundTripText(tube.h) + ',' + RoundTripText(tube.m) + ',' + RoundTripText(tube.Re) +
+           '\n';
   }
   return csv;
 }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace dorix {
+
+// The shortest text that reads back as exactly this double: numbers of a
+// data export, which other programs read, not people.
+std::string RoundTripText(double value);
+
+}  // namespace dorix

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+#include "calc_runner.h"
+
+namespace dorix {
+namespace {
+
+using test::Lines;
+using test::RunCalc;
+
+std::vector<std::string> Cells(const std::string& line) {
+  std::vector<std::string> cells{""};
+  for (const char c : line) {
+    if (c == ',') {
+      cells.emplace_back();
+    } else {
+      cells.back() += c;
+    }
+  }
+  return cells;
+}
+
+double Number(const std::string& text) {
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  EXPECT_TRUE(error == std::errc() && end == text.data() + text.size()) << text;
+  return value;
+}
+
+// The results of the same run as JSON.
+nlohmann::json Results(std::vector<std::string> args) {
+  args.insert(args.end(), {"--format", "json"});
+  return nlohmann::json::parse(RunCalc(args).out)["results"];
+}
+
+struct WallCase {
+  const char* name;
+  std::vector<std::string> args;
+  const char* endRegime;
+};
+
+void PrintTo(const WallCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+const WallCase kWallCases[] = {
+    {"CondensingLaminar", {"cvw", "--length", "0.01"}, "laminar"},
+    {"CondensingWavy", {"cvw"}, "wavy-laminar"},
+    {"CondensingTurbulent", {"cvw", "--length", "5"}, "turbulent"},
+    {"CondensingTurbulentMIsOne", {"cvw", "--length", "1.7", "--m", "1"}, "turbulent"},
+    {"CondensingWavyNIsOne",
+     {"cvw", "--length", "0.5", "--n", "1", "--A", "0.001"},
+     "wavy-laminar"},
+    {"EvaporatingTurbulent", {"evw"}, "turbulent"},
+    {"EvaporatingWavy", {"evw", "--flow-rate", "0.1", "--length", "0.01"}, "wavy-laminar"},
+    {"EvaporatingLaminar", {"evw", "--length", "3.77"}, "laminar"},
+};
+
+class WallProfileOption : public testing::TestWithParam<WallCase> {};
+
+TEST_P(WallProfileOption, PrintsCountEvenPointsEndingAtTheReport) {
+  std::vector<std::string> args = GetParam().args;
+  args.insert(args.end(), {"--profile", "11"});
+  const test::CalcRun run = RunCalc(args);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 12u);
+  EXPECT_EQ(lines[0], "x,reynolds_number,heat_transfer_coefficient,regime");
+
+  const std::vector<std::string> last = Cells(lines.back());
+  ASSERT_EQ(last.size(), 4u);
+  const double L = Number(last[0]);
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    EXPECT_NEAR(Number(Cells(lines[i])[0]), L * (i - 1) / 10, L * 1e-15) << lines[i];
+  }
+  const nlohmann::json results = Results(GetParam().args);
+  EXPECT_EQ(Number(last[1]), results["reynolds_number"].get<double>());
+  EXPECT_EQ(last[3], GetParam().endRegime);
+}
+
+INSTANTIATE_TEST_SUITE_P(EndRegimes, WallProfileOption, testing::ValuesIn(kWallCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProfileOption, ShowsTheDryWallBelowADryOut) {
+  const test::CalcRun run = RunCalc({"evw", "--length", "5", "--profile", "6"});
+  ASSERT_EQ(run.status, 0);
+  EXPECT_EQ(run.err.rfind("dorix-calc: note: the film dries out at x = 3.77", 0), 0u) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 7u);
+  EXPECT_EQ(lines[5], "4,0,,dry");
+  EXPECT_EQ(lines[6], "5,0,,dry");
+}
+
+TEST(ProfileOption, PrintsARowOfTubesTubeByTube) {
+  const std::vector<std::string> args = {"ht", "--tubes", "2.5"};
+  const test::CalcRun run = RunCalc({"ht", "--tubes", "2.5", "--profile", "100"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0], "tube,portion,heat_transfer_coefficient,condensation_rate,reynolds_number");
+  double rate = 0.0;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const std::vector<std::string> cells = Cells(lines[i]);
+    EXPECT_EQ(cells[0], std::to_string(i));
+    EXPECT_EQ(cells[1], i < 3 ? "1" : "0.5");
+    rate += Number(cells[3]);
+  }
+  const nlohmann::json results = Results(args);
+  EXPECT_NEAR(rate / results["condensation_rate"].get<double>(), 1.0, 1e-12);
+  EXPECT_EQ(Number(Cells(lines[3])[4]), results["reynolds_number"].get<double>());
+}
+
+TEST(ProfileOption, RefusesWhatCalculateRefusesWithItsMessage) {
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"cvw", "--wall-temp", "380"}, {"ht", "--tube-diameter", "0"}, {"evw", "--A", "0"}}) {
+    const test::CalcRun report = RunCalc(args);
+    std::vector<std::string> profiled = args;
+    profiled.insert(profiled.end(), {"--profile", "5"});
+    const test::CalcRun profile = RunCalc(profiled);
+    EXPECT_EQ(profile.status, 1);
+    EXPECT_EQ(profile.out, "");
+    EXPECT_EQ(profile.err, report.err);
+  }
+  const test::CalcRun tooMany = RunCalc({"ht", "--tubes", "1e6", "--profile", "5"});
+  EXPECT_EQ(tooMany.status, 1);
+  EXPECT_EQ(tooMany.err,
+            "*** ERROR: A row of more than 1000 tubes is too long to show tube by tube.\n");
+}
+
+TEST(ProfileOption, IsAUsageErrorWithOtherOutputsOrTooFewPoints) {
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"cvw", "--profile", "1"},
+           {"cvw", "--profile", "2000000"},
+           {"cvw", "--profile", "ten"},
+           {"cvw", "--profile", "5", "--format", "json"},
+           {"evw", "--profile", "5", "--sweep", "length=1:2:3"}}) {
+    const test::CalcRun run = RunCalc(args);
+    EXPECT_EQ(run.status, 2) << args.back();
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+}  // namespace
+}  // namespace dorix
