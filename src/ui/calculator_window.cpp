@@ -3,8 +3,8 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
-#include <QHideEvent>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -96,8 +96,8 @@ void ProfileWindow::ClearCharts() {
 
 void ProfileWindow::Redraw() {
   ClearCharts();
-  lblReadout->setText(QStringLiteral("Point at the chart for the values at a place."));
   if (const auto* wall = std::get_if<WallProfile>(&profile_)) {
+    lblReadout->setText(QStringLiteral("Point at the chart to read x, Re and h there."));
     wallChart_ = new WallChart(*wall, chkLogRe->isChecked());
     auto* view = new HoverChartView(wallChart_, charts_);
     connect(view, &HoverChartView::hovered, this,
@@ -106,6 +106,7 @@ void ProfileWindow::Redraw() {
     chartLayout_->addWidget(view);
     return;
   }
+  lblReadout->setText(QStringLiteral("Point at a bar to read its tube's values."));
   for (const TubeQuantity quantity :
        {TubeQuantity::kCoefficient, TubeQuantity::kCondensationRate}) {
     auto* chart = new TubeChart(std::get<TubeProfile>(profile_), quantity);
