@@ -41,14 +41,19 @@ QColor ZoneColor(WallZone zone) {
 // Reynolds number, and the curve may run off its top elsewhere.
 constexpr double kScaledFilm = 0.05;
 
-double CoefficientTop(const WallProfile& profile) {
+// The span of the coefficient axis: from zero, or below it where unusual
+// coefficients make h negative, to the largest h of the scaled film.
+std::pair<double, double> CoefficientRange(const WallProfile& profile) {
   double ReMax = 0.0;
   for (const ProfilePoint& point : profile.points) ReMax = std::max(ReMax, point.Re);
-  double top = profile.hAvg.value_or(0.0);
+  double bottom = std::min(profile.hAvg.value_or(0.0), 0.0);
+  double top = std::max(profile.hAvg.value_or(0.0), 0.0);
   for (const ProfilePoint& point : profile.points) {
-    if (point.h && point.Re >= kScaledFilm * ReMax) top = std::max(top, *point.h);
+    if (!point.h || point.Re < kScaledFilm * ReMax) continue;
+    bottom = std::min(bottom, *point.h);
+    top = std::max(top, *point.h);
   }
-  return top > 0 ? top * 1.05 : 1.0;
+  return {bottom * 1.05, top > 0 ? top * 1.05 : 1.0};
 }
 
 QPen LinePen(const QColor& color, qreal width, Qt::PenStyle style = Qt::SolidLine) {
@@ -65,7 +70,9 @@ WallChart::WallChart(WallProfile profile, bool logRe) : profile_(std::move(profi
   xAxis_ =
       NewNumberAxis(QStringLiteral("Distance from the top edge x [m]"), TicksEndingAt(profile_.L));
   addAxis(xAxis_, Qt::AlignBottom);
-  const std::vector<AxisTick> hTicks = LinearTicks(0.0, CoefficientTop(profile_));
+  const auto [hLow, hHigh] = CoefficientRange(profile_);
+  const std::vector<AxisTick> hTicks = LinearTicks(hLow, hHigh);
+  hBottom_ = hTicks.front().at;
   hTop_ = hTicks.back().at;
   hAxis_ = NewNumberAxis("Local heat transfer coefficient h [" + CoefficientUnit() + "]", hTicks);
   addAxis(hAxis_, Qt::AlignRight);
@@ -88,8 +95,8 @@ void WallChart::AddZones() {
     upper->append(span.from, hTop_);
     upper->append(span.to, hTop_);
     auto* lower = new QLineSeries;
-    lower->append(span.from, 0.0);
-    lower->append(span.to, 0.0);
+    lower->append(span.from, hBottom_);
+    lower->append(span.to, hBottom_);
     auto* area = new QAreaSeries(upper, lower);
     upper->setParent(area);
     lower->setParent(area);
@@ -123,6 +130,7 @@ void WallChart::AddMarks() {
 
 void WallChart::AddCurves(bool logRe) {
   double ReMax = 0.0;
+  double ReLow = 0.0;
   double ReMin = 0.0;
   reSeries_ = new QLineSeries;
   reSeries_->setName(QStringLiteral("Film Reynolds number Re(x)"));
@@ -132,6 +140,7 @@ void WallChart::AddCurves(bool logRe) {
   hSeries_->setPen(LinePen(kHColor, 2));
   for (const ProfilePoint& point : profile_.points) {
     ReMax = std::max(ReMax, point.Re);
+    ReLow = std::min(ReLow, point.Re);
     if (point.h) hSeries_->append(point.x, *point.h);
     if (!logRe) {
       reSeries_->append(point.x, point.Re);
@@ -147,7 +156,7 @@ void WallChart::AddCurves(bool logRe) {
     reAxis_ = NewNumberAxis(QStringLiteral("Film Reynolds number Re (logarithmic scale)"),
                             DecadeTicks(std::max(ReMin, ReMax * 1e-6), ReMax));
   } else {
-    reAxis_ = NewNumberAxis(QStringLiteral("Film Reynolds number Re"), LinearTicks(0.0, ReMax));
+    reAxis_ = NewNumberAxis(QStringLiteral("Film Reynolds number Re"), LinearTicks(ReLow, ReMax));
   }
   addAxis(reAxis_, Qt::AlignLeft);
 
@@ -173,7 +182,7 @@ QLineSeries* WallChart::AddVerticalLine(double x, const QString& name, const QPe
   auto* line = new QLineSeries;
   line->setName(name);
   line->setPen(pen);
-  line->append(x, 0.0);
+  line->append(x, hBottom_);
   line->append(x, hTop_);
   addSeries(line);
   line->attachAxis(xAxis_);

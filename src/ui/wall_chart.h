@@ -49,6 +49,7 @@ class WallChart : public QChart {
   QCategoryAxis* xAxis_ = nullptr;
   QCategoryAxis* reAxis_ = nullptr;
   QCategoryAxis* hAxis_ = nullptr;
+  double hBottom_ = 0.0;
   double hTop_ = 1.0;
   QLineSeries* reSeries_ = nullptr;
   QLineSeries* hSeries_ = nullptr;

@@ -235,6 +235,21 @@ class ProfileWindowTest : public testing_support::UiTestCase {
                                   "Film Reynolds number Re"}));
   }
 
+  void axesReachBelowZeroWhereUnusualCoefficientsMakeHNegative() {
+    WallProfile profile;
+    profile.L = 1.0;
+    profile.points = {{0.0, 0.0, std::nullopt, WallZone::kLaminar},
+                      {0.5, 40.0, -1500.0, WallZone::kWavyLaminar},
+                      {1.0, 80.0, -2500.0, WallZone::kWavyLaminar}};
+    profile.zones = {{WallZone::kLaminar, 0.0, 0.4}, {WallZone::kWavyLaminar, 0.4, 1.0}};
+    profile.ReL = 80.0;
+    profile.hAvg = -1800.0;
+    WallChart chart(profile, false);
+    auto* h = qobject_cast<QCategoryAxis*>(chart.axes(Qt::Vertical, chart.HSeries()).front());
+    QVERIFY(h->min() <= -2500.0);
+    QVERIFY(h->max() >= 0.0);
+  }
+
   void logScaleDrawsReOnDecades() {
     MessageRecorder messages;
     WindowSet windows(&messages);
