@@ -8,6 +8,8 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("DORIX"));
+  // Lets the desktop match the windows to the installed menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.dorix.Dorix"));
 
   const std::string failure = dorix::StartUp();
   if (!failure.empty()) {

@@ -11,6 +11,10 @@ namespace dorix {
 // gives no value.
 std::optional<float> ParseSingle(std::string_view text);
 
+// True for a well-formed decimal number whose magnitude single precision
+// cannot hold ("1e39", "1e-50").
+bool IsBeyondSingleRange(std::string_view text);
+
 // Strips the blanks (spaces and tabs) at both ends of a text.
 std::string_view TrimBlanks(std::string_view text);
 

@@ -53,6 +53,13 @@ TEST(FieldText, RoundsOnceFromTheDecimalText) {
 TEST(FieldText, NamesTheFieldInItsMessage) {
   EXPECT_EQ(NotANumberMessage("Wall temperature [K]", " 3OO "),
             "*** ERROR: Wall temperature [K] is not a number: \"3OO\".");
+  EXPECT_EQ(NotANumberMessage("Pressure [Pa]", "1e39"),
+            "*** ERROR: Pressure [Pa] is beyond the range of single-precision numbers: \"1e39\".");
+  EXPECT_EQ(
+      NotANumberMessage("Pressure [Pa]", "+1e-50"),
+      "*** ERROR: Pressure [Pa] is beyond the range of single-precision numbers: \"+1e-50\".");
+  EXPECT_EQ(NotANumberMessage("Pressure [Pa]", "1e39x"),
+            "*** ERROR: Pressure [Pa] is not a number: \"1e39x\".");
   EXPECT_EQ(NotANumberMessage("Length of wall [m]", "  "),
             "*** ERROR: Length of wall [m] is empty; please enter a number.");
 }
