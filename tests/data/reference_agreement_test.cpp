@@ -26,15 +26,6 @@ double Tolerance(int code) {
   return code == kSaturationTemperature ? 1e-5 : 1e-4;
 }
 
-// Water's normal boiling point. The reference rows of the vapour curves
-// there hold the saturated liquid's values (see
-// FaultyReferenceRowsHoldLiquidValues); the file carries the vapour's.
-constexpr double kWaterBoilingPoint = 373.1242958;
-
-bool IsFaultyRow(const std::string& curve, double x) {
-  return (curve == "watmuv" || curve == "watkv" || curve == "watcpv") && x == kWaterBoilingPoint;
-}
-
 class ReferenceAgreement : public DeliveredFileTest,
                            public ::testing::WithParamInterface<CurveId> {};
 
@@ -45,7 +36,7 @@ TEST_P(ReferenceAgreement, EveryReferenceRowInsideTheCurveAgrees) {
   std::vector<ReferenceRow> inside;
   double largest = 0.0;
   for (const ReferenceRow& row : ReferenceRows(curve.name)) {
-    if (row.x < from || row.x > to || IsFaultyRow(curve.name, row.x)) continue;
+    if (row.x < from || row.x > to) continue;
     inside.push_back(row);
     largest = std::max(largest, std::abs(row.y));
   }
@@ -70,30 +61,6 @@ TEST_P(ReferenceAgreement, EveryReferenceRowInsideTheCurveAgrees) {
 INSTANTIATE_TEST_SUITE_P(DeliveredFile, ReferenceAgreement,
                          ::testing::ValuesIn(testing_support::DeliveredCurves()),
                          testing_support::CurveParamName);
-
-using DeliveredFile = DeliveredFileTest;
-
-// The rows left out above are not vapour values at all but those of the
-// saturated liquid at the same temperature.
-TEST_F(DeliveredFile, FaultyReferenceRowsHoldLiquidValues) {
-  auto rowAtBoilingPoint = [](const std::string& curve) {
-    for (const ReferenceRow& row : ReferenceRows(curve)) {
-      if (IsFaultyRow(curve, row.x)) return row.y;
-    }
-    ADD_FAILURE() << curve << " has no row at the boiling point";
-    return 0.0;
-  };
-  double mu = 0.0;
-  double k = 0.0;
-  double pr = 0.0;
-  GetProperty(1, kLiquidViscosity, kWaterBoilingPoint, mu);
-  GetProperty(1, kLiquidConductivity, kWaterBoilingPoint, k);
-  GetProperty(1, kLiquidPrandtl, kWaterBoilingPoint, pr);
-  ASSERT_EQ(Module1.OutOfRange, 0);
-  EXPECT_NEAR(rowAtBoilingPoint("watmuv") / mu, 1.0, 1e-3);
-  EXPECT_NEAR(rowAtBoilingPoint("watkv") / k, 1.0, 1e-3);
-  EXPECT_NEAR(rowAtBoilingPoint("watcpv") / (pr * k / mu), 1.0, 1e-3);
-}
 
 }  // namespace
 }  // namespace dorix

@@ -72,5 +72,21 @@ INSTANTIATE_TEST_SUITE_P(
                       SpotValue{"enthalpy", 4, kEnthalpyOfVaporization, 629.77, 294.7e3, 1000}),
     [](const auto& info) { return std::string(info.param.label); });
 
+// R-134a condensing at 40 °C, a state the first tables did not reach
+// (Tillner-Roth & Baehr, as the ASHRAE tables give it).
+INSTANTIATE_TEST_SUITE_P(
+    DeliveredFileR134aAt40C, SpotValues,
+    ::testing::Values(SpotValue{"pressure", 6, kSaturationPressure, 313.15, 1.0166e6, 150},
+                      SpotValue{"density", 6, kLiquidDensity, 313.15, 1146.7, 0.17},
+                      SpotValue{"enthalpy", 6, kEnthalpyOfVaporization, 313.15, 163.02e3, 25}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// Nitrogen at its normal boiling point, 77.355 K (Span et al. 2000).
+INSTANTIATE_TEST_SUITE_P(
+    DeliveredFileNitrogenAtItsBoilingPoint, SpotValues,
+    ::testing::Values(SpotValue{"density", 3, kLiquidDensity, 77.355, 806.08, 0.09},
+                      SpotValue{"enthalpy", 3, kEnthalpyOfVaporization, 77.355, 199.18e3, 25}),
+    [](const auto& info) { return std::string(info.param.label); });
+
 }  // namespace
 }  // namespace dorix

@@ -14,18 +14,9 @@ enum class RangeColumn {
   kSurfaceTension,         // sig
 };
 
-struct AbscissaRange {
-  double lo = 0.0;
-  double hi = 0.0;
-};
-
-// The range the program was designed to cover for a fluid (1..6) and column.
-AbscissaRange DesignRange(int fluid, RangeColumn column);
-
 // The column whose range a property code's curve covers.
 RangeColumn ColumnOf(int code);
 
-const char* ColumnTitle(RangeColumn column);
 const char* AbscissaUnit(RangeColumn column);
 
 // "water", "ammonia", ...

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
 #include "reference_table.h"
 
@@ -13,12 +12,5 @@ std::optional<double> NormalBoilingPoint(const ReferenceTable& tsat);
 
 // The row of a table at x (to within a millionth), if it has one.
 std::optional<int> RowNear(const ReferenceTable& table, double x);
-
-// The vapour curves change slope at the normal boiling point, so their row
-// there must lie on both branches: where the cubics through the four rows on
-// either side agree with each other but not with the row, the row holds a
-// value from some other state, and it is replaced by their mean. Returns a
-// note on the repair, or nothing when the row was sound.
-std::optional<std::string> RepairKinkRow(ReferenceTable& table, int row);
 
 }  // namespace dorix::tools

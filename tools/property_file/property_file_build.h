@@ -9,8 +9,8 @@
 
 namespace dorix::tools {
 
-// One curve of the delivered file: the reference rows it was chosen from
-// (after any repair) and the rows chosen as its points.
+// One curve of the delivered file: the reference rows it was chosen from and
+// the rows chosen as its points.
 struct DeliveredCurve {
   int fluid = 0;
   int code = 0;
@@ -19,15 +19,15 @@ struct DeliveredCurve {
   double tolerance = 0.0;  // see ToleranceOf
   std::vector<ReferenceRow> rows;
   std::vector<int> nodes;
-  std::vector<std::string> notes;  // repairs of reference rows
 };
 
-// Where a fluid's range for one column ends short of what was asked of it,
-// because the curves turn too steep near the critical point.
+// Where a curve ends short of its reference table: near the critical point
+// the rows turn too steep, or lie too far apart, for cubics to meet the
+// tolerance.
 struct RangeCut {
   int fluid = 0;
-  RangeColumn column{};
-  double requested = 0.0;
+  int code = 0;
+  double tableEnd = 0.0;
   double delivered = 0.0;
 };
 

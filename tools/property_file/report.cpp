@@ -1,5 +1,7 @@
 #include "report.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "props/get_property.h"
@@ -15,48 +17,53 @@ std::string Format(const char* pattern, double value) {
   return buffer;
 }
 
-const CurveCheck& CheckOf(const std::vector<CurveCheck>& checks, int fluid, int code) {
-  const std::string name = CurveName(fluid, code);
-  for (const CurveCheck& check : checks) {
-    if (check.name == name) return check;
-  }
-  return checks.front();
+std::string RangeText(double from, double to) {
+  return ShortestText(static_cast<float>(from)) + " – " + ShortestText(static_cast<float>(to));
 }
 
-std::string Delivered(const CurveCheck& check) {
-  return ShortestText(check.from) + " – " + ShortestText(check.to);
-}
-
-std::string Design(const AbscissaRange& range) {
-  return Format("%g", range.lo) + " – " + Format("%g", range.hi);
-}
-
-// Per fluid, the range of each column of the fluid window as the loaded file
-// gives it, and the range the program was designed for.
-std::string RangeTable(const std::vector<CurveCheck>& checks) {
+// Per fluid, the range of each column of the fluid window: the abscissae
+// common to the column's reference tables and to its delivered curves.
+std::string RangeTable(const PropertyFileBuild& build, const std::vector<CurveCheck>& checks) {
   struct Column {
     RangeColumn column;
-    int code;  // the curve whose range the column shows
+    std::vector<int> codes;
     const char* title;
   };
   const Column columns[] = {
-      {RangeColumn::kLiquid, kLiquidDensity, "Liquid (rol, mul, kl, prl)"},
-      {RangeColumn::kVapor, kVaporViscosity, "Vapor (muv, kv, cpv)"},
-      {RangeColumn::kSaturationTemperature, kSaturationPressure, "Tsat (psat)"},
-      {RangeColumn::kSaturationPressure, kSaturationTemperature, "Psat (tsat)"},
-      {RangeColumn::kSurfaceTension, kSurfaceTension, "sigma (sig)"},
-      {RangeColumn::kSaturationTemperature, kEnthalpyOfVaporization, "hfg"},
+      {RangeColumn::kLiquid,
+       {kLiquidDensity, kLiquidViscosity, kLiquidConductivity, kLiquidPrandtl},
+       "Liquid (rol, mul, kl, prl)"},
+      {RangeColumn::kVapor,
+       {kVaporViscosity, kVaporConductivity, kVaporSpecificHeat},
+       "Vapor (muv, kv, cpv)"},
+      {RangeColumn::kSaturationTemperature, {kSaturationPressure}, "Tsat (psat)"},
+      {RangeColumn::kSaturationPressure, {kSaturationTemperature}, "Psat (tsat)"},
+      {RangeColumn::kSurfaceTension, {kSurfaceTension}, "sigma (sig)"},
+      {RangeColumn::kSaturationTemperature, {kEnthalpyOfVaporization}, "hfg"},
   };
   std::string text =
-      "| Fluid | Column | Unit | Design range | Delivered range |\n"
+      "| Fluid | Column | Unit | Reference tables | Delivered range |\n"
       "|---|---|---|---|---|\n";
   for (int fluid = 1; fluid <= kFluidCount; ++fluid) {
     for (const Column& c : columns) {
-      const bool designed = c.code != kEnthalpyOfVaporization;
+      double tableFrom = -INFINITY;
+      double tableTo = INFINITY;
+      double from = -INFINITY;
+      double to = INFINITY;
+      for (std::size_t i = 0; i < build.curves.size(); ++i) {
+        const DeliveredCurve& curve = build.curves[i];
+        if (curve.fluid != fluid ||
+            std::find(c.codes.begin(), c.codes.end(), curve.code) == c.codes.end()) {
+          continue;
+        }
+        tableFrom = std::max(tableFrom, curve.rows.front().x);
+        tableTo = std::min(tableTo, curve.rows.back().x);
+        from = std::max(from, static_cast<double>(checks[i].from));
+        to = std::min(to, static_cast<double>(checks[i].to));
+      }
       text += std::string("| ") + FluidName(fluid) + " | " + c.title + " | " +
-              AbscissaUnit(c.column) + " | " +
-              (designed ? Design(DesignRange(fluid, c.column)) : "–") + " | " +
-              Delivered(CheckOf(checks, fluid, c.code)) + " |\n";
+              AbscissaUnit(c.column) + " | " + RangeText(tableFrom, tableTo) + " | " +
+              RangeText(from, to) + " |\n";
     }
   }
   return text;
@@ -66,20 +73,12 @@ std::string CutList(const std::vector<RangeCut>& cuts) {
   if (cuts.empty()) return "None.\n";
   std::string text;
   for (const RangeCut& cut : cuts) {
-    text += std::string("- ") + FluidName(cut.fluid) + ", " + ColumnTitle(cut.column) +
-            ": ends at " + ShortestText(static_cast<float>(cut.delivered)) + " " +
-            AbscissaUnit(cut.column) + " instead of " + Format("%.10g", cut.requested) + " " +
-            AbscissaUnit(cut.column) + ".\n";
+    const char* unit = AbscissaUnit(ColumnOf(cut.code));
+    text += std::string("- ") + FluidName(cut.fluid) + ", `" + CurveName(cut.fluid, cut.code) +
+            "`: ends at " + ShortestText(static_cast<float>(cut.delivered)) + " " + unit +
+            " instead of " + Format("%.10g", cut.tableEnd) + " " + unit + ".\n";
   }
   return text;
-}
-
-std::string RepairList(const std::vector<DeliveredCurve>& curves) {
-  std::string text;
-  for (const DeliveredCurve& curve : curves) {
-    for (const std::string& note : curve.notes) text += "- `" + curve.name + "`: " + note + ".\n";
-  }
-  return text.empty() ? "None.\n" : text;
 }
 
 std::string CurveTable(const PropertyFileBuild& build, const std::vector<CurveCheck>& checks) {
@@ -105,11 +104,11 @@ std::string CurveTable(const PropertyFileBuild& build, const std::vector<CurveCh
 std::string ReportSection(const PropertyFileBuild& build, const std::vector<CurveCheck>& checks) {
   int points = 0;
   for (const CurveCheck& check : checks) points += check.points;
-  return "### Delivered ranges\n\n" + RangeTable(checks) +
-         "\n### Ranges cut short near the critical point\n\n" + CutList(build.cuts) +
-         "\n### Repaired reference rows\n\n" + RepairList(build.curves) + "\n### Curves\n\n" +
-         std::to_string(checks.size()) + " curves, " + std::to_string(points) + " points, " +
-         std::to_string(build.text.size()) + " bytes.\n\n" + CurveTable(build, checks);
+  return "### Delivered ranges\n\n" + RangeTable(build, checks) +
+         "\n### Curves that end short of their reference tables\n\n" + CutList(build.cuts) +
+         "\n### Curves\n\n" + std::to_string(checks.size()) + " curves, " + std::to_string(points) +
+         " points, " + std::to_string(build.text.size()) + " bytes.\n\n" +
+         CurveTable(build, checks);
 }
 
 }  // namespace dorix::tools
