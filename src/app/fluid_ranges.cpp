@@ -47,16 +47,6 @@ std::string TrimFraction(std::string_view digits) {
   return text;
 }
 
-// The valid ranges the program is designed for, by fluid 1..6 and column.
-constexpr std::array<std::array<ValueRange, kRangeColumnCount>, 6> kDesignRanges = {{
-    {{{273.15, 580}, {273.15, 2000}, {273.15, 550}, {610, 6.12e6}, {273.15, 647.3}}},
-    {{{220, 320}, {250, 500}, {224, 318}, {42980, 1.774e6}, {220, 320}}},
-    {{{70, 120}, {150, 2000}, {77.4, 126}, {1.013e5, 3.392e6}, {68, 90}}},
-    {{{300, 600}, {650, 2000}, {385, 1000}, {70, 6.305e6}, {300, 600}}},
-    {{{220, 320}, {253.15, 473.15}, {185, 375}, {3200, 3.455e6}, {180, 320}}},
-    {{{260, 460}, {320.7, 460}, {250, 460}, {4350, 2.2256e6}, {270, 340}}},
-}};
-
 constexpr int kSignificantDigits = 5;
 constexpr int kFirstPowerWritten = 5;
 
@@ -79,16 +69,6 @@ std::optional<ValueRange> CoveredRange(const PropertyStore& store, int fluid, Ra
   }
   if (common && common->low > common->high) return std::nullopt;
   return common;
-}
-
-std::optional<ValueRange> ShownRange(const PropertyStore& store, int fluid, RangeColumn column) {
-  std::optional<ValueRange> shown = CoveredRange(store, fluid, column);
-  if (!shown || fluid < 1 || fluid > static_cast<int>(kDesignRanges.size())) return shown;
-  const ValueRange& design = kDesignRanges[fluid - 1][static_cast<int>(column)];
-  shown->low = std::max(shown->low, design.low);
-  shown->high = std::min(shown->high, design.high);
-  if (shown->low > shown->high) return std::nullopt;
-  return shown;
 }
 
 const char* RangeUnit(RangeColumn column) {

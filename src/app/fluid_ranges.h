@@ -17,18 +17,13 @@ struct ValueRange {
   double high = 0.0;
 };
 
-// The range over which the store's curves of a fluid (1..6) cover a column:
-// the abscissae common to every curve of the column that the store holds.
-// Tsat is the temperature range of the saturation-pressure curve and Psat the
-// pressure range of the saturation-temperature curve. None when the store
-// holds no such curve or the curves share no abscissa.
+// The range over which the store's curves of a fluid (1..6) cover a column,
+// as the fluid window shows it: the abscissae common to every curve of the
+// column that the store holds. Tsat is the temperature range of the
+// saturation-pressure curve and Psat the pressure range of the
+// saturation-temperature curve. None when the store holds no such curve or
+// the curves share no abscissa.
 std::optional<ValueRange> CoveredRange(const PropertyStore& store, int fluid, RangeColumn column);
-
-// The range the fluid window shows: the valid range the program is designed
-// for, narrowed to what the store covers where the data ends earlier (a fluid
-// that cannot exist in that state beyond its critical point). Data reaching a
-// little past the design range is not advertised.
-std::optional<ValueRange> ShownRange(const PropertyStore& store, int fluid, RangeColumn column);
 
 // Unit written after a column's upper bound: "K", or "Pa" for Psat.
 const char* RangeUnit(RangeColumn column);

@@ -115,7 +115,7 @@ RangesPicture::RangesPicture(QWidget* parent) : QWidget(parent) {
   for (int fluid = 1; fluid <= kFluidCount; ++fluid) {
     for (int c = 0; c < kRangeColumnCount; ++c) {
       const auto column = static_cast<RangeColumn>(c);
-      cells_[fluid - 1][c] = RangeLines(ShownRange(Module1.Store, fluid, column), column);
+      cells_[fluid - 1][c] = RangeLines(CoveredRange(Module1.Store, fluid, column), column);
     }
   }
 }

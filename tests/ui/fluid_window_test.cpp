@@ -141,20 +141,42 @@ class FluidWindowTest : public testing_support::UiTestCase {
     QCOMPARE(range(2, RangeColumn::kLiquid), std::make_pair(-1.0, -1.0));
   }
 
-  void cellsShowTheDesignRangesNarrowedToTheData() {
-    // Water data reaching past its design ranges; R-134a liquid data ending
-    // below its design range, at the critical point.
-    const PropertyStore store = StoreOf(
-        Curve("watpsat", 272, 560) + Curve("wattsat", 600, 6.25e6) + Curve("fr134arol", 250, 366) +
-        Curve("fr134amul", 250, 366) + Curve("fr134akl", 250, 366) + Curve("fr134aprl", 250, 366));
-    const auto shown = [&store](int fluid, RangeColumn column) {
-      const auto range = ShownRange(store, fluid, column);
-      return range ? std::make_pair(range->low, range->high) : std::make_pair(-1.0, -1.0);
-    };
-    QCOMPARE(shown(1, RangeColumn::kTsat), std::make_pair(273.15, 550.0));
-    QCOMPARE(shown(1, RangeColumn::kPsat), std::make_pair(610.0, 6.12e6));
-    QCOMPARE(shown(6, RangeColumn::kLiquid), std::make_pair(260.0, 366.0));
-    QCOMPARE(shown(2, RangeColumn::kLiquid), std::make_pair(-1.0, -1.0));
+  // The cells show what the delivered file covers, each column the range
+  // common to its curves: ammonia's liquid column ends with its Prandtl
+  // number, which stops short of the critical point.
+  void cellsShowTheRangesTheDeliveredFileCovers_data() {
+    QTest::addColumn<int>("fluid");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    const auto liquid = static_cast<int>(RangeColumn::kLiquid);
+    const auto vapor = static_cast<int>(RangeColumn::kVapor);
+    const auto tsat = static_cast<int>(RangeColumn::kTsat);
+    const auto psat = static_cast<int>(RangeColumn::kPsat);
+    const auto sigma = static_cast<int>(RangeColumn::kSigma);
+    QTest::newRow("water liquid") << 1 << liquid << "273.15 - 590K";
+    QTest::newRow("water vapour") << 1 << vapor << "273.15 - 2030K";
+    QTest::newRow("water Tsat") << 1 << tsat << "272 - 560K";
+    QTest::newRow("water sigma") << 1 << sigma << "268.15 - 647.1K";
+    QTest::newRow("ammonia liquid") << 2 << liquid << "196 - 396.5K";
+    QTest::newRow("ammonia Tsat") << 2 << tsat << "196 - 405.56K";
+    QTest::newRow("nitrogen Psat") << 3 << psat << "14600 - 3.2573x106Pa";
+    QTest::newRow("mercury liquid") << 4 << liquid << "240 - 1010K";
+    QTest::newRow("R-22 liquid") << 5 << liquid << "170 - 362K";
+    QTest::newRow("R-134a Tsat") << 6 << tsat << "175 - 374.21K";
+    QTest::newRow("R-134a Psat") << 6 << psat << "680 - 3.9627x106Pa";
+  }
+
+  void cellsShowTheRangesTheDeliveredFileCovers() {
+    QFETCH(int, fluid);
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    FrmLiquid window;
+    QStringList lines;
+    for (const RichLine& line : window.Image1->CellLines(fluid, static_cast<RangeColumn>(column))) {
+      lines << Joined(line);
+    }
+    // A range written on two lines breaks after its dash.
+    QCOMPARE(lines.join(' '), text);
   }
 
   void boundsAreWrittenAsTheTableWritesThem_data() {
