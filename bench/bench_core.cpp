@@ -2,10 +2,11 @@
 
 #include <string>
 
-#include "app/module1.h"
-#include "props/get_property.h"
-#include "props/property_file.h"
-#include "ui/format_value.h"
+#include "core/fluids/fluid.h"
+#include "core/props/property_file.h"
+#include "core/state/get_property.h"
+#include "core/state/module1.h"
+#include "core/text/format_value.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <ostream>
 #include <streambuf>
 
-#include "app/module1.h"
 #include "cli/run_calc.h"
-#include "props/property_file.h"
-#include "solvers/calculation.h"
+#include "core/calc/calculation.h"
+#include "core/props/property_file.h"
+#include "core/state/module1.h"
 
 namespace {
 

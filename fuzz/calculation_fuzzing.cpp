@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/module1.h"
-#include "props/property_file.h"
-#include "ui/format_value.h"
+#include "core/props/property_file.h"
+#include "core/state/module1.h"
+#include "core/text/format_value.h"
 
 namespace dorix::fuzzing {
 

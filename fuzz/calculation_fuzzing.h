@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/message_sink.h"
-#include "solvers/calculation.h"
+#include "core/calc/calculation.h"
+#include "core/state/message_sink.h"
 
 namespace dorix::fuzzing {
 

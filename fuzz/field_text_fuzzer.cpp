@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/field_text.h"
+#include "core/text/field_text.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "ui/format_value.h"
+#include "core/text/format_value.h"
 
 namespace {
 

@@ -11,9 +11,10 @@
 #include <string_view>
 #include <utility>
 
-#include "app/module1.h"
-#include "props/get_property.h"
-#include "props/property_file.h"
+#include "core/fluids/fluid.h"
+#include "core/props/property_file.h"
+#include "core/state/get_property.h"
+#include "core/state/module1.h"
 
 using namespace dorix;
 

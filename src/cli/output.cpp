@@ -2,8 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/fluids.h"
-#include "ui/round_trip_text.h"
+#include "core/fluids/fluid.h"
+#include "core/text/round_trip_text.h"
 
 namespace dorix::cli {
 
@@ -48,7 +48,7 @@ std::string ReportText(const CalculationOutcome& outcome, bool crlf) {
 std::string OutcomeJson(const Problem& problem, int fluid, const CalculationOutcome& outcome) {
   nlohmann::ordered_json json;
   json["problem"] = problem.name;
-  json["fluid"] = FluidName(fluid);
+  json["fluid"] = FindFluid(fluid)->name;
   json["inputs"] = nlohmann::ordered_json::object();
   for (const auto& input : outcome.inputs) json["inputs"][input.name] = input.value;
   json["properties"] = nlohmann::ordered_json::object();

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/problems.h"
-#include "solvers/calculation.h"
+#include "core/calc/calculation.h"
 
 namespace dorix::cli {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "solvers/outcome_writer.h"
+#include "core/calc/outcome_writer.h"
 
 namespace dorix::cli {
 

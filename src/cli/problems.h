@@ -5,9 +5,9 @@
 #include <variant>
 #include <vector>
 
-#include "app/message_sink.h"
-#include "solvers/calculation.h"
-#include "solvers/field_reader.h"
+#include "core/calc/calculation.h"
+#include "core/calc/field_reader.h"
+#include "core/state/message_sink.h"
 
 namespace dorix::cli {
 

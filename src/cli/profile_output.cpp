@@ -5,7 +5,7 @@
 
 #include "cli/output.h"
 #include "cli/run_calc.h"
-#include "solvers/profile_csv.h"
+#include "core/calc/profile_csv.h"
 
 namespace dorix::cli {
 

@@ -4,13 +4,13 @@
 #include <map>
 #include <optional>
 
-#include "app/module1.h"
-#include "cli/fluids.h"
 #include "cli/output.h"
 #include "cli/problems.h"
 #include "cli/profile_output.h"
 #include "cli/sweep.h"
-#include "props/property_file.h"
+#include "core/fluids/fluid.h"
+#include "core/props/property_file_locator.h"
+#include "core/state/module1.h"
 
 namespace dorix::cli {
 
@@ -192,7 +192,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   const Problem& problem = problems[*chosen];
   ProblemFields& fields = fieldSets[*chosen];
 
-  const std::optional<int> fluid = ParseFluid(common.fluid);
+  const Fluid* fluid = ParseFluid(common.fluid);
   if (!fluid) {
     return UsageError(err, "unknown fluid \"" + common.fluid +
                                "\": use water, ammonia, nitrogen, mercury, r22, r134a or 1 to 6.");
@@ -211,20 +211,20 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
 
   SetStartupState();
-  const LoadResult loaded =
-      common.data.empty() ? LoadPropertyFile() : LoadPropertyFile(common.data, Module1.Store);
+  const LoadResult loaded = common.data.empty() ? LoadFoundPropertyFile(Module1.Store)
+                                                : LoadPropertyFile(common.data, Module1.Store);
   if (!loaded.ok) {
     err << "dorix-calc: " << loaded.message << '\n';
     return kExitUsage;
   }
-  Module1.FluidNo = *fluid;
+  Module1.FluidNo = fluid->number;
 
   if (sweep) {
     RunSweep(problem, fields, *sweep, out);
     return kExitSuccess;
   }
   if (common.profile != 0) return PrintProfile(fields, common.profile, out, err);
-  return CalculateOnce(problem, fields, *fluid, common, out, err);
+  return CalculateOnce(problem, fields, fluid->number, common, out, err);
 }
 
 }  // namespace dorix::cli

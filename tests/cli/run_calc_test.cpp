@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "calc_runner.h"
-#include "ui/format_value.h"
+#include "core/text/format_value.h"
 
 namespace dorix {
 namespace {

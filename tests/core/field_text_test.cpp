@@ -3,7 +3,7 @@
 #include <cmath>
 #include <optional>
 
-#include "ui/field_text.h"
+#include "core/text/field_text.h"
 
 namespace dorix {
 namespace {

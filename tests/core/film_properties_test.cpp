@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "props/film_properties.h"
+#include "core/state/film_properties.h"
 #include "store_fixture.h"
 
 namespace dorix {

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "ui/format_value.h"
+#include "core/text/format_value.h"
 
 namespace dorix {
 namespace {

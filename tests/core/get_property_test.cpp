@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "props/get_property.h"
+#include "core/state/get_property.h"
 #include "store_fixture.h"
 
 namespace dorix {

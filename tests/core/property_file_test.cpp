@@ -4,8 +4,9 @@
 #include <fstream>
 #include <string>
 
-#include "props/get_property.h"
-#include "props/property_file.h"
+#include "core/fluids/fluid.h"
+#include "core/props/property_file.h"
+#include "core/state/get_property.h"
 
 namespace dorix {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/module1.h"
-#include "ui/report.h"
+#include "core/calc/report.h"
+#include "core/state/module1.h"
 
 namespace dorix {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/module1.h"
+#include "core/state/module1.h"
 
 namespace dorix {
 namespace {

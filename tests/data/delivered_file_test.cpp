@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/module1.h"
+#include "core/state/module1.h"
 #include "delivered_store.h"
 
 namespace dorix {

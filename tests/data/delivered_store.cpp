@@ -3,8 +3,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/module1.h"
-#include "props/property_file.h"
+#include "core/props/property_file.h"
+#include "core/state/module1.h"
 
 namespace dorix::testing_support {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "props/property_store.h"
+#include "core/props/property_store.h"
 
 namespace dorix::testing_support {
 

@@ -18,12 +18,12 @@
 #include <string>
 #include <vector>
 
-#include "app/message_sink.h"
-#include "app/module1.h"
+#include "core/calc/calculation.h"
+#include "core/solvers/film_reference.h"
+#include "core/solvers/solve_fault.h"
+#include "core/state/message_sink.h"
+#include "core/state/module1.h"
 #include "delivered_store.h"
-#include "solvers/calculation.h"
-#include "solvers/film_reference.h"
-#include "solvers/solve_fault.h"
 
 namespace dorix {
 namespace {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
-#include "app/module1.h"
+#include "core/state/get_property.h"
+#include "core/state/module1.h"
 #include "delivered_store.h"
-#include "props/get_property.h"
 
 namespace dorix {
 namespace {

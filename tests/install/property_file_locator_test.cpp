@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "props/property_file.h"
-#include "props/property_file_locator.h"
+#include "core/props/property_file.h"
+#include "core/props/property_file_locator.h"
 
 namespace dorix {
 namespace {

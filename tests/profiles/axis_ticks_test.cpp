@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ui/axis_ticks.h"
+#include "core/text/axis_ticks.h"
 
 namespace dorix {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "core/calc/calculation_run.h"
 #include "profile_fixture.h"
-#include "solvers/calculation_run.h"
 #include "wall_case.h"
 
 namespace dorix {

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "core/calc/profile_csv.h"
 #include "profile_fixture.h"
-#include "solvers/profile_csv.h"
 #include "wall_case.h"
 
 namespace dorix {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/module1.h"
-#include "props/property_file.h"
+#include "core/props/property_file.h"
+#include "core/state/module1.h"
 
 namespace dorix::test {
 

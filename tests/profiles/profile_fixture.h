@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-#include "app/message_sink.h"
-#include "solvers/calculation.h"
-#include "solvers/profile.h"
+#include "core/calc/calculation.h"
+#include "core/calc/profile.h"
+#include "core/state/message_sink.h"
 
 namespace dorix::test {
 

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "app/message_sink.h"
-#include "solvers/calculation.h"
-#include "solvers/profile.h"
+#include "core/calc/calculation.h"
+#include "core/calc/profile.h"
+#include "core/state/message_sink.h"
 
 namespace dorix::test {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/module1.h"
+#include "core/calc/calculation.h"
+#include "core/props/property_file.h"
+#include "core/state/module1.h"
 #include "film_fixtures.h"
-#include "props/property_file.h"
-#include "solvers/calculation.h"
 
 namespace dorix {
 namespace {

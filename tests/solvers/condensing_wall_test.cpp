@@ -4,8 +4,8 @@
 #include <cmath>
 #include <functional>
 
+#include "core/solvers/film_reference.h"
 #include "film_fixtures.h"
-#include "solvers/film_reference.h"
 
 namespace dorix {
 namespace {

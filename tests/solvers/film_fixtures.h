@@ -1,9 +1,9 @@
 #pragma once
 
-#include "solvers/condensing_wall.h"
-#include "solvers/evaporating_wall.h"
-#include "solvers/tube_row.h"
-#include "solvers/wall_film.h"
+#include "core/solvers/condensing_wall.h"
+#include "core/solvers/evaporating_wall.h"
+#include "core/solvers/tube_row.h"
+#include "core/solvers/wall_film.h"
 
 namespace dorix::test {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/text/format_value.h"
 #include "film_fixtures.h"
-#include "ui/format_value.h"
 
 namespace dorix {
 namespace {

@@ -7,17 +7,17 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/frm_liquid.h"
-#include "app/module1.h"
-#include "app/window_set.h"
-#include "props/get_property.h"
-#include "ui/coefficient_panel.h"
-#include "ui/format_value.h"
-#include "ui/frm_cvw.h"
-#include "ui/frm_evw.h"
-#include "ui/frm_ht.h"
-#include "ui/nomenclature_picture.h"
-#include "ui/output_box.h"
+#include "core/state/get_property.h"
+#include "core/state/module1.h"
+#include "core/text/format_value.h"
+#include "gui/ui/coefficient_panel.h"
+#include "gui/ui/frm_cvw.h"
+#include "gui/ui/frm_evw.h"
+#include "gui/ui/frm_ht.h"
+#include "gui/ui/frm_liquid.h"
+#include "gui/ui/nomenclature_picture.h"
+#include "gui/ui/output_box.h"
+#include "gui/ui/window_set.h"
 #include "ui_test_support.h"
 
 using namespace dorix;

@@ -2,12 +2,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/fluid_ranges.h"
-#include "app/frm_liquid.h"
-#include "app/module1.h"
-#include "app/ranges_picture.h"
-#include "app/twips.h"
-#include "props/property_file.h"
+#include "core/props/fluid_ranges.h"
+#include "core/props/property_file.h"
+#include "core/state/module1.h"
+#include "gui/ui/frm_liquid.h"
+#include "gui/ui/ranges_picture.h"
+#include "gui/ui/twips.h"
 #include "ui_test_support.h"
 
 using namespace dorix;

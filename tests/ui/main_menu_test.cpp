@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/dorix_window.h"
-#include "ui/frm_cvw.h"
-#include "ui/frm_evw.h"
-#include "ui/frm_ht.h"
-#include "ui/output_box.h"
+#include "gui/app/dorix_window.h"
+#include "gui/ui/frm_cvw.h"
+#include "gui/ui/frm_evw.h"
+#include "gui/ui/frm_ht.h"
+#include "gui/ui/output_box.h"
 #include "ui_test_support.h"
 
 using namespace dorix;

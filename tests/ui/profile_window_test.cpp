@@ -12,19 +12,19 @@
 #include <QTest>
 #include <cmath>
 
-#include "app/window_set.h"
-#include "solvers/profile_csv.h"
-#include "ui/coefficient_panel.h"
-#include "ui/format_value.h"
-#include "ui/frm_cvw.h"
-#include "ui/frm_evw.h"
-#include "ui/frm_ht.h"
-#include "ui/hover_chart_view.h"
-#include "ui/output_box.h"
-#include "ui/profile_texts.h"
-#include "ui/profile_window.h"
-#include "ui/tube_chart.h"
-#include "ui/wall_chart.h"
+#include "core/calc/profile_csv.h"
+#include "core/text/format_value.h"
+#include "gui/charts/hover_chart_view.h"
+#include "gui/charts/profile_texts.h"
+#include "gui/charts/profile_window.h"
+#include "gui/charts/tube_chart.h"
+#include "gui/charts/wall_chart.h"
+#include "gui/ui/coefficient_panel.h"
+#include "gui/ui/frm_cvw.h"
+#include "gui/ui/frm_evw.h"
+#include "gui/ui/frm_ht.h"
+#include "gui/ui/output_box.h"
+#include "gui/ui/window_set.h"
 #include "ui_test_support.h"
 
 using namespace dorix;

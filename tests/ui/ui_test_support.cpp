@@ -5,8 +5,8 @@
 #include <QTest>
 #include <QWidget>
 
-#include "app/module1.h"
-#include "props/property_file.h"
+#include "core/props/property_file.h"
+#include "core/state/module1.h"
 
 namespace dorix::testing_support {
 

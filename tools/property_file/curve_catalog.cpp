@@ -2,7 +2,8 @@
 
 #include <array>
 
-#include "props/get_property.h"
+#include "core/fluids/fluid.h"
+#include "core/props/property_curve.h"
 
 namespace dorix::tools {
 
@@ -28,10 +29,8 @@ const char* AbscissaUnit(RangeColumn column) {
   return column == RangeColumn::kSaturationPressure ? "Pa" : "K";
 }
 
-const char* FluidName(int fluid) {
-  constexpr std::array<const char*, kFluidCount + 1> kNames = {
-      "", "water", "ammonia", "nitrogen", "mercury", "R-22", "R-134a"};
-  return kNames.at(fluid);
+std::string FluidName(int fluid) {
+  return std::string(FindFluid(fluid)->displayName);
 }
 
 ScaleFactor ScaleFactorOf(int code) {

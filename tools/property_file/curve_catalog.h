@@ -20,7 +20,7 @@ RangeColumn ColumnOf(int code);
 const char* AbscissaUnit(RangeColumn column);
 
 // "water", "ammonia", ...
-const char* FluidName(int fluid);
+std::string FluidName(int fluid);
 
 // How a curve's ordinates are written: the text of the scale factor and the
 // unit the written numbers are in, chosen so that the numbers read naturally.

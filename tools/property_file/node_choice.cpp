@@ -6,8 +6,8 @@
 #include <optional>
 #include <utility>
 
-#include "app/module1.h"
-#include "props/get_property.h"
+#include "core/state/get_property.h"
+#include "core/state/module1.h"
 
 namespace dorix::tools {
 

@@ -4,9 +4,10 @@
 #include <cmath>
 #include <map>
 
+#include "core/fluids/fluid.h"
+#include "core/state/get_property.h"
 #include "kink.h"
 #include "node_choice.h"
-#include "props/get_property.h"
 #include "record_text.h"
 
 namespace dorix::tools {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
-#include "props/decimal_text.h"
-#include "props/property_file.h"
+#include "core/props/property_file.h"
+#include "core/text/decimal_text.h"
 
 namespace dorix::tools {
 

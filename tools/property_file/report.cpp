@@ -4,7 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "props/get_property.h"
+#include "core/fluids/fluid.h"
+#include "core/state/get_property.h"
 #include "record_text.h"
 
 namespace dorix::tools {

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/module1.h"
+#include "core/props/property_file.h"
+#include "core/state/get_property.h"
+#include "core/state/module1.h"
 #include "node_choice.h"
-#include "props/get_property.h"
-#include "props/property_file.h"
 
 namespace dorix::tools {
 

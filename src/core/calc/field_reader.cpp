@@ -1,0 +1,32 @@
+#include "core/calc/field_reader.h"
+
+#include <string>
+
+#include "core/text/field_text.h"
+
+namespace dorix {
+
+bool FieldReader::Read(const InputField& field, std::string_view text, double& value) {
+  const std::optional<float> read = ReadFieldText(text);
+  if (!read) {
+    messages_.ShowMessage(NotANumberMessage(field.label, text));
+    return false;
+  }
+  value = *read;
+  Note(field, value);
+  return true;
+}
+
+void FieldReader::Note(const InputField& field, double value) {
+  inputs_.push_back({std::string(field.name), value});
+}
+
+bool FieldReader::ReadCoefficients(const CoefficientTexts& texts, WallCorrelations& k) {
+  return Read(kCoeffAField, texts.A, k.A) && Read(kCoeffnField, texts.n, k.n) &&
+         Read(kCoeffBField, texts.B, k.B) && Read(kCoeffmField, texts.m, k.m) &&
+         Read(kCoeffsField, texts.s, k.s) && Read(kCoeffCField, texts.C, k.C) &&
+         Read(kCoeffvField, texts.v, k.v) && Read(kCoeffDField, texts.D, k.D) &&
+         Read(kCoeffwField, texts.w, k.w);
+}
+
+}  // namespace dorix

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "core/calc/calculation.h"
+#include "core/solvers/wall_film.h"
+#include "core/state/message_sink.h"
+
+namespace dorix {
+
+// An input field of a problem window: the name its value goes by in the
+// command-line tool (snake_case; the option is the name with dashes) and the
+// window's label text, by which messages name it.
+struct InputField {
+  std::string_view name;
+  std::string_view label;
+};
+
+inline constexpr InputField kPressureField{"pressure", "Pressure [Pa]"};
+inline constexpr InputField kVaporTempField{"vapor_temp", "Vapor Temperature [K]"};
+inline constexpr InputField kWallTempField{"wall_temp", "Wall temperature [K]"};
+inline constexpr InputField kLengthField{"length", "Length of wall [m]"};
+inline constexpr InputField kTubeDiameterField{"tube_diameter", "Tube diameter [m]"};
+inline constexpr InputField kTubesField{"tubes", "Number of tubes [ ]"};
+inline constexpr InputField kSatTempField{"sat_temp", "Saturation temperature [K]"};
+inline constexpr InputField kFlowRateField{"flow_rate",
+                                           "Initial mass flow rate per unit width (kg/m s)"};
+inline constexpr InputField kCoeffAField{"A", "Coefficient A"};
+inline constexpr InputField kCoeffnField{"n", "Coefficient n"};
+inline constexpr InputField kCoeffBField{"B", "Coefficient B"};
+inline constexpr InputField kCoeffmField{"m", "Coefficient m"};
+inline constexpr InputField kCoeffsField{"s", "Coefficient s"};
+inline constexpr InputField kCoeffCField{"C", "Coefficient C"};
+inline constexpr InputField kCoeffvField{"v", "Coefficient v"};
+inline constexpr InputField kCoeffDField{"D", "Coefficient D"};
+inline constexpr InputField kCoeffwField{"w", "Coefficient w"};
+
+// Reads field texts one at a time, each into a single-precision value held
+// in a double, and notes every value read among the outcome's inputs. The
+// calculations need every value they read, so the first text that is not a
+// number is reported, naming its field, and the run stops there.
+class FieldReader {
+ public:
+  // A window has at most 13 fields: one allocation holds them all.
+  static constexpr std::size_t kMostFields = 13;
+
+  FieldReader(MessageSink& messages, std::vector<NamedValue>& inputs)
+      : messages_(messages), inputs_(inputs) {
+    inputs_.reserve(kMostFields);
+  }
+
+  bool Read(const InputField& field, std::string_view text, double& value);
+  // Notes a field's value that was not read from its text.
+  void Note(const InputField& field, double value);
+  // The coefficient panel, in the order A, n, B, m, s, C, v, D, w.
+  bool ReadCoefficients(const CoefficientTexts& texts, WallCorrelations& k);
+
+ private:
+  MessageSink& messages_;
+  std::vector<NamedValue>& inputs_;
+};
+
+}  // namespace dorix

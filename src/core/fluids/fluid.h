@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace dorix {
+
+inline constexpr int kFluidCount = 6;
+
+// Fluid numbers, as the fluid window and the shared FluidNo count them.
+enum FluidNumber : int {
+  kWater = 1,
+  kAmmonia = 2,
+  kNitrogen = 3,
+  kMercury = 4,
+  kR22 = 5,
+  kR134a = 6,
+};
+
+// Everything the program knows of a working fluid besides its property curves.
+struct Fluid {
+  int number;
+  std::string_view curvePrefix;    // "wat": curve names are prefix + property suffix
+  std::string_view name;           // "water": command line, Python, tables
+  std::string_view displayName;    // "R-134a": text meant for people
+  std::string_view formula;        // "H2O": the calculator windows' Fluid button
+  std::string_view buttonCaption;  // "1) H2O": the fluid window's button, blanks included
+  // Weight Alpha of the liquid reference temperature Tw + Alpha·(Tsat − Tw).
+  double referenceWeight;
+  // The film's sensible-heat weight in the modified enthalpy of vaporization
+  // is this constant for some fluids; for the others it is 0.683 − 0.228/PrL.
+  std::optional<double> fixedSubcoolingWeight;
+};
+
+inline constexpr std::array<Fluid, kFluidCount> kFluids{{
+    {kWater, "wat", "water", "water", "H2O", "1) H2O", 0.33, 0.35},
+    {kAmmonia, "nh3", "ammonia", "ammonia", "NH3", "2) NH3 ", 0.61, 0.35},
+    {kNitrogen, "n2", "nitrogen", "nitrogen", "N2", "3) N2   ", 0.5, std::nullopt},
+    {kMercury, "hg", "mercury", "mercury", "Hg", "4) Hg   ", 0.5, std::nullopt},
+    {kR22, "fre22", "r22", "R-22", "R-22", "5) R-22", 0.5, std::nullopt},
+    {kR134a, "fr134a", "r134a", "R-134a", "R-134a", "6) R-134a", 0.5, std::nullopt},
+}};
+
+// The fluid of a number 1..6, or none.
+const Fluid* FindFluid(int number);
+
+// The fluid of a name ("water", "R134a", "r-134a"; any case) or of its
+// number written as text ("6"), or none.
+const Fluid* ParseFluid(std::string_view text);
+
+}  // namespace dorix

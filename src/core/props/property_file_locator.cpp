@@ -1,0 +1,58 @@
+#include "core/props/property_file_locator.h"
+
+#include <algorithm>
+#include <system_error>
+#include <utility>
+
+namespace dorix {
+
+namespace {
+
+std::optional<std::filesystem::path> ExecutableFolder() {
+  std::error_code error;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return std::nullopt;
+  return exe.parent_path();
+}
+
+}  // namespace
+
+std::vector<std::filesystem::path> PropertyFileCandidates() {
+  std::vector<std::filesystem::path> candidates{std::filesystem::path(kPropertyFileName)};
+  const auto add = [&candidates](std::filesystem::path candidate) {
+    if (std::find(candidates.begin(), candidates.end(), candidate) == candidates.end()) {
+      candidates.push_back(std::move(candidate));
+    }
+  };
+  if (const auto folder = ExecutableFolder()) {
+    add(*folder / kPropertyFileName);
+    // An installed tree moved to another prefix (a package unpacked elsewhere)
+    // keeps its data at the same place relative to its programs.
+    add((*folder / DORIX_RELATIVE_DATA_DIR / kPropertyFileName).lexically_normal());
+  }
+  add(std::filesystem::path(DORIX_INSTALLED_DATA_DIR) / kPropertyFileName);
+  return candidates;
+}
+
+std::optional<std::filesystem::path> FindPropertyFile() {
+  for (const auto& candidate : PropertyFileCandidates()) {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(candidate, error)) return candidate;
+  }
+  return std::nullopt;
+}
+
+LoadResult LoadFoundPropertyFile(PropertyStore& store) {
+  const auto path = FindPropertyFile();
+  if (!path) {
+    std::string places;
+    for (const auto& candidate : PropertyFileCandidates()) {
+      places += (places.empty() ? "" : ", ") + candidate.string();
+    }
+    return LoadResult::Failure(std::string("Property file \"") + kPropertyFileName +
+                               "\" was not found. Looked in: " + places + ".");
+  }
+  return LoadPropertyFile(*path, store);
+}
+
+}  // namespace dorix

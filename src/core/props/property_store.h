@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace dorix {
+
+inline constexpr int kMaxCurves = 200;
+inline constexpr int kMaxPoints = 200;
+
+// One curve's points, indexed [column][point]: column 1 holds the abscissae,
+// column 2 the scaled ordinates, points run from 1. Index 0 is never used.
+using CurvePoints = std::array<std::array<float, kMaxPoints + 1>, 3>;
+
+// The table store: up to 200 named curves, filled once from the property file
+// in file order and only read afterwards. Every array is indexed from 1.
+struct PropertyStore {
+  PropertyStore();
+
+  std::vector<std::string> PropName;    // empty for a slot never loaded
+  std::vector<std::int16_t> PropCount;  // 0 for a slot never loaded
+  std::vector<CurvePoints> PropData;    // PropData[curve][column][point]
+
+  // Slot of the first curve with this exact name, or 0 when there is none.
+  [[nodiscard]] int FindCurve(const std::string& name) const;
+
+  // Notes the slot of each fluid's property curves, so that a lookup by
+  // fluid and code finds the same curve as FindCurve without a search. Called
+  // once the names are in place.
+  void IndexCurves();
+  // Slot of the fluid's (1..6) curve of a property code (1..11), or 0.
+  [[nodiscard]] int CurveSlot(int fluid, int code) const;
+
+ private:
+  std::array<std::array<std::int16_t, 12>, 7> slots_{};
+};
+
+}  // namespace dorix

@@ -1,0 +1,29 @@
+#include "core/solvers/tube_row.h"
+
+#include <cmath>
+
+#include "core/solvers/film_reference.h"
+
+namespace dorix {
+
+TubeCondensationResult SolveTubeCondensation(const TubeCondensationInput& in) {
+  TubeCondensationResult result;
+  result.hfgStar =
+      CondensationEnthalpy(in.FluidNo, in.Hfg, in.CpL, in.PrL, in.CpV, in.Tsat, in.Tw, in.Tv);
+  // The fourth root below needs a positive hfg*; a vapour far below
+  // saturation can make it zero or negative.
+  if (!(result.hfgStar > 0)) {
+    result.fault = SolveFault::kModifiedEnthalpyNotPositive;
+    return result;
+  }
+  const double nu = in.MuL / in.RhoL;
+  result.h = 0.728 * std::pow(in.RhoL * in.Grav * result.hfgStar * std::pow(in.KL, 3) / in.N / nu /
+                                  in.D / (in.Tsat - in.Tw),
+                              0.25);
+  result.m = result.h * (in.Tsat - in.Tw) * 3.141592 * in.D * in.N / result.hfgStar;
+  result.Re = 2 * result.m / in.MuL;
+  if (!AllFinite({result.h, result.m, result.Re})) result.fault = SolveFault::kNotFinite;
+  return result;
+}
+
+}  // namespace dorix

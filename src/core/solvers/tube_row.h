@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/solvers/solve_fault.h"
+
+namespace dorix {
+
+// Everything the horizontal-tube condensation needs, as the window has read
+// and looked it up. Temperatures in K, lengths in m, properties in SI units.
+struct TubeCondensationInput {
+  int FluidNo = 1;
+  double Tsat = 0.0;
+  double Tv = 0.0;
+  double Tw = 0.0;
+  double D = 0.0;  // outer tube diameter [m]
+  double N = 0.0;  // tubes in the vertical row; fractions allowed
+  double RhoL = 0.0;
+  double MuL = 0.0;
+  double KL = 0.0;
+  double PrL = 0.0;
+  double CpL = 0.0;
+  double CpV = 0.0;
+  double Hfg = 0.0;
+  double Grav = 0.0;
+};
+
+struct TubeCondensationResult {
+  SolveFault fault = SolveFault::kNone;
+  double h = 0.0;        // average coefficient of the row [W/m² K]
+  double m = 0.0;        // condensation rate per unit tube length [kg/m s]
+  double Re = 0.0;       // film Reynolds number of the condensate
+  double hfgStar = 0.0;  // modified enthalpy of vaporization [J/kg]
+};
+
+// Laminar film condensation on a vertical row of N horizontal tubes: the
+// Nusselt result with the tube-row factor N^(-1/4).
+TubeCondensationResult SolveTubeCondensation(const TubeCondensationInput& in);
+
+}  // namespace dorix

@@ -1,0 +1,13 @@
+#include "core/text/round_trip_text.h"
+
+#include <charconv>
+
+namespace dorix {
+
+std::string RoundTripText(double value) {
+  char buffer[32];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+  return std::string(buffer, end);
+}
+
+}  // namespace dorix

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include "core/solvers/tube_profile.h"
+#include "core/solvers/wall_profile.h"
+
+namespace dorix {
+
+// The texts of the profile window. Every number in them is written by
+// FormatValue, as in the reports.
+
+// The unit of a heat-transfer coefficient, W/m² K.
+QString CoefficientUnit();
+// A number as the reports write it.
+QString NumberText(double value);
+
+// "Laminar", "Wavy-laminar", "Turbulent", "Dry wall".
+QString ZoneTitle(WallZone zone);
+// "x_wl = 0.01371 m", "x_tur = 1.660 m".
+QString TransitionTitle(const TransitionMark& mark);
+QString DryOutTitle(double xDry);
+QString AverageTitle(double h);
+
+// What the film is at one point, for the readout under the chart.
+QString WallReadout(const ProfilePoint& point);
+QString TubeReadout(const TubeShare& tube);
+
+// The results the chart shows, in a line or two above it.
+QString WallSummary(const WallProfile& profile);
+QString TubeSummary(const TubeProfile& profile);
+
+}  // namespace dorix

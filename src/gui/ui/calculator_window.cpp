@@ -1,0 +1,211 @@
+#include "gui/ui/calculator_window.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <array>
+
+#include "core/calc/field_reader.h"
+#include "core/fluids/fluid.h"
+#include "core/state/module1.h"
+#include "core/text/field_text.h"
+#include "gui/charts/profile_window.h"
+#include "gui/ui/frm_liquid.h"
+#include "gui/ui/output_box.h"
+#include "gui/ui/qt_message_box.h"
+#include "gui/ui/window_set.h"
+
+namespace dorix {
+
+namespace {
+
+constexpr int kFieldWidth = 100;
+
+// Runs a handler once the focus has moved from a field to another control.
+class LostFocusWatch : public QObject {
+ public:
+  LostFocusWatch(QWidget* field, std::function<void()> handler)
+      : QObject(field), handler_(std::move(handler)) {
+    field->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut) {
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      // Queued, so that the handler runs after the focus change has finished.
+      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        QTimer::singleShot(0, this, handler_);
+      }
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> handler_;
+};
+
+QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  // Enter on a focused button presses it, as Space does.
+  button->setAutoDefault(true);
+  return button;
+}
+
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption,
+                                   const QString& problem, WindowSet& windows,
+                                   MessageSink* messages)
+    : windows_(windows), problem_(problem), messages_(messages) {
+  if (messages_ == nullptr) {
+    ownMessages_ = std::make_unique<QtMessageBox>(this);
+    messages_ = ownMessages_.get();
+  }
+  setObjectName(name);
+  setWindowTitle(caption);
+
+  root_ = new QVBoxLayout(this);
+  root_->setSpacing(12);
+  auto* lower = new QHBoxLayout;
+  root_->addLayout(lower, 1);
+
+  auto* left = new QVBoxLayout;
+  lower->addLayout(left);
+  column_ = new QGridLayout;
+  column_->setColumnMinimumWidth(1, kFieldWidth);
+  left->addLayout(column_);
+
+  Label1 = NewLabel("Label1", QStringLiteral("Fluid:"));
+  cmdFluid = NewButton(this, "cmdFluid", QString());
+  cmdFluid->setFixedWidth(kFieldWidth);
+  column_->addWidget(Label1, 0, 0, Qt::AlignRight | Qt::AlignVCenter);
+  column_->addWidget(cmdFluid, 0, 1);
+  columnOrder_.push_back(cmdFluid);
+  connect(cmdFluid, &QPushButton::clicked, this, &CalculatorWindow::cmdFluid_Click);
+
+  auto* buttons = new QHBoxLayout;
+  cmdCalc = NewButton(this, "cmdCalc", QStringLiteral("Calculate"));
+  cmdDone = NewButton(this, "cmdDone", QStringLiteral("Done"));
+  cmdPlot = NewButton(this, "cmdPlot", QStringLiteral("Plot"));
+  buttons->addStretch(1);
+  buttons->addWidget(cmdCalc);
+  buttons->addWidget(cmdDone);
+  buttons->addWidget(cmdPlot);
+  left->addSpacing(8);
+  left->addLayout(buttons);
+  left->addStretch(1);
+  connect(cmdCalc, &QPushButton::clicked, this, &CalculatorWindow::cmdCalc_Click);
+  connect(cmdDone, &QPushButton::clicked, this, &CalculatorWindow::cmdDone_Click);
+  connect(cmdPlot, &QPushButton::clicked, this, &CalculatorWindow::cmdPlot_Click);
+
+  txtOutput = new OutputBox(this);
+  txtOutput->setObjectName(QStringLiteral("txtOutput"));
+  txtOutput->SetText(QStringLiteral("Output:") + QString::fromStdString(Module1.CrLf));
+  txtOutput->setTabChangesFocus(true);
+  lower->addWidget(txtOutput, 1);
+}
+
+void CalculatorWindow::Form_Load() {
+  Form_Activate();
+}
+
+void CalculatorWindow::Form_Activate() {
+  if (const Fluid* fluid = FindFluid(Module1.FluidNo)) {
+    cmdFluid->setText(QString::fromLatin1(fluid->formula.data(), fluid->formula.size()));
+  }
+}
+
+void CalculatorWindow::cmdFluid_Click() {
+  FrmLiquid& fluids = windows_.frmLiquid();
+  fluids.show();
+  fluids.raise();
+  fluids.activateWindow();
+}
+
+void CalculatorWindow::cmdCalc_Click() {
+  const CalculationOutcome outcome = Calculate();
+  if (outcome.status != CalculationOutcome::Status::kRefused) {
+    txtOutput->SetText(QString::fromStdString(outcome.report));
+  }
+}
+
+void CalculatorWindow::cmdDone_Click() {
+  hide();
+}
+
+void CalculatorWindow::cmdPlot_Click() {
+  std::optional<Profile> profile = Plot();
+  if (!profile) return;
+  if (profileWindow_ == nullptr) {
+    profileWindow_ = new ProfileWindow(problem_ + "-profile", Messages(), this);
+  }
+  profileWindow_->ShowProfile(windowTitle() + " (" + cmdFluid->text() + "): profile",
+                              std::move(*profile));
+}
+
+void CalculatorWindow::SetUpperHalf(QWidget* widget) {
+  root_->insertWidget(0, widget);
+}
+
+QLabel* CalculatorWindow::NewLabel(const char* name, const QString& text) {
+  auto* label = new QLabel(text, this);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+
+QLineEdit* CalculatorWindow::AddField(QWidget* label, const char* name, const std::string& text) {
+  auto* field = new QLineEdit(QString::fromStdString(text), this);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setFixedWidth(kFieldWidth);
+  const int row = column_->rowCount();
+  column_->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignVCenter);
+  column_->addWidget(field, row, 1);
+  if (label->focusPolicy() != Qt::NoFocus) columnOrder_.push_back(label);
+  columnOrder_.push_back(field);
+  return field;
+}
+
+void CalculatorWindow::OnLostFocus(QLineEdit* field, std::function<void()> handler) {
+  new LostFocusWatch(field, std::move(handler));
+}
+
+void CalculatorWindow::CheckLength(const QLineEdit& field) {
+  const std::string text = field.text().toStdString();
+  const std::optional<float> length = ReadFieldText(text);
+  if (!length) {
+    Messages().ShowMessage(NotANumberMessage(kLengthField.label, text));
+  } else if (*length <= 0.0F) {
+    Messages().ShowMessage("*** ERROR: Length must be greater than zero.");
+  }
+}
+
+void CalculatorWindow::ChainTabOrder(const std::vector<QWidget*>& rest) {
+  std::vector<QWidget*> order = columnOrder_;
+  order.push_back(cmdCalc);
+  order.push_back(cmdDone);
+  order.push_back(cmdPlot);
+  order.insert(order.end(), rest.begin(), rest.end());
+  order.push_back(txtOutput);
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void CalculatorWindow::hideEvent(QHideEvent* event) {
+  // Not when the window system minimizes the window: it stays open.
+  if (!event->spontaneous() && profileWindow_ != nullptr) profileWindow_->hide();
+  QWidget::hideEvent(event);
+}
+
+bool CalculatorWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) Form_Activate();
+  return QWidget::event(event);
+}
+
+}  // namespace dorix

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/calc/calculation.h"
+#include "core/calc/profile.h"
+#include "core/state/message_sink.h"
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+
+namespace dorix {
+
+class OutputBox;
+class ProfileWindow;
+class WindowSet;
+
+// What the three problem windows share: the Fluid button with its "Fluid:"
+// label at the top of the input column, Calculate, Done and Plot under it, the
+// report box beside it, the messages, and the refresh on every activation.
+// Closing the window with the frame's close control only hides it, as Done does.
+class CalculatorWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  QLabel* Label1 = nullptr;
+  QPushButton* cmdFluid = nullptr;
+  QPushButton* cmdCalc = nullptr;
+  QPushButton* cmdDone = nullptr;
+  QPushButton* cmdPlot = nullptr;
+  OutputBox* txtOutput = nullptr;
+
+  // The window's profile window, once Plot has opened it.
+  ProfileWindow* profileWindow() const { return profileWindow_; }
+
+  // Runs once, when the window is created.
+  virtual void Form_Load();
+  // Runs each time the window becomes the active window.
+  virtual void Form_Activate();
+
+ public slots:
+  void cmdFluid_Click();
+  void cmdCalc_Click();
+  void cmdDone_Click();
+  // Draws the profile of the current inputs in the window's profile window,
+  // after the very checks and messages of Calculate; a refused input opens
+  // no profile.
+  void cmdPlot_Click();
+
+ protected:
+  // Without a message sink the window shows its messages in modal boxes.
+  // `problem` names the files its profile window suggests.
+  CalculatorWindow(const QString& name, const QString& caption, const QString& problem,
+                   WindowSet& windows, MessageSink* messages);
+
+  // The window's calculation routine, run by Calculate.
+  virtual CalculationOutcome Calculate() = 0;
+  // The profile of the current inputs, read and checked as Calculate reads
+  // and checks them; none when refused.
+  virtual std::optional<Profile> Plot() = 0;
+
+  MessageSink& Messages() { return *messages_; }
+
+  // Places a widget above the input column and the report box.
+  void SetUpperHalf(QWidget* widget);
+  QLabel* NewLabel(const char* name, const QString& text);
+  // Adds a row to the input column: the label (or selector) left of a new field.
+  QLineEdit* AddField(QWidget* label, const char* name, const std::string& text);
+  // Runs `handler` after the focus has left `field` for another control of the
+  // window. Losing the focus to another window (a message box among them) is
+  // not leaving the field, so a message shown by the handler cannot re-run it.
+  void OnLostFocus(QLineEdit* field, std::function<void()> handler);
+  // The check on leaving a length field: a message for a length of zero or
+  // below, or for text that is not a number. Nothing else changes.
+  void CheckLength(const QLineEdit& field);
+  // Tab order: down the input column, Calculate, Done, Plot, then `rest`, then the report.
+  void ChainTabOrder(const std::vector<QWidget*>& rest);
+
+  bool event(QEvent* event) override;
+  // The profile belongs to its window: hidden by Done, the frame's close
+  // control or the main menu, the window takes its profile along.
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  WindowSet& windows_;
+  QString problem_;
+  ProfileWindow* profileWindow_ = nullptr;
+  std::unique_ptr<MessageSink> ownMessages_;
+  MessageSink* messages_;
+  QVBoxLayout* root_ = nullptr;
+  QGridLayout* column_ = nullptr;
+  std::vector<QWidget*> columnOrder_;
+};
+
+}  // namespace dorix

@@ -1,0 +1,151 @@
+#include "gui/ui/ranges_picture.h"
+
+#include <QPainter>
+
+#include "core/state/module1.h"
+
+namespace dorix {
+
+namespace {
+
+// Design grid in pixels at 96 dpi. The row rules fall between the fluid
+// buttons that the fluid window lays over the first column.
+constexpr qreal kWidth = 541.0;
+constexpr qreal kHeight = 220.0;
+constexpr std::array<qreal, kFluidCount + 2> kRowRules = {0.5,   20.0,  53.3,  86.3,
+                                                          118.3, 151.3, 184.3, 219.5};
+constexpr std::array<qreal, kRangeColumnCount + 2> kColumnRules = {0.5,   80.5,  165.5, 258.5,
+                                                                   352.5, 452.5, 540.5};
+constexpr qreal kCellPadding = 4.0;
+constexpr int kHeaderPixels = 12;
+constexpr int kCellPixels = 10;
+
+QFont PictureFont(int pixels, bool bold) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  // Unhinted glyphs keep their proportions at every scale.
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+RichLine HeaderText(int column) {
+  static const std::array<QString, kRangeColumnCount> kHeaders = {
+      QStringLiteral("Liquid"), QStringLiteral("Vapor"), QStringLiteral("Tsat"),
+      QStringLiteral("Psat"), QStringLiteral("\u03C3")};
+  return {Plain(kHeaders[column])};
+}
+
+// "1. H2O" with subscript digits in the formula.
+RichLine FluidLabel(int fluid) {
+  const QString number = QStringLiteral("%1. ").arg(fluid);
+  switch (fluid) {
+    case 1:
+      return {Plain(number + "H"), Lowered("2"), Plain("O")};
+    case 2:
+      return {Plain(number + "NH"), Lowered("3")};
+    case 3:
+      return {Plain(number + "N"), Lowered("2")};
+    case 4:
+      return {Plain(number + "Hg")};
+    case 5:
+      return {Plain(number + "R-22")};
+    default:
+      return {Plain(number + "R-134a")};
+  }
+}
+
+void AppendNumber(RichLine& line, double value) {
+  const RangeNumber number = RangeNumberText(value);
+  if (number.powerOfTen == 0) {
+    line.push_back(Plain(QString::fromStdString(number.digits)));
+    return;
+  }
+  line.push_back(Plain(QString::fromStdString(number.digits) + "x10"));
+  line.push_back(Raised(QString::number(number.powerOfTen)));
+}
+
+qreal CellWidth(int column) {
+  return kColumnRules[column + 2] - kColumnRules[column + 1] - 2 * kCellPadding;
+}
+
+std::vector<RichLine> RangeLines(const std::optional<ValueRange>& range, RangeColumn column) {
+  if (!range) return {{Plain(QStringLiteral("\u2013"))}};
+  RichLine low;
+  AppendNumber(low, range->low);
+  RichLine high;
+  AppendNumber(high, range->high);
+  high.push_back(Plain(QString::fromLatin1(RangeUnit(column))));
+
+  RichLine single = low;
+  single.push_back(Plain(QStringLiteral(" - ")));
+  single.insert(single.end(), high.begin(), high.end());
+  if (RichLineWidth(single, PictureFont(kCellPixels, false)) <=
+      CellWidth(static_cast<int>(column))) {
+    return {single};
+  }
+  low.push_back(Plain(QStringLiteral(" -")));
+  return {low, high};
+}
+
+// Draws lines centred in a rectangle of the design grid.
+void DrawCentred(QPainter& painter, const QRectF& cell, const std::vector<RichLine>& lines,
+                 const QFont& font) {
+  const qreal lineHeight = QFontMetricsF(font).height();
+  const qreal ascent = QFontMetricsF(font).ascent();
+  qreal top = cell.center().y() - lineHeight * static_cast<qreal>(lines.size()) / 2.0;
+  for (const RichLine& line : lines) {
+    const qreal left = cell.center().x() - RichLineWidth(line, font) / 2.0;
+    DrawRichLine(painter, QPointF(left, top + ascent), line, font);
+    top += lineHeight;
+  }
+}
+
+QRectF CellRect(int row, int column) {
+  return QRectF(QPointF(kColumnRules[column], kRowRules[row]),
+                QPointF(kColumnRules[column + 1], kRowRules[row + 1]));
+}
+
+}  // namespace
+
+RangesPicture::RangesPicture(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Image1"));
+  setFixedSize(static_cast<int>(kWidth), static_cast<int>(kHeight));
+  for (int fluid = 1; fluid <= kFluidCount; ++fluid) {
+    for (int c = 0; c < kRangeColumnCount; ++c) {
+      const auto column = static_cast<RangeColumn>(c);
+      cells_[fluid - 1][c] = RangeLines(CoveredRange(Module1.Store, fluid, column), column);
+    }
+  }
+}
+
+std::vector<RichLine> RangesPicture::CellLines(int fluid, RangeColumn column) const {
+  return cells_.at(fluid - 1).at(static_cast<int>(column));
+}
+
+void RangesPicture::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.scale(width() / kWidth, height() / kHeight);
+  painter.fillRect(QRectF(0, 0, kWidth, kHeight), Qt::white);
+
+  painter.setPen(QPen(Qt::black, 1.0));
+  for (const qreal y : kRowRules) painter.drawLine(QPointF(0.5, y), QPointF(kWidth - 0.5, y));
+  for (const qreal x : kColumnRules) painter.drawLine(QPointF(x, 0.5), QPointF(x, kHeight - 0.5));
+
+  const QFont header = PictureFont(kHeaderPixels, true);
+  const QFont cell = PictureFont(kCellPixels, false);
+  for (int c = 0; c < kRangeColumnCount; ++c) {
+    DrawCentred(painter, CellRect(0, c + 1), {HeaderText(c)}, header);
+  }
+  for (int fluid = 1; fluid <= kFluidCount; ++fluid) {
+    DrawCentred(painter, CellRect(fluid, 0), {FluidLabel(fluid)}, header);
+    for (int c = 0; c < kRangeColumnCount; ++c) {
+      DrawCentred(painter, CellRect(fluid, c + 1), cells_[fluid - 1][c], cell);
+    }
+  }
+}
+
+}  // namespace dorix
