@@ -7,6 +7,7 @@
 #include "core/calc/calculation.h"
 #include "core/props/property_file.h"
 #include "core/state/module1.h"
+#include "core/state/shared_calculation.h"
 
 namespace {
 

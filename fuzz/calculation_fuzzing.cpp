@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/calc/report.h"
 #include "core/props/property_file.h"
 #include "core/state/module1.h"
 #include "core/text/format_value.h"
@@ -45,12 +46,12 @@ Module1State& StartedState() {
 class Checker {
  public:
   Checker(const CalculationOutcome& outcome, const MessageRecorder& messages)
-      : outcome_(outcome), messages_(messages) {}
+      : outcome_(outcome), report_(ReportText(outcome)), messages_(messages) {}
 
   void Require(bool holds, const char* what) const {
     if (holds) return;
     std::fprintf(stderr, "\nCalculation outcome breaks its contract: %s\nstatus %d\nreport:\n%s\n",
-                 what, static_cast<int>(outcome_.status), outcome_.report.c_str());
+                 what, static_cast<int>(outcome_.status), report_.c_str());
     for (const auto& message : messages_.messages) {
       std::fprintf(stderr, "message: %s\n", message.c_str());
     }
@@ -60,7 +61,7 @@ class Checker {
   // The report's lines, each of which must end with CR LF.
   std::vector<std::string_view> Lines() const {
     std::vector<std::string_view> lines;
-    std::string_view rest = outcome_.report;
+    std::string_view rest = report_;
     while (!rest.empty()) {
       const auto end = rest.find("\r\n");
       Require(end != std::string_view::npos, "the report's last line does not end with CR LF");
@@ -80,7 +81,7 @@ class Checker {
                 "a named value is not finite");
       }
     }
-    std::string lower = outcome_.report;
+    std::string lower = report_;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     Require(lower.find("nan") == std::string::npos && lower.find("inf") == std::string::npos,
@@ -89,6 +90,7 @@ class Checker {
 
  private:
   const CalculationOutcome& outcome_;
+  const std::string report_;
   const MessageRecorder& messages_;
 };
 
@@ -151,13 +153,13 @@ void CheckOutcome(Problem problem, const CalculationOutcome& outcome,
       check.Require(messages.messages.size() == 1, "a refusal without exactly one message");
       check.Require(messages.messages.front().starts_with("*** ERROR: "),
                     "a refusal whose message is not an error");
-      check.Require(outcome.report.empty(), "a refusal that brings a report");
+      check.Require(ReportText(outcome).empty(), "a refusal that brings a report");
       return;
 
     case CalculationOutcome::Status::kDryOut: {
       check.Require(shape.dryOutLines != 0, "a dry-out in a problem that has none");
       check.Require(messages.messages.empty(), "a dry-out with a message");
-      check.Require(outcome.report.starts_with(shape.header), "a dry-out report's header");
+      check.Require(ReportText(outcome).starts_with(shape.header), "a dry-out report's header");
       check.Require(check.Lines().size() == shape.dryOutLines,
                     "a dry-out report that is not the property lines alone");
       check.Require(outcome.results.empty(), "a dry-out with results");
@@ -167,7 +169,7 @@ void CheckOutcome(Problem problem, const CalculationOutcome& outcome,
 
     case CalculationOutcome::Status::kReport: {
       check.Require(messages.messages.empty(), "a report with a message");
-      check.Require(outcome.report.starts_with(shape.header), "a report's header");
+      check.Require(ReportText(outcome).starts_with(shape.header), "a report's header");
       const auto lines = check.Lines();
       check.Require(lines.size() == shape.lines, "a report with the wrong number of lines");
       const std::size_t firstResult = shape.lines - shape.results;

@@ -7,6 +7,7 @@
 
 #include "core/calc/calculation.h"
 #include "core/state/message_sink.h"
+#include "core/state/shared_calculation.h"
 
 namespace dorix::fuzzing {
 

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/calc/report.h"
 #include "core/fluids/fluid.h"
 #include "core/text/round_trip_text.h"
 
@@ -36,13 +37,9 @@ std::string NumberText(double value) {
 }
 
 std::string ReportText(const CalculationOutcome& outcome, bool crlf) {
-  if (crlf) return outcome.report;
-  std::string text;
-  text.reserve(outcome.report.size());
-  for (const char c : outcome.report) {
-    if (c != '\r') text += c;
-  }
-  return text;
+  std::string report = dorix::ReportText(outcome);
+  if (!crlf) std::erase(report, '\r');
+  return report;
 }
 
 std::string OutcomeJson(const Problem& problem, int fluid, const CalculationOutcome& outcome) {
@@ -50,14 +47,16 @@ std::string OutcomeJson(const Problem& problem, int fluid, const CalculationOutc
   json["problem"] = problem.name;
   json["fluid"] = FindFluid(fluid)->name;
   json["inputs"] = nlohmann::ordered_json::object();
-  for (const auto& input : outcome.inputs) json["inputs"][input.name] = input.value;
+  for (const auto& input : outcome.inputs) json["inputs"][std::string(input.name)] = input.value;
   json["properties"] = nlohmann::ordered_json::object();
   for (const auto& property : outcome.properties) {
-    json["properties"][property.name] = {{"value", property.value}, {"at", property.at}};
+    json["properties"][std::string(property.name)] = {{"value", property.value},
+                                                      {"at", property.at}};
   }
   if (problem.canDryOut) json["dry_out"] = outcome.status == Status::kDryOut;
   json["results"] = nlohmann::ordered_json::object();
-  for (const auto& result : outcome.results) json["results"][result.name] = result.value;
+  for (const auto& result : outcome.results)
+    json["results"][std::string(result.name)] = result.value;
   return json.dump(2) + "\n";
 }
 

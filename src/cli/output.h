@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/problems.h"
 #include "core/calc/calculation.h"
+#include "core/calc/problems.h"
 
 namespace dorix::cli {
 

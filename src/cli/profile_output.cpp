@@ -22,15 +22,15 @@ constexpr const char* kProfileHelp =
     "heat_transfer_coefficient and condensation_rate of that tube, and the\n"
     "reynolds_number of the condensate leaving it. Example: dorix-calc evw --profile 200";
 
-std::optional<Profile> ProfileOf(const ProblemFields& fields, long count, MessageSink& messages) {
+ProfileOutcome ProfileOf(const ProblemFields& fields, const CalculationSetup& setup, long count) {
   const ProfileGrid grid{static_cast<int>(count), false};
   if (const auto* wall = std::get_if<WallCondensationFields>(&fields)) {
-    return ProfileWallCondensation(*wall, messages, grid);
+    return ProfileWallCondensation(*wall, setup, grid);
   }
   if (const auto* tubes = std::get_if<TubeCondensationFields>(&fields)) {
-    return ProfileTubeCondensation(*tubes, messages);
+    return ProfileTubeCondensation(*tubes, setup);
   }
-  return ProfileEvaporation(std::get<EvaporationFields>(fields), messages, grid);
+  return ProfileEvaporation(std::get<EvaporationFields>(fields), setup, grid);
 }
 
 }  // namespace
@@ -52,11 +52,14 @@ std::string ProfileConflict(bool sweep, const std::string& format) {
   return {};
 }
 
-int PrintProfile(const ProblemFields& fields, long count, std::ostream& out, std::ostream& err) {
-  MessageRecorder messages;
-  const std::optional<Profile> profile = ProfileOf(fields, count, messages);
-  for (const auto& message : messages.messages) err << message << '\n';
-  if (!profile) return kExitRefused;
+int PrintProfile(const ProblemFields& fields, const CalculationSetup& setup, long count,
+                 std::ostream& out, std::ostream& err) {
+  const ProfileOutcome outcome = ProfileOf(fields, setup, count);
+  const std::optional<Profile>& profile = outcome.profile;
+  if (!profile) {
+    err << outcome.message << '\n';
+    return kExitRefused;
+  }
   if (const auto* wall = std::get_if<WallProfile>(&*profile); wall != nullptr && wall->xDry) {
     err << "dorix-calc: note: the film dries out at x = " << NumberText(*wall->xDry)
         << " m; the wall below is dry.\n";

@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "cli/problems.h"
+#include "core/calc/problems.h"
 
 namespace CLI {
 class App;
@@ -24,6 +24,7 @@ std::string ProfileConflict(bool sweep, const std::string& format);
 // Runs the problem's checks as Calculate does, then writes the profile to
 // `out`: exit status 0, or 1 with the message on `err` when refused. A film
 // that dries out is a profile, with the same note as the report.
-int PrintProfile(const ProblemFields& fields, long count, std::ostream& out, std::ostream& err);
+int PrintProfile(const ProblemFields& fields, const CalculationSetup& setup, long count,
+                 std::ostream& out, std::ostream& err);
 
 }  // namespace dorix::cli

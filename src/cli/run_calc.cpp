@@ -2,15 +2,15 @@
 
 #include <CLI/CLI.hpp>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "cli/output.h"
-#include "cli/problems.h"
 #include "cli/profile_output.h"
 #include "cli/sweep.h"
+#include "core/calc/problems.h"
 #include "core/fluids/fluid.h"
 #include "core/props/property_file_locator.h"
-#include "core/state/module1.h"
 
 namespace dorix::cli {
 
@@ -67,7 +67,8 @@ struct CommonOptions {
   bool crlf = false;
   bool saturated = false;
   std::string sweep;
-  long profile = 0;  // --profile COUNT; 0 when not given
+  unsigned jobs = 0;  // --jobs; 0: all cores
+  long profile = 0;   // --profile COUNT; 0 when not given
 };
 
 void AddProblemOptions(CLI::App& command, const Problem& problem, ProblemFields& fields,
@@ -109,6 +110,12 @@ void AddProblemOptions(CLI::App& command, const Problem& problem, ProblemFields&
                   "vary field NAME (length, wall-temp, ...) over COUNT values; CSV out")
       ->type_name("NAME=START:STOP:COUNT")
       ->group("Output");
+  command
+      .add_option("--jobs", common.jobs,
+                  "threads for --sweep (default: all cores); the rows are the same for any N")
+      ->type_name("N")
+      ->check(CLI::Range(1U, 1024U))
+      ->group("Output");
   command.footer(kProblemFooter);
   AddProfileOption(command, common.profile);
 }
@@ -136,17 +143,19 @@ std::optional<SweepRange> CheckSweep(const Problem& problem, ProblemFields& fiel
 
 // One calculation: the report or JSON to `out`, the message or the dry-out
 // note to `err`.
-int CalculateOnce(const Problem& problem, const ProblemFields& fields, int fluid,
-                  const CommonOptions& common, std::ostream& out, std::ostream& err) {
-  MessageRecorder messages;
-  const CalculationOutcome outcome = Calculate(fields, messages);
-  for (const auto& message : messages.messages) err << message << '\n';
-  if (outcome.status == CalculationOutcome::Status::kRefused) return kExitRefused;
+int CalculateOnce(const Problem& problem, const ProblemFields& fields,
+                  const CalculationSetup& setup, const CommonOptions& common, std::ostream& out,
+                  std::ostream& err) {
+  const CalculationOutcome outcome = Calculate(fields, setup);
+  if (outcome.status == CalculationOutcome::Status::kRefused) {
+    err << outcome.message << '\n';
+    return kExitRefused;
+  }
   if (outcome.status == CalculationOutcome::Status::kDryOut) {
     err << "dorix-calc: note: the film dries out before the end of the wall; there are no "
            "results.\n";
   }
-  out << (common.format == "json" ? OutcomeJson(problem, fluid, outcome)
+  out << (common.format == "json" ? OutcomeJson(problem, setup.fluid, outcome)
                                   : ReportText(outcome, common.crlf));
   return kExitSuccess;
 }
@@ -210,21 +219,22 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (!conflict.empty()) return UsageError(err, conflict);
   }
 
-  SetStartupState();
-  const LoadResult loaded = common.data.empty() ? LoadFoundPropertyFile(Module1.Store)
-                                                : LoadPropertyFile(common.data, Module1.Store);
+  // Half a megabyte: on the heap, not the stack.
+  const auto store = std::make_unique<PropertyStore>();
+  const LoadResult loaded =
+      common.data.empty() ? LoadFoundPropertyFile(*store) : LoadPropertyFile(common.data, *store);
   if (!loaded.ok) {
     err << "dorix-calc: " << loaded.message << '\n';
     return kExitUsage;
   }
-  Module1.FluidNo = fluid->number;
+  const CalculationSetup setup{store.get(), fluid->number};
 
   if (sweep) {
-    RunSweep(problem, fields, *sweep, out);
+    WriteSweep(problem, fields, *sweep, setup, common.jobs == 0 ? AllCores() : common.jobs, out);
     return kExitSuccess;
   }
-  if (common.profile != 0) return PrintProfile(fields, common.profile, out, err);
-  return CalculateOnce(problem, fields, fluid->number, common, out, err);
+  if (common.profile != 0) return PrintProfile(fields, setup, common.profile, out, err);
+  return CalculateOnce(problem, fields, setup, common, out, err);
 }
 
 }  // namespace dorix::cli

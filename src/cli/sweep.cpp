@@ -21,12 +21,6 @@ std::optional<double> ParseFinite(std::string_view text) {
 
 }  // namespace
 
-double SweepRange::Value(long i) const {
-  if (i == count - 1) return stop;
-  if (i == 0) return start;
-  return start + (stop - start) * (static_cast<double>(i) / static_cast<double>(count - 1));
-}
-
 std::optional<SweepRange> ParseSweep(std::string_view text, std::string& error) {
   const auto equals = text.find('=');
   const auto colon1 = text.find(':', equals == std::string_view::npos ? 0 : equals);
@@ -59,20 +53,17 @@ std::optional<SweepRange> ParseSweep(std::string_view text, std::string& error) 
   return sweep;
 }
 
-void RunSweep(const Problem& problem, ProblemFields& fields, const SweepRange& sweep,
-              std::ostream& out) {
-  const std::vector<FieldOption> options = BindFields(fields);
-  std::string* swept = FindOption(options, sweep.name)->text;
-  const CsvTable table(problem, options);
+void WriteSweep(const Problem& problem, const ProblemFields& fields, const SweepRange& sweep,
+                const CalculationSetup& setup, unsigned jobs, std::ostream& out) {
+  ProblemFields names = fields;
+  const CsvTable table(problem, BindFields(names));
   out << table.Header();
-  for (long i = 0; i < sweep.count; ++i) {
-    *swept = NumberText(sweep.Value(i));
-    MessageRecorder messages;
-    const CalculationOutcome outcome = Calculate(fields, messages);
-    std::string message;
-    for (const auto& text : messages.messages) message += (message.empty() ? "" : " ") + text;
-    out << table.Row(outcome, message);
-  }
+  RunSweep(
+      fields, sweep, setup, jobs,
+      [&](long, const CalculationOutcome& outcome) { return table.Row(outcome, outcome.message); },
+      [&](long, const std::vector<std::string>& rows) {
+        for (const std::string& row : rows) out << row;
+      });
 }
 
 }  // namespace dorix::cli

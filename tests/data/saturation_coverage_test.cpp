@@ -23,6 +23,7 @@
 #include "core/solvers/solve_fault.h"
 #include "core/state/message_sink.h"
 #include "core/state/module1.h"
+#include "core/state/shared_calculation.h"
 #include "delivered_store.h"
 
 namespace dorix {

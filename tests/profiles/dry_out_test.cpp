@@ -36,8 +36,9 @@ class DryOut : public test::ProfileTest, public testing::WithParamInterface<DryC
   // solves it.
   EvaporationResult SolveWithLength(double L) {
     std::vector<NamedValue> inputs;
-    const std::optional<EvaporationRun> run =
-        RunEvaporation(GetParam().run.Evaporation(), messages, inputs);
+    PropertySlots slots;
+    RunContext context(SharedSetup(), slots, inputs);
+    const std::optional<EvaporationRun> run = RunEvaporation(GetParam().run.Evaporation(), context);
     EXPECT_TRUE(run);
     EvaporationInput in = run->input;
     in.L = L;

@@ -5,6 +5,7 @@
 #include "core/calc/calculation.h"
 #include "core/calc/profile.h"
 #include "core/state/message_sink.h"
+#include "core/state/shared_calculation.h"
 
 namespace dorix::test {
 

@@ -69,7 +69,7 @@ class ProfileEnd : public test::ProfileTest, public testing::WithParamInterface<
 TEST_P(ProfileEnd, IsTheReportsEndValueBitForBit) {
   const WallRun& run = GetParam().run;
   const CalculationOutcome outcome = run.Calculate(messages);
-  ASSERT_EQ(outcome.status, CalculationOutcome::Status::kReport) << outcome.report;
+  ASSERT_EQ(outcome.status, CalculationOutcome::Status::kReport) << outcome.message;
   const WallProfile profile = WallOf(run.Plot(messages));
   EXPECT_TRUE(messages.messages.empty());
   EXPECT_TRUE(test::AllFinite(profile));

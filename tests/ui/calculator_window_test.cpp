@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/calc/report.h"
 #include "core/state/get_property.h"
 #include "core/state/module1.h"
 #include "core/text/format_value.h"
@@ -374,13 +375,13 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
     if (window == "frmCVW") {
       WallCondensationFields fields;
       fields.tempTypeIndex = saturation ? kSaturationVaporTemperature : kTypedVaporTemperature;
-      expected = CalculateWallCondensation(fields, expectedMessages).report;
+      expected = ReportText(CalculateWallCondensation(fields, expectedMessages));
     } else if (window == "frmHT") {
       TubeCondensationFields fields;
       fields.tempTypeIndex = saturation ? kSaturationVaporTemperature : kTypedVaporTemperature;
-      expected = CalculateTubeCondensation(fields, expectedMessages).report;
+      expected = ReportText(CalculateTubeCondensation(fields, expectedMessages));
     } else {
-      expected = CalculateEvaporation(EvaporationFields{}, expectedMessages).report;
+      expected = ReportText(CalculateEvaporation(EvaporationFields{}, expectedMessages));
     }
     QVERIFY(expectedMessages.messages.empty());
     QVERIFY(messages.messages.empty());

@@ -1,11 +1,10 @@
 #include "core/calc/calculation.h"
 #include "core/calc/calculation_run.h"
+#include "core/calc/condensation_steps.h"
 #include "core/calc/field_reader.h"
-#include "core/calc/outcome_writer.h"
+#include "core/calc/outcome_record.h"
 #include "core/solvers/evaporating_wall.h"
 #include "core/solvers/film_reference.h"
-#include "core/state/get_property.h"
-#include "core/state/module1.h"
 #include "core/text/format_value.h"
 
 namespace dorix {
@@ -28,13 +27,13 @@ std::string LiquidReferenceOutOfRange(double TlRef) {
 
 }  // namespace
 
-std::optional<EvaporationRun> RunEvaporation(const EvaporationFields& fields, MessageSink& messages,
-                                             std::vector<NamedValue>& inputs) {
-  auto& g = Module1;
-  FieldReader read(messages, inputs);
-  EvaporationRun run;
+std::optional<EvaporationRun> RunEvaporation(const EvaporationFields& fields, RunContext& context) {
+  using Run = EvaporationRun;
+  PropertySlots& g = context.propertySlots;
+  FieldReader read(context);
+  Run run;
   EvaporationInput& in = run.input;
-  // The saturation temperature goes to the shared slot as soon as it is read.
+  // The saturation temperature goes to its slot as soon as it is read.
   if (!read.Read(kSatTempField, fields.satTemp, g.Tsat) ||
       !read.Read(kWallTempField, fields.wallTemp, in.Tw) ||
       !read.Read(kLengthField, fields.length, in.L) ||
@@ -43,79 +42,44 @@ std::optional<EvaporationRun> RunEvaporation(const EvaporationFields& fields, Me
     return std::nullopt;
   }
 
-  const char* refusal = nullptr;
-  if (in.Tw <= g.Tsat) {
-    refusal = kWallNotAboveSaturation;
-  } else if (in.Tw <= 0) {
-    refusal = kWallNotAboveZero;
-  } else if (in.L <= 0) {
-    refusal = kLengthNotPositive;
-  } else if (in.Gamma0 <= 0) {
-    refusal = kFlowRateNotPositive;
-  }
-  if (refusal) {
-    messages.ShowMessage(refusal);
-    return std::nullopt;
-  }
+  if (in.Tw <= g.Tsat) return context.Refuse<Run>(kWallNotAboveSaturation);
+  if (in.Tw <= 0) return context.Refuse<Run>(kWallNotAboveZero);
+  if (in.L <= 0) return context.Refuse<Run>(kLengthNotPositive);
+  if (in.Gamma0 <= 0) return context.Refuse<Run>(kFlowRateNotPositive);
 
   g.OutOfRange = 0;
-  g.TlRef = LiquidReferenceTemperature(g.FluidNo, in.Tw, g.Tsat);
-  GetProperty(g.FluidNo, kLiquidDensity, g.TlRef, g.RhoL);
-  GetProperty(g.FluidNo, kLiquidViscosity, g.TlRef, g.MuL);
-  GetProperty(g.FluidNo, kLiquidConductivity, g.TlRef, g.KL);
-  GetProperty(g.FluidNo, kLiquidPrandtl, g.TlRef, g.PrL);
-  if (g.OutOfRange == 1) {
-    messages.ShowMessage(LiquidReferenceOutOfRange(g.TlRef));
-    return std::nullopt;
-  }
+  g.TlRef = LiquidReferenceTemperature(context.fluid, in.Tw, g.Tsat);
+  context.LookUp(kLiquidDensity, g.TlRef, g.RhoL);
+  context.LookUp(kLiquidViscosity, g.TlRef, g.MuL);
+  context.LookUp(kLiquidConductivity, g.TlRef, g.KL);
+  context.LookUp(kLiquidPrandtl, g.TlRef, g.PrL);
+  if (g.OutOfRange == 1) return context.Refuse<Run>(LiquidReferenceOutOfRange(g.TlRef));
   g.OutOfRange = 0;
-  GetProperty(g.FluidNo, kEnthalpyOfVaporization, g.Tsat, g.Hfg);
-  if (g.OutOfRange == 1) {
-    messages.ShowMessage(kSaturationOutOfRange);
-    return std::nullopt;
-  }
+  context.LookUp(kEnthalpyOfVaporization, g.Tsat, g.Hfg);
+  if (g.OutOfRange == 1) return context.Refuse<Run>(kSaturationOutOfRange);
 
-  in.FluidNo = g.FluidNo;
-  in.Tsat = g.Tsat;
-  in.RhoL = g.RhoL;
-  in.MuL = g.MuL;
-  in.KL = g.KL;
-  in.PrL = g.PrL;
-  in.Hfg = g.Hfg;
-  in.CpL = g.PrL * g.KL / g.MuL;
-  in.Grav = g.Grav;
-  run.result = SolveEvaporation(in);
-  if (run.result.fault != SolveFault::kNone) {
-    messages.ShowMessage(FaultMessage(run.result.fault));
-    return std::nullopt;
-  }
-  return run;
+  TakeProperties(context, in);
+  return Solved(context, run, SolveEvaporation);
 }
 
-CalculationOutcome CalculateEvaporation(const EvaporationFields& fields, MessageSink& messages) {
-  CalculationOutcome outcome;
-  const std::optional<EvaporationRun> run = RunEvaporation(fields, messages, outcome.inputs);
-  if (!run) return outcome;
-  const EvaporationResult& result = run->result;
-
-  OutcomeWriter writer(outcome, ReportWriter::EvaporationHeader());
-  WriteLiquidProperties(writer, run->input.CpL);
-  WriteEnthalpyOfVaporization(writer);
-  // A dry-out is an answer, not an error: the properties stand alone.
-  if (result.dryOut) {
-    writer.Finish(CalculationOutcome::Status::kDryOut);
-    return outcome;
-  }
-  writer.EmptyLine();
-  writer.ResultLine(kReynoldsNumber, "Reynolds number at the end of the wall = ", result.ReL,
-                    kNoUnit);
-  writer.ResultLine(kFinalMassFlowRate, "Final mass flow rate = ", result.GammaL, kMassRateUnit);
-  writer.ResultLine(kEvaporationRate, "Evaporation rate per unit width = ", result.E,
-                    kMassRateUnit);
-  writer.ResultLine(kHeatTransferCoefficient, "Average heat transfer coefficient = ", result.hAvg,
-                    kEvaporationCoefficientUnit);
-  writer.Finish(CalculationOutcome::Status::kReport);
-  return outcome;
+CalculationOutcome CalculateEvaporation(const EvaporationFields& fields,
+                                        const CalculationSetup& setup) {
+  return Calculated(ProblemKind::kWallEvaporation, fields, setup, RunEvaporation,
+                    [](const EvaporationRun& run, CalculationOutcome& outcome) {
+                      RecordLiquidProperties(outcome, run.input.CpL);
+                      RecordEnthalpyOfVaporization(outcome);
+                      // A dry-out is an answer, not an error: the properties stand alone.
+                      if (run.result.dryOut) {
+                        outcome.status = CalculationOutcome::Status::kDryOut;
+                        return;
+                      }
+                      outcome.results.insert(outcome.results.end(),
+                                             {{kReynoldsNumber, run.result.ReL},
+                                              {kFinalMassFlowRate, run.result.GammaL},
+                                              {kEvaporationRate, run.result.E},
+                                              {kHeatTransferCoefficient, run.result.hAvg}});
+                      outcome.status = CalculationOutcome::Status::kReport;
+                    });
 }
 
 }  // namespace dorix

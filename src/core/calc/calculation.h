@@ -1,9 +1,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "core/state/message_sink.h"
+#include "core/props/property_slots.h"
+#include "core/props/property_store.h"
 
 namespace dorix {
 
@@ -55,37 +57,58 @@ struct EvaporationFields {
   CoefficientTexts coefficients;
 };
 
-// A named number of a calculation, for the command-line tool's JSON and CSV.
-// `at` is the temperature a property was evaluated at, or for the saturation
-// temperature the pressure it was looked up at (0 where none applies).
+// Gravity as the calculations use it: deliberately 9.8065, not the standard 9.80665.
+inline constexpr double kGrav = 9.8065;
+
+// The three problems of the menu.
+enum class ProblemKind { kWallCondensation, kTubeCondensation, kWallEvaporation };
+
+// A named number of a calculation, for reports, JSON, CSV and Python. `at` is
+// the temperature a property was evaluated at, or for the saturation
+// temperature the pressure it was looked up at (0 where none applies). Names
+// are the static snake_case names of the fields, properties and results.
 struct NamedValue {
-  std::string name;
+  std::string_view name;
   double value = 0.0;
   double at = 0.0;
 };
 
-// What one press of Calculate produced.
+// What a calculation works with besides its field texts: the curve store, the
+// fluid, gravity, and the property slots as they stand before the run (the
+// windows pass their shared slots; a slot whose lookup fails keeps its value).
+struct CalculationSetup {
+  const PropertyStore* store = nullptr;
+  int fluid = 1;
+  double grav = kGrav;
+  PropertySlots propertySlots;
+};
+
+// The record of one calculation: everything its report shows, or the message
+// that refused it. Reports are built from it (report.h).
 struct CalculationOutcome {
   enum class Status {
     kReport,   // a complete report
     kDryOut,   // the evaporating film dries out: properties only, no results
-    kRefused,  // a message was shown; the previous report stays
+    kRefused,  // `message` says why; a window keeps its previous report
   };
+  ProblemKind problem = ProblemKind::kWallCondensation;
   Status status = Status::kRefused;
-  std::string report;              // the output box's new text, unless refused
+  std::string message;             // the "*** ERROR: " text of a refused run
   std::vector<NamedValue> inputs;  // field values as read (single precision)
   std::vector<NamedValue> properties;
   std::vector<NamedValue> results;
+  PropertySlots propertySlots;  // the slots as the run left them, refused or not
 };
 
-// The Calculate routine of each problem window: reads the field texts in the
-// window's order, checks them with the window's messages (shown through
-// `messages`), fills the shared slots and writes the report. A refused run
-// leaves no report; the caller keeps its previous one.
+// The Calculate routine of each problem window, on its own: reads the field
+// texts in the window's order, checks them with the window's messages, looks
+// the properties up and solves. Touches no shared state: safe to run on many
+// threads at once with one store.
 CalculationOutcome CalculateWallCondensation(const WallCondensationFields& fields,
-                                             MessageSink& messages);
+                                             const CalculationSetup& setup);
 CalculationOutcome CalculateTubeCondensation(const TubeCondensationFields& fields,
-                                             MessageSink& messages);
-CalculationOutcome CalculateEvaporation(const EvaporationFields& fields, MessageSink& messages);
+                                             const CalculationSetup& setup);
+CalculationOutcome CalculateEvaporation(const EvaporationFields& fields,
+                                        const CalculationSetup& setup);
 
 }  // namespace dorix

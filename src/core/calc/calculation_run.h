@@ -1,18 +1,48 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/calc/calculation.h"
 #include "core/solvers/condensing_wall.h"
 #include "core/solvers/evaporating_wall.h"
 #include "core/solvers/tube_row.h"
-#include "core/state/message_sink.h"
 
 namespace dorix {
 
+// One run's working state: the store and fluid it reads, the slots it fills,
+// the values it read, and the message that refused it.
+struct RunContext {
+  RunContext(const CalculationSetup& setup, PropertySlots& propertySlots,
+             std::vector<NamedValue>& inputs)
+      : store(*setup.store),
+        fluid(setup.fluid),
+        grav(setup.grav),
+        propertySlots(propertySlots),
+        inputs(inputs) {}
+
+  const PropertyStore& store;
+  int fluid;
+  double grav;
+  PropertySlots& propertySlots;
+  std::vector<NamedValue>& inputs;
+  std::string refusal;
+
+  // Every refusal goes through here: the run stops with this message.
+  template <typename Run>
+  std::optional<Run> Refuse(std::string message) {
+    refusal = std::move(message);
+    return std::nullopt;
+  }
+  // GetProperty's protocol on the run's own slots.
+  void LookUp(int code, double x, double& result) {
+    LookUpInto(store, fluid, code, x, result, propertySlots.OutOfRange);
+  }
+};
+
 // A run of a window's calculation that passed every check: the record it read
-// and looked up, and its solution. Calculate writes the report of a run; the
+// and looked up, and its solution. Calculate writes the record of a run; the
 // profiles draw the same run along the wall or the row.
 struct WallCondensationRun {
   double P = 0.0;  // pressure as read [Pa]
@@ -32,15 +62,12 @@ struct EvaporationRun {
 };
 
 // Each reads the fields in the window's order, checks them with the window's
-// messages (shown through `messages`), fills the shared slots and solves.
-// None when a message refused the run. `inputs` receives every value read.
+// messages, fills the context's slots and solves. None, with the context's
+// refusal set, when a check refused the run.
 std::optional<WallCondensationRun> RunWallCondensation(const WallCondensationFields& fields,
-                                                       MessageSink& messages,
-                                                       std::vector<NamedValue>& inputs);
+                                                       RunContext& context);
 std::optional<TubeCondensationRun> RunTubeCondensation(const TubeCondensationFields& fields,
-                                                       MessageSink& messages,
-                                                       std::vector<NamedValue>& inputs);
-std::optional<EvaporationRun> RunEvaporation(const EvaporationFields& fields, MessageSink& messages,
-                                             std::vector<NamedValue>& inputs);
+                                                       RunContext& context);
+std::optional<EvaporationRun> RunEvaporation(const EvaporationFields& fields, RunContext& context);
 
 }  // namespace dorix

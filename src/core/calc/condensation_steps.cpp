@@ -1,40 +1,40 @@
 #include "core/calc/condensation_steps.h"
 
+#include "core/props/film_properties.h"
 #include "core/solvers/film_reference.h"
-#include "core/state/film_properties.h"
-#include "core/state/get_property.h"
-#include "core/state/module1.h"
 
 namespace dorix {
 
-bool ReadVaporTemperature(FieldReader& read, int tempTypeIndex, const std::string& text, double P,
-                          double& Tv) {
+bool ReadVaporTemperature(FieldReader& read, RunContext& context, int tempTypeIndex,
+                          const std::string& text, double P, double& Tv) {
   Tv = 0.0;
   if (tempTypeIndex == kTypedVaporTemperature) return read.Read(kVaporTempField, text, Tv);
   if (tempTypeIndex == kSaturationVaporTemperature) {
     // Out of range leaves Tsat as it was; the pressure check refuses the run.
-    GetProperty(Module1.FluidNo, kSaturationTemperature, P, Module1.Tsat);
-    Tv = Module1.Tsat;
+    context.LookUp(kSaturationTemperature, P, context.propertySlots.Tsat);
+    Tv = context.propertySlots.Tsat;
     read.Note(kVaporTempField, Tv);
   }
   return true;
 }
 
-bool LookUpSaturationTemperature(double P, MessageSink& messages) {
-  Module1.OutOfRange = 0;
-  GetProperty(Module1.FluidNo, kSaturationTemperature, P, Module1.Tsat);
-  if (Module1.OutOfRange != 1) return true;
-  messages.ShowMessage(kPressureOutOfRange);
+bool LookUpSaturationTemperature(RunContext& context, double P) {
+  context.propertySlots.OutOfRange = 0;
+  context.LookUp(kSaturationTemperature, P, context.propertySlots.Tsat);
+  if (context.propertySlots.OutOfRange != 1) return true;
+  context.refusal = kPressureOutOfRange;
   return false;
 }
 
-bool LookUpFilmProperties(double Tw, double Tv, MessageSink& messages) {
-  auto& g = Module1;
-  g.TlRef = LiquidReferenceTemperature(g.FluidNo, Tw, g.Tsat);
+bool LookUpCondensationProperties(RunContext& context, double Tw, double Tv) {
+  PropertySlots& g = context.propertySlots;
+  g.TlRef = LiquidReferenceTemperature(context.fluid, Tw, g.Tsat);
   g.TvRef = (g.Tsat + Tv) / 2;
-  g.OutOfRange = 0;
-  FilmProperties(messages);
-  return g.OutOfRange != 1;
+  if (const char* message = LookUpFilmProperties(context.store, context.fluid, g)) {
+    context.refusal = message;
+    return false;
+  }
+  return true;
 }
 
 }  // namespace dorix

@@ -1,47 +1,57 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "core/calc/calculation_run.h"
 #include "core/calc/field_reader.h"
-#include "core/state/message_sink.h"
-#include "core/state/module1.h"
 
 namespace dorix {
 
-// Steps the two condensation windows share.
+// Steps the calculations share.
 
 // The vapour temperature by the selector: typed (read from its field), the
-// saturation temperature at pressure P (looked up into the shared Tsat), or
+// saturation temperature at pressure P (looked up into the slot Tsat), or
 // zero with no entry selected, which the later checks refuse. False when the
 // typed text is not a number.
-bool ReadVaporTemperature(FieldReader& read, int tempTypeIndex, const std::string& text, double P,
-                          double& Tv);
+bool ReadVaporTemperature(FieldReader& read, RunContext& context, int tempTypeIndex,
+                          const std::string& text, double P, double& Tv);
 
-// Looks up the saturation temperature at pressure P into the shared Tsat,
-// with OutOfRange cleared first; false, with the pressure message shown, when
-// P lies outside the saturation curve.
-bool LookUpSaturationTemperature(double P, MessageSink& messages);
+// Looks up the saturation temperature at pressure P into the slot Tsat, with
+// OutOfRange cleared first; false, with the pressure message, when P lies
+// outside the saturation curve.
+bool LookUpSaturationTemperature(RunContext& context, double P);
 
 // Sets the reference temperatures TlRef and TvRef and looks up the film
-// properties at them; false, with the property library's message shown, when
-// a temperature lies outside a curve.
-bool LookUpFilmProperties(double Tw, double Tv, MessageSink& messages);
+// properties at them; false, with the property library's message, when a
+// temperature lies outside a curve.
+bool LookUpCondensationProperties(RunContext& context, double Tw, double Tv);
 
-// Copies the fluid, Tsat, Grav and the film properties of the shared slots
-// into a condensation input record, with CpL derived as PrL·KL/MuL.
+// Copies the fluid, Tsat, gravity and the film properties of the run's slots
+// into a solver's input record, with CpL derived as PrL·KL/MuL.
 template <typename Input>
-void TakeSharedProperties(Input& in) {
-  const auto& g = Module1;
-  in.FluidNo = g.FluidNo;
+void TakeProperties(const RunContext& context, Input& in) {
+  const PropertySlots& g = context.propertySlots;
+  in.FluidNo = context.fluid;
   in.Tsat = g.Tsat;
   in.RhoL = g.RhoL;
   in.MuL = g.MuL;
   in.KL = g.KL;
   in.PrL = g.PrL;
   in.CpL = g.PrL * g.KL / g.MuL;
-  in.CpV = g.CpV;
+  if constexpr (requires { in.CpV; }) in.CpV = g.CpV;
   in.Hfg = g.Hfg;
-  in.Grav = g.Grav;
+  in.Grav = context.grav;
+}
+
+// Solves and refuses a run whose solution has a fault.
+template <typename Run, typename Solve>
+std::optional<Run> Solved(RunContext& context, Run run, Solve solve) {
+  run.result = solve(run.input);
+  if (run.result.fault != SolveFault::kNone) {
+    return context.Refuse<Run>(FaultMessage(run.result.fault));
+  }
+  return run;
 }
 
 }  // namespace dorix

@@ -1,7 +1,5 @@
 #include "core/calc/field_reader.h"
 
-#include <string>
-
 #include "core/text/field_text.h"
 
 namespace dorix {
@@ -9,7 +7,7 @@ namespace dorix {
 bool FieldReader::Read(const InputField& field, std::string_view text, double& value) {
   const std::optional<float> read = ReadFieldText(text);
   if (!read) {
-    messages_.ShowMessage(NotANumberMessage(field.label, text));
+    context_.refusal = NotANumberMessage(field.label, text);
     return false;
   }
   value = *read;
@@ -18,7 +16,7 @@ bool FieldReader::Read(const InputField& field, std::string_view text, double& v
 }
 
 void FieldReader::Note(const InputField& field, double value) {
-  inputs_.push_back({std::string(field.name), value});
+  context_.inputs.push_back({field.name, value});
 }
 
 bool FieldReader::ReadCoefficients(const CoefficientTexts& texts, WallCorrelations& k) {

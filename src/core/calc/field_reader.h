@@ -3,9 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/calc/calculation.h"
+#include "core/calc/calculation_run.h"
 #include "core/solvers/wall_film.h"
-#include "core/state/message_sink.h"
 
 namespace dorix {
 
@@ -37,17 +36,16 @@ inline constexpr InputField kCoeffDField{"D", "Coefficient D"};
 inline constexpr InputField kCoeffwField{"w", "Coefficient w"};
 
 // Reads field texts one at a time, each into a single-precision value held
-// in a double, and notes every value read among the outcome's inputs. The
+// in a double, and notes every value read among the run's inputs. The
 // calculations need every value they read, so the first text that is not a
-// number is reported, naming its field, and the run stops there.
+// number refuses the run with a message naming its field.
 class FieldReader {
  public:
   // A window has at most 13 fields: one allocation holds them all.
   static constexpr std::size_t kMostFields = 13;
 
-  FieldReader(MessageSink& messages, std::vector<NamedValue>& inputs)
-      : messages_(messages), inputs_(inputs) {
-    inputs_.reserve(kMostFields);
+  explicit FieldReader(RunContext& context) : context_(context) {
+    context_.inputs.reserve(kMostFields);
   }
 
   bool Read(const InputField& field, std::string_view text, double& value);
@@ -57,8 +55,7 @@ class FieldReader {
   bool ReadCoefficients(const CoefficientTexts& texts, WallCorrelations& k);
 
  private:
-  MessageSink& messages_;
-  std::vector<NamedValue>& inputs_;
+  RunContext& context_;
 };
 
 }  // namespace dorix

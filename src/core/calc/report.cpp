@@ -1,25 +1,27 @@
 #include "core/calc/report.h"
 
-#include "core/state/module1.h"
+#include <span>
+
+#include "core/calc/outcome_record.h"
 #include "core/text/format_value.h"
 
 namespace dorix {
 
 ReportWriter ReportWriter::CondensationHeader() {
-  return ReportWriter("Output:" + Module1.CrLf + "        " + Module1.CrLf);
+  return ReportWriter("Output:" + std::string(kCrLf) + "        " + std::string(kCrLf));
 }
 
 ReportWriter ReportWriter::EvaporationHeader() {
-  return ReportWriter("Output :" + Module1.CrLf);
+  return ReportWriter("Output :" + std::string(kCrLf));
 }
 
 void ReportWriter::AppendLine(std::string_view line) {
   text_ += line;
-  text_ += Module1.CrLf;
+  text_ += kCrLf;
 }
 
 void ReportWriter::AppendEmptyLine() {
-  text_ += Module1.CrLf;
+  text_ += kCrLf;
 }
 
 void ReportWriter::AppendSaturationLine(double tsat, double pressure) {
@@ -35,6 +37,96 @@ void ReportWriter::AppendPropertyLine(const PropertyLineText& line, double value
 
 void ReportWriter::AppendResultLine(std::string_view label, double value, std::string_view unit) {
   AppendLine(std::string(label) + FormatValue(value) + std::string(unit));
+}
+
+namespace {
+
+struct PropertyLineOf {
+  std::string_view name;
+  PropertyLineText line;
+};
+
+constexpr PropertyLineOf kPropertyLines[] = {
+    {kLiquidDensityName, kLiquidDensityLine},
+    {kLiquidViscosityName, kLiquidViscosityLine},
+    {kLiquidConductivityName, kLiquidConductivityLine},
+    {kLiquidSpecificHeatName, kLiquidSpecificHeatLine},
+    {kLiquidPrandtlName, kLiquidPrandtlLine},
+    {kVaporSpecificHeatName, kVaporSpecificHeatLine},
+    {kEnthalpyOfVaporizationName, kEnthalpyOfVaporizationLine},
+};
+
+struct ResultLine {
+  std::string_view name;
+  std::string_view label;
+  std::string_view unit;
+};
+
+constexpr ResultLine kWallCondensationResults[] = {
+    {kReynoldsNumber, "Reynolds number at the end of the wall = ", kNoUnit},
+    {kCondensationRate, "Condensation rate per unit width = ", kMassRateUnit},
+    {kHeatTransferCoefficient,
+     "Average heat transfer coefficient = ", kCondensationCoefficientUnit},
+};
+
+constexpr ResultLine kTubeCondensationResults[] = {
+    {kReynoldsNumber, "Film Reynolds number Re(pi) = ", kNoUnit},
+    {kHeatTransferCoefficient,
+     "Average heat transfer coefficient = ", kCondensationCoefficientUnit},
+    {kCondensationRate, "Condensation rate per unit length = ", kMassRateUnit},
+};
+
+constexpr ResultLine kEvaporationResults[] = {
+    {kReynoldsNumber, "Reynolds number at the end of the wall = ", kNoUnit},
+    {kFinalMassFlowRate, "Final mass flow rate = ", kMassRateUnit},
+    {kEvaporationRate, "Evaporation rate per unit width = ", kMassRateUnit},
+    {kHeatTransferCoefficient, "Average heat transfer coefficient = ", kEvaporationCoefficientUnit},
+};
+
+std::span<const ResultLine> ResultLinesOf(ProblemKind problem) {
+  switch (problem) {
+    case ProblemKind::kWallCondensation:
+      return kWallCondensationResults;
+    case ProblemKind::kTubeCondensation:
+      return kTubeCondensationResults;
+    case ProblemKind::kWallEvaporation:
+      break;
+  }
+  return kEvaporationResults;
+}
+
+template <typename Line>
+const Line* FindLine(std::span<const Line> lines, std::string_view name) {
+  for (const Line& line : lines) {
+    if (line.name == name) return &line;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::string ReportText(const CalculationOutcome& outcome) {
+  using Status = CalculationOutcome::Status;
+  if (outcome.status == Status::kRefused) return {};
+  ReportWriter report = outcome.problem == ProblemKind::kWallEvaporation
+                            ? ReportWriter::EvaporationHeader()
+                            : ReportWriter::CondensationHeader();
+  for (const NamedValue& property : outcome.properties) {
+    if (property.name == kSaturationTemperatureName) {
+      report.AppendSaturationLine(property.value, property.at);
+    } else if (const auto* line =
+                   FindLine(std::span<const PropertyLineOf>(kPropertyLines), property.name)) {
+      report.AppendPropertyLine(line->line, property.value, property.at);
+    }
+  }
+  if (outcome.status == Status::kDryOut) return report.text();
+  report.AppendEmptyLine();
+  for (const NamedValue& result : outcome.results) {
+    if (const ResultLine* line = FindLine(ResultLinesOf(outcome.problem), result.name)) {
+      report.AppendResultLine(line->label, result.value, line->unit);
+    }
+  }
+  return report.text();
 }
 
 }  // namespace dorix

@@ -3,7 +3,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/calc/calculation.h"
+
 namespace dorix {
+
+// Every report line ends with carriage return and line feed.
+inline constexpr std::string_view kCrLf = "\r\n";
 
 // One property line of a report: label, value, joining text (the unit and
 // " at T="), the temperature of evaluation, " K".
@@ -52,5 +57,10 @@ class ReportWriter {
 
   std::string text_;
 };
+
+// The report of a calculation as its window shows it: the header, the
+// properties, and the results unless the film dried out. Empty for a
+// refused calculation.
+std::string ReportText(const CalculationOutcome& outcome);
 
 }  // namespace dorix

@@ -7,7 +7,7 @@ Module1State Module1;
 void SetStartupState() {
   Module1.FluidNo = 1;
   Module1.CrLf = "\r\n";
-  Module1.Grav = 9.8065;
+  Module1.Grav = kGrav;
 }
 
 }  // namespace dorix

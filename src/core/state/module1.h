@@ -4,26 +4,21 @@
 #include <cstdint>
 #include <string>
 
+#include "core/calc/calculation.h"
+#include "core/props/property_slots.h"
 #include "core/props/property_store.h"
 
 namespace dorix {
 
-// The shared state that every window, the property library and the solvers
-// read and write directly. One user-interface thread: no locking.
-struct Module1State {
+// The windows' shared state: the selected fluid, the constants, the property
+// slots of the last calculation (the base) and the curve store with its
+// working curve. The windows read and write it directly from their one
+// thread; the core's calculations never touch it, they get a store, a fluid
+// and slots of their own (see shared_calculation.h for the windows' way in).
+struct Module1State : PropertySlots {
   std::string CrLf = "\r\n";
   int FluidNo = 1;  // 1 water, 2 ammonia, 3 nitrogen, 4 mercury, 5 R-22, 6 R-134a
-  double Tsat = 0.0;
-  double TvRef = 0.0;
-  double RhoL = 0.0;
-  double MuL = 0.0;
-  double KL = 0.0;
-  double PrL = 0.0;
-  double Hfg = 0.0;
-  double CpV = 0.0;
-  double TlRef = 0.0;
-  int OutOfRange = 0;
-  double Grav = 9.8065;  // deliberately not the standard 9.80665
+  double Grav = kGrav;
 
   // The curve store, and the working curve that SelectTable copies a curve into.
   PropertyStore Store;

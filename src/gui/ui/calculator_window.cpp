@@ -13,6 +13,7 @@
 #include <array>
 
 #include "core/calc/field_reader.h"
+#include "core/calc/report.h"
 #include "core/fluids/fluid.h"
 #include "core/state/module1.h"
 #include "core/text/field_text.h"
@@ -133,7 +134,7 @@ void CalculatorWindow::cmdFluid_Click() {
 void CalculatorWindow::cmdCalc_Click() {
   const CalculationOutcome outcome = Calculate();
   if (outcome.status != CalculationOutcome::Status::kRefused) {
-    txtOutput->SetText(QString::fromStdString(outcome.report));
+    txtOutput->SetText(QString::fromStdString(ReportText(outcome)));
   }
 }
 

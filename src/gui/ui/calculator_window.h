@@ -10,6 +10,7 @@
 #include "core/calc/calculation.h"
 #include "core/calc/profile.h"
 #include "core/state/message_sink.h"
+#include "core/state/shared_calculation.h"
 
 class QGridLayout;
 class QLabel;

@@ -7,9 +7,8 @@
 
 #include "core/calc/calculation.h"
 #include "core/calc/field_reader.h"
-#include "core/state/message_sink.h"
 
-namespace dorix::cli {
+namespace dorix {
 
 // The field texts of one problem window, defaults as the window has them.
 using ProblemFields =
@@ -40,13 +39,13 @@ const std::vector<Problem>& Problems();
 // Options for every field of `fields`, in the order the calculation reads them.
 std::vector<FieldOption> BindFields(ProblemFields& fields);
 
-// The option of this name ("wall-temp"), or none.
+// The option of this field name ("wall_temp") or option name ("wall-temp"), or none.
 const FieldOption* FindOption(const std::vector<FieldOption>& options, std::string_view name);
 
 // Selects "Use saturation temp [K]" in a condensation problem.
 void SelectSaturationTemperature(ProblemFields& fields);
 
 // Runs the problem's Calculate on the current field texts.
-CalculationOutcome Calculate(const ProblemFields& fields, MessageSink& messages);
+CalculationOutcome Calculate(const ProblemFields& fields, const CalculationSetup& setup);
 
-}  // namespace dorix::cli
+}  // namespace dorix

@@ -1,10 +1,10 @@
-#include "cli/problems.h"
+#include "core/calc/problems.h"
 
 #include <algorithm>
 
-#include "core/calc/outcome_writer.h"
+#include "core/calc/outcome_record.h"
 
-namespace dorix::cli {
+namespace dorix {
 
 namespace {
 
@@ -87,7 +87,7 @@ std::vector<FieldOption> BindFields(ProblemFields& fields) {
 
 const FieldOption* FindOption(const std::vector<FieldOption>& options, std::string_view name) {
   for (const auto& option : options) {
-    if (option.OptionName() == name) return &option;
+    if (option.field.name == name || option.OptionName() == name) return &option;
   }
   return nullptr;
 }
@@ -100,20 +100,19 @@ void SelectSaturationTemperature(ProblemFields& fields) {
   }
 }
 
-CalculationOutcome Calculate(const ProblemFields& fields, MessageSink& messages) {
-  struct {
-    MessageSink& messages;
-    CalculationOutcome operator()(const WallCondensationFields& f) {
-      return CalculateWallCondensation(f, messages);
-    }
-    CalculationOutcome operator()(const TubeCondensationFields& f) {
-      return CalculateTubeCondensation(f, messages);
-    }
-    CalculationOutcome operator()(const EvaporationFields& f) {
-      return CalculateEvaporation(f, messages);
-    }
-  } calculate{messages};
-  return std::visit(calculate, fields);
+CalculationOutcome Calculate(const ProblemFields& fields, const CalculationSetup& setup) {
+  return std::visit(
+      [&](const auto& f) {
+        using Fields = std::decay_t<decltype(f)>;
+        if constexpr (std::is_same_v<Fields, WallCondensationFields>) {
+          return CalculateWallCondensation(f, setup);
+        } else if constexpr (std::is_same_v<Fields, TubeCondensationFields>) {
+          return CalculateTubeCondensation(f, setup);
+        } else {
+          return CalculateEvaporation(f, setup);
+        }
+      },
+      fields);
 }
 
-}  // namespace dorix::cli
+}  // namespace dorix

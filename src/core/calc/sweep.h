@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "core/calc/calculation.h"
+#include "core/calc/parallel_chunks.h"
+#include "core/calc/problems.h"
+#include "core/text/round_trip_text.h"
+
+namespace dorix {
+
+// One field taking `count` values from `start` to `stop`: evenly spaced, or
+// with a constant ratio (logarithmic; both ends then of one sign, not zero).
+struct SweepRange {
+  std::string name;  // the field's name, "wall_temp" or its option "wall-temp"
+  double start = 0.0;
+  double stop = 0.0;
+  long count = 0;
+  bool logarithmic = false;
+
+  // Value number i, 0 ≤ i < count; the first is START and the last STOP exactly.
+  double Value(long i) const;
+};
+
+// Runs the problem once per value of the swept field (one of `fields`),
+// typing each value into the field as the shortest text that reads back as
+// it, on `jobs` threads. Hands map(i, outcome) for each point to
+// consume(first, mapped) chunk after chunk, in order: the same numbers for
+// any number of jobs.
+template <typename Map, typename Consume>
+void RunSweep(const ProblemFields& fields, const SweepRange& sweep, const CalculationSetup& setup,
+              unsigned jobs, Map map, Consume consume) {
+  ParallelChunks(
+      sweep.count, jobs,
+      [&](long i) {
+        ProblemFields point = fields;
+        *FindOption(BindFields(point), sweep.name)->text = RoundTripText(sweep.Value(i));
+        return map(i, Calculate(point, setup));
+      },
+      consume);
+}
+
+}  // namespace dorix
