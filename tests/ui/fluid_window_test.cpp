@@ -142,8 +142,8 @@ class FluidWindowTest : public testing_support::UiTestCase {
   }
 
   // The cells show what the delivered file covers, each column the range
-  // common to its curves: ammonia's liquid column ends with its Prandtl
-  // number, which stops short of the critical point.
+  // common to its curves: ammonia's liquid column ends with its conductivity
+  // and Prandtl number, whose tables stop at 405 K.
   void cellsShowTheRangesTheDeliveredFileCovers_data() {
     QTest::addColumn<int>("fluid");
     QTest::addColumn<int>("column");
@@ -157,13 +157,13 @@ class FluidWindowTest : public testing_support::UiTestCase {
     QTest::newRow("water vapour") << 1 << vapor << "273.15 - 2030K";
     QTest::newRow("water Tsat") << 1 << tsat << "272 - 560K";
     QTest::newRow("water sigma") << 1 << sigma << "268.15 - 647.1K";
-    QTest::newRow("ammonia liquid") << 2 << liquid << "196 - 396.5K";
+    QTest::newRow("ammonia liquid") << 2 << liquid << "196 - 405K";
     QTest::newRow("ammonia Tsat") << 2 << tsat << "196 - 405.56K";
-    QTest::newRow("nitrogen Psat") << 3 << psat << "14600 - 3.2573x106Pa";
+    QTest::newRow("nitrogen Psat") << 3 << psat << "14600 - 3.3475x106Pa";
     QTest::newRow("mercury liquid") << 4 << liquid << "240 - 1010K";
-    QTest::newRow("R-22 liquid") << 5 << liquid << "170 - 362K";
+    QTest::newRow("R-22 liquid") << 5 << liquid << "170 - 369.2K";
     QTest::newRow("R-134a Tsat") << 6 << tsat << "175 - 374.21K";
-    QTest::newRow("R-134a Psat") << 6 << psat << "680 - 3.9627x106Pa";
+    QTest::newRow("R-134a Psat") << 6 << psat << "680 - 4.05x106Pa";
   }
 
   void cellsShowTheRangesTheDeliveredFileCovers() {

@@ -24,10 +24,18 @@ constexpr std::array<double, 9> kSingleFractions = {0.5, 0.4, 0.6, 0.3, 0.7, 0.2
 // a row that is not a point lies between any two and every cubic is checked
 // between its points, not only at them.
 constexpr int kGap = 2;
+// Where no window with points kGap rows apart fits from the last point (the
+// rows too sparse for the curve's curvature, which happens only towards a
+// curve's end at the critical point), a window may take neighbouring rows as
+// points instead of the curve ending there.
+constexpr int kRelaxedGap = 1;
 
 // Curves of at most this many points keep the window structure whole:
 // 1 + 3 * 66 points, the most that fit in 200.
 constexpr std::size_t kMostRegularPoints = 199;
+// The most points a curve may have, a last window's one or two points past
+// the regular windows included.
+constexpr std::size_t kMostPoints = 200;
 
 struct Window {
   std::array<int, 4> rows;
@@ -55,7 +63,17 @@ class NodeChooser {
 
     for (const int end : segmentEnds) {
       while (plan.nodes.back() < end) {
-        const auto window = FurthestWindow(plan.nodes.back(), end);
+        auto window = FurthestWindow(plan.nodes.back(), end, kGap);
+        if (!window) window = FurthestWindow(plan.nodes.back(), end, kRelaxedGap);
+        if (!window && end == request_.last) {
+          const auto tail = WindowAndTail(plan.nodes, end);
+          if (!tail || plan.nodes.size() + tail->size() > kMostPoints) {
+            plan.truncated = true;
+          } else {
+            plan.nodes.insert(plan.nodes.end(), tail->begin(), tail->end());
+          }
+          return plan;
+        }
         if (!window || plan.nodes.size() + 3 > kMostRegularPoints) {
           plan.truncated = true;
           return plan;
@@ -69,14 +87,18 @@ class NodeChooser {
 
  private:
   // True when the cubic through the four rows reproduces every row from
-  // `from` up to, not including, `to`.
+  // `from` up to, not including, `to`, which the next window evaluates. The
+  // curve's last row has no next window: it is checked with the window that
+  // ends on it, for the lookup evaluates the cubic there when the row lies
+  // below the last point as the program holds it (in single precision).
   bool Fits(const std::array<int, 4>& nodes, int from, int to) {
     auto& curve = Module1.Store.PropData[1];
     for (int i = 0; i < 4; ++i) {
       curve[1][i + 1] = samples_.points[nodes[i]].x;
       curve[2][i + 1] = samples_.points[nodes[i]].y;
     }
-    for (int r = from; r < to; ++r) {
+    const int stop = to == request_.last ? to + 1 : to;
+    for (int r = from; r < stop; ++r) {
       const ReferenceRow& row = samples_.rows[r];
       double value = NAN;
       Module1.OutOfRange = 0;
@@ -101,13 +123,15 @@ class NodeChooser {
     return static_cast<int>(it - rows.begin());
   }
 
-  // A regular window from row s to row e, if two interior rows make it fit.
-  std::optional<Window> FitWindow(int s, int e) {
+  // A regular window from row s to row e whose points lie at least `gap` rows
+  // apart, if two interior rows make it fit.
+  std::optional<Window> FitWindowWithGap(int s, int e, int gap) {
+    if (e - s < 3 * gap) return std::nullopt;
     std::vector<std::pair<int, int>> tried;
     for (const double a : kInnerFractions) {
       for (const double b : kInnerFractions) {
-        const int i1 = std::clamp(RowAt(a, s, e), s + kGap, e - 2 * kGap);
-        const int i2 = std::clamp(RowAt(1.0 - b, s, e), i1 + kGap, e - kGap);
+        const int i1 = std::clamp(RowAt(a, s, e), s + gap, e - 2 * gap);
+        const int i2 = std::clamp(RowAt(1.0 - b, s, e), i1 + gap, e - gap);
         const std::pair<int, int> pair{i1, i2};
         if (std::find(tried.begin(), tried.end(), pair) != tried.end()) continue;
         tried.push_back(pair);
@@ -118,20 +142,30 @@ class NodeChooser {
     return std::nullopt;
   }
 
-  // The window from row s that reaches furthest towards `end` while leaving
-  // room for at least one more window before it, or ending on it.
-  std::optional<Window> FurthestWindow(int s, int end) {
-    constexpr int kShortest = 3 * kGap;
-    if (end - s < kShortest) return std::nullopt;
-    if (auto window = FitWindow(s, end)) return window;
-    const int longest = end - kShortest;
-    if (longest < s + kShortest) return std::nullopt;
-    auto best = FitWindow(s, s + kShortest);
+  // A window from row s to row e with points at least `gap` rows apart. A
+  // relaxed window still keeps its points kGap rows apart where that fits.
+  std::optional<Window> FitWindow(int s, int e, int gap) {
+    if (gap < kGap) {
+      if (auto window = FitWindowWithGap(s, e, kGap)) return window;
+    }
+    return FitWindowWithGap(s, e, gap);
+  }
+
+  // The window from row s, with points at least `gap` rows apart, that
+  // reaches furthest towards `end` while leaving room for at least one more
+  // such window before it, or ending on it.
+  std::optional<Window> FurthestWindow(int s, int end, int gap) {
+    const int shortest = 3 * gap;
+    if (end - s < shortest) return std::nullopt;
+    if (auto window = FitWindow(s, end, gap)) return window;
+    const int longest = end - shortest;
+    if (longest < s + shortest) return std::nullopt;
+    auto best = FitWindow(s, s + shortest, gap);
     if (!best) return std::nullopt;
-    int good = s + kShortest;
+    int good = s + shortest;
     int bad = longest + 1;
-    for (int step = kShortest; good + step <= longest; step *= 2) {
-      if (auto window = FitWindow(s, good + step)) {
+    for (int step = shortest; good + step <= longest; step *= 2) {
+      if (auto window = FitWindow(s, good + step, gap)) {
         best = window;
         good += step;
       } else {
@@ -141,7 +175,7 @@ class NodeChooser {
     }
     while (bad - good > 1) {
       const int mid = good + (bad - good) / 2;
-      if (auto window = FitWindow(s, mid)) {
+      if (auto window = FitWindow(s, mid, gap)) {
         best = window;
         good = mid;
       } else {
@@ -149,6 +183,27 @@ class NodeChooser {
       }
     }
     return best;
+  }
+
+  // Where no window from the last point reaches the curve's last row, nor
+  // leaves room for another: a relaxed window ending one or two rows short of
+  // it, and those rows as the curve's last points. The lookup evaluates the
+  // stretch after the window with the curve's last four points. Returns the
+  // points to append.
+  std::optional<std::vector<int>> WindowAndTail(const std::vector<int>& nodes, int end) {
+    const int s = nodes.back();
+    for (int tailRows = 1; tailRows <= 2; ++tailRows) {
+      const int e = end - tailRows;
+      const auto window = FitWindow(s, e, kRelaxedGap);
+      if (!window) continue;
+      std::vector<int> added(window->rows.begin() + 1, window->rows.end());
+      for (int r = e + 1; r <= end; ++r) added.push_back(r);
+      std::vector<int> all = nodes;
+      all.insert(all.end(), added.begin(), added.end());
+      const std::size_t n = all.size();
+      if (Fits({all[n - 4], all[n - 3], all[n - 2], all[n - 1]}, e, end)) return added;
+    }
+    return std::nullopt;
   }
 
   bool IsBorder(int row) const {
@@ -198,7 +253,18 @@ double ErrorFloor(const std::vector<ReferenceRow>& rows, int first, int last) {
 }
 
 NodePlan ChooseNodes(const CurveSamples& samples, const NodeRequest& request) {
-  return NodeChooser(samples, request).Run();
+  NodePlan plan = NodeChooser(samples, request).Run();
+  // Out of reach: end on the furthest row that can be reached.
+  NodeRequest shorter = request;
+  for (shorter.last = request.last - 1; plan.truncated && shorter.last > plan.nodes.back();
+       --shorter.last) {
+    NodePlan reached = NodeChooser(samples, shorter).Run();
+    if (!reached.truncated) {
+      reached.truncated = true;
+      return reached;
+    }
+  }
+  return plan;
 }
 
 }  // namespace dorix::tools

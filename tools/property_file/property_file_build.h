@@ -21,9 +21,10 @@ struct DeliveredCurve {
   std::vector<int> nodes;
 };
 
-// Where a curve ends short of its reference table: near the critical point
-// the rows turn too steep, or lie too far apart, for cubics to meet the
-// tolerance.
+// Where a curve ends short of its reference table: at the critical point,
+// where not even every row as a point meets the tolerance (see ChooseNodes),
+// or, for the saturation temperature, where the enthalpy of vaporization
+// ends.
 struct RangeCut {
   int fluid = 0;
   int code = 0;

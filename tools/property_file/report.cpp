@@ -82,6 +82,29 @@ std::string CutList(const std::vector<RangeCut>& cuts) {
   return text;
 }
 
+// The curves that take neighbouring rows as points (see ChooseNodes): from
+// where, and how many of their stretches between points lie between
+// neighbouring rows, checked by no row that is not a point.
+std::string NeighbourList(const PropertyFileBuild& build) {
+  std::string text;
+  for (const DeliveredCurve& curve : build.curves) {
+    int count = 0;
+    int first = -1;
+    for (std::size_t i = 0; i + 1 < curve.nodes.size(); ++i) {
+      if (curve.nodes[i + 1] - curve.nodes[i] != 1) continue;
+      if (first < 0) first = curve.nodes[i];
+      ++count;
+    }
+    if (count == 0) continue;
+    text += std::string("- ") + FluidName(curve.fluid) + ", `" + curve.name +
+            "`: " + std::to_string(count) + " of its " + std::to_string(curve.nodes.size() - 1) +
+            " stretches between points, the first from " +
+            ShortestText(static_cast<float>(curve.rows[first].x)) + " " +
+            AbscissaUnit(ColumnOf(curve.code)) + ".\n";
+  }
+  return text.empty() ? "None.\n" : text;
+}
+
 std::string CurveTable(const PropertyFileBuild& build, const std::vector<CurveCheck>& checks) {
   std::string text =
       "| Curve | Points | From | To | Unit | Factor | Written in | Rows checked | Tolerance "
@@ -107,6 +130,7 @@ std::string ReportSection(const PropertyFileBuild& build, const std::vector<Curv
   for (const CurveCheck& check : checks) points += check.points;
   return "### Delivered ranges\n\n" + RangeTable(build, checks) +
          "\n### Curves that end short of their reference tables\n\n" + CutList(build.cuts) +
+         "\n### Curves with neighbouring rows as points\n\n" + NeighbourList(build) +
          "\n### Curves\n\n" + std::to_string(checks.size()) + " curves, " + std::to_string(points) +
          " points, " + std::to_string(build.text.size()) + " bytes.\n\n" +
          CurveTable(build, checks);
