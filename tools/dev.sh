@@ -2,7 +2,8 @@
 # Sets up a Debian 12 machine for DORIX (the Debian packages that are
 # missing), builds it, then starts the program (run) or runs every test (test):
 # the normal build's tests, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and each fuzz target for DORIX_FUZZ_SECONDS
+# UndefinedBehaviorSanitizer, the parallel tests under ThreadSanitizer, and
+# each fuzz target for DORIX_FUZZ_SECONDS
 # (60 unless set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,6 +50,8 @@ case "${1:-}" in
     ctest --preset default
     build asan
     ctest --preset asan
+    build tsan
+    ctest --preset tsan
     build fuzz -DDORIX_FUZZ_SECONDS="${DORIX_FUZZ_SECONDS:-60}"
     ctest --preset fuzz
     ;;

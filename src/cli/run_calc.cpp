@@ -227,7 +227,9 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     err << "dorix-calc: " << loaded.message << '\n';
     return kExitUsage;
   }
-  const CalculationSetup setup{store.get(), fluid->number};
+  CalculationSetup setup;
+  setup.store = store.get();
+  setup.fluid = fluid->number;
 
   if (sweep) {
     WriteSweep(problem, fields, *sweep, setup, common.jobs == 0 ? AllCores() : common.jobs, out);

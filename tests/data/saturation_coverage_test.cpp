@@ -20,9 +20,6 @@
 #include "core/calc/calculation.h"
 #include "core/solvers/film_reference.h"
 #include "core/solvers/solve_fault.h"
-#include "core/state/message_sink.h"
-#include "core/state/module1.h"
-#include "core/state/shared_calculation.h"
 #include "delivered_store.h"
 
 namespace dorix {
@@ -32,18 +29,18 @@ using testing_support::DeliveredFileTest;
 using testing_support::ReferenceRow;
 using testing_support::ReferenceRows;
 
-struct Fluid {
+struct CoveredFluid {
   const char* name;
   int number;
   const char* prefix;
   double criticalTemperature;  // K, of the equation of state behind the tables
 };
 
-void PrintTo(const Fluid& fluid, std::ostream* out) {
+void PrintTo(const CoveredFluid& fluid, std::ostream* out) {
   *out << fluid.name;
 }
 
-const Fluid kFluids[] = {
+const CoveredFluid kCoveredFluids[] = {
     {"water", 1, "wat", 647.096}, {"ammonia", 2, "nh3", 405.56}, {"nitrogen", 3, "n2", 126.192},
     {"mercury", 4, "hg", 1764.0}, {"R22", 5, "fre22", 369.295},  {"R134a", 6, "fr134a", 374.21},
 };
@@ -65,7 +62,7 @@ struct Span {
 // The temperatures the liquid tables cover together: where the fluid has
 // liquid, between its triple point (or the tables' start) and the critical
 // point (or the tables' end).
-Span LiquidSpan(const Fluid& fluid) {
+Span LiquidSpan(const CoveredFluid& fluid) {
   Span span{-INFINITY, INFINITY};
   for (const char* suffix : {"rol", "mul", "kl", "prl"}) {
     const auto rows = ReferenceRows(std::string(fluid.prefix) + suffix);
@@ -116,11 +113,13 @@ struct Tally {
   }
 };
 
-class SaturationCoverage : public DeliveredFileTest, public ::testing::WithParamInterface<Fluid> {
+class SaturationCoverage : public DeliveredFileTest,
+                           public ::testing::WithParamInterface<CoveredFluid> {
  protected:
   void SetUp() override {
     DeliveredFileTest::SetUp();
-    Module1.FluidNo = GetParam().number;
+    setup_.store = &testing_support::DeliveredStore();
+    setup_.fluid = GetParam().number;
     liquid_ = LiquidSpan(GetParam());
   }
 
@@ -131,13 +130,13 @@ class SaturationCoverage : public DeliveredFileTest, public ::testing::WithParam
   }
 
   // Counts one run at saturation temperature `tsat` and wall temperature `tw`.
-  static void Count(Tally& tally, const CalculationOutcome& outcome,
-                    const MessageRecorder& messages, double tsat, double tw, bool evaporating) {
+  static void Count(Tally& tally, const CalculationOutcome& outcome, double tsat, double tw,
+                    bool evaporating) {
     if (outcome.status != CalculationOutcome::Status::kRefused) {
       ++tally.reports;
       return;
     }
-    const std::string message = messages.messages.empty() ? "(no message)" : messages.messages[0];
+    const std::string& message = outcome.message;
     // An evaporating film close to the critical point can have a modified
     // enthalpy of vaporization of zero or below: the model has no answer there.
     if (evaporating && message == FaultMessage(SolveFault::kModifiedEnthalpyNotPositive)) {
@@ -164,29 +163,29 @@ class SaturationCoverage : public DeliveredFileTest, public ::testing::WithParam
         fields.pressure = FieldText(SaturationPressure(tsat, t));
         fields.wallTemp = FieldText(tw);
         fields.tempTypeIndex = kSaturationVaporTemperature;
-        MessageRecorder messages;
-        Count(tally, calculate(fields, messages), messages, t, tw, false);
+        Count(tally, calculate(fields, setup_), t, tw, false);
       }
     }
     return tally;
   }
 
+  CalculationSetup setup_;
   Span liquid_;
 };
 
 TEST_P(SaturationCoverage, WallCondensationReportsEverySaturatedState) {
-  const Tally tally =
-      WalkCondensation<WallCondensationFields>([](const auto& fields, MessageSink& messages) {
-        return CalculateWallCondensation(fields, messages);
+  const Tally tally = WalkCondensation<WallCondensationFields>(
+      [](const auto& fields, const CalculationSetup& setup) {
+        return CalculateWallCondensation(fields, setup);
       });
   EXPECT_GT(tally.reports, 50);
   EXPECT_TRUE(tally.refusals.empty()) << tally.Summary(GetParam().name, "wall condensation");
 }
 
 TEST_P(SaturationCoverage, TubeCondensationReportsEverySaturatedState) {
-  const Tally tally =
-      WalkCondensation<TubeCondensationFields>([](const auto& fields, MessageSink& messages) {
-        return CalculateTubeCondensation(fields, messages);
+  const Tally tally = WalkCondensation<TubeCondensationFields>(
+      [](const auto& fields, const CalculationSetup& setup) {
+        return CalculateTubeCondensation(fields, setup);
       });
   EXPECT_GT(tally.reports, 50);
   EXPECT_TRUE(tally.refusals.empty()) << tally.Summary(GetParam().name, "tube condensation");
@@ -206,8 +205,7 @@ TEST_P(SaturationCoverage, EvaporationReportsEverySaturationTemperature) {
       EvaporationFields fields;
       fields.satTemp = FieldText(t);
       fields.wallTemp = FieldText(tw);
-      MessageRecorder messages;
-      Count(tally, CalculateEvaporation(fields, messages), messages, t, tw, true);
+      Count(tally, CalculateEvaporation(fields, setup_), t, tw, true);
     }
   }
   EXPECT_GT(tally.reports, 50);
@@ -225,16 +223,15 @@ TEST_P(SaturationCoverage, SuperheatedVaporReachesTheEndOfTheVaporCurves) {
     fields.pressure = FieldText(row.x);
     fields.vaporTemp = FieldText(vaporEnd);
     fields.wallTemp = FieldText(row.y - kWallDifferences[0]);
-    MessageRecorder messages;
-    const CalculationOutcome outcome = CalculateWallCondensation(fields, messages);
+    const CalculationOutcome outcome = CalculateWallCondensation(fields, setup_);
     EXPECT_EQ(outcome.status, CalculationOutcome::Status::kReport)
         << GetParam().name << ", P " << row.x << " Pa, Tv " << vaporEnd
-        << " K: " << (messages.messages.empty() ? "" : messages.messages[0]);
+        << " K: " << outcome.message;
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(DeliveredFile, SaturationCoverage, ::testing::ValuesIn(kFluids),
-                         [](const ::testing::TestParamInfo<Fluid>& info) {
+INSTANTIATE_TEST_SUITE_P(DeliveredFile, SaturationCoverage, ::testing::ValuesIn(kCoveredFluids),
+                         [](const ::testing::TestParamInfo<CoveredFluid>& info) {
                            return std::string(info.param.name);
                          });
 

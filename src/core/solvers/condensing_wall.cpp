@@ -22,6 +22,7 @@ CondensingFilm::CondensingFilm(const WallCorrelations& k, const FilmScales& scal
   const double Lc = scales_.Lc;
   K_ = (4 * Ja_ / PrL_) / Lc;
   // Inverse of the laminar law.
+  // Deliberately 1.333333, not 4/3: the reports are defined with this rounded value.
   xWl_ = std::pow(scales_.ReWl / (1.333333 * std::pow(K_, 0.75)), 1.333333);
   if (k_.n != 1) {
     xTur_ = xWl_ + PrL_ * Lc / (4 * Ja_ * k_.A * (1 - k_.n)) *

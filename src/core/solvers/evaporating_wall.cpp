@@ -49,6 +49,7 @@ FilmRegime EvaporatingFilm::RegimeAt(double x) const {
 std::optional<double> EvaporatingFilm::ReynoldsAt(double x) const {
   switch (top_) {
     case FilmRegime::kLaminar:
+      // Deliberately 1.333333 here and 1.33333 below, not 4/3: the reports are defined with them.
       return Laminar(std::pow(Re0_, 1.333333), x);
     case FilmRegime::kWavyLaminar:
       if (x < xWl_) return Wavy(Re0_, x);
@@ -72,6 +73,7 @@ std::optional<double> EvaporatingFilm::ReynoldsAt(double x) const {
 }
 
 std::optional<double> EvaporatingFilm::Laminar(double X1, double dx) const {
+  // Deliberately the rounded 5.8701: the reports are defined with it.
   const double X2 = 5.8701 * Ja_ * dx / (PrL_ * scales_.Lc);
   if (X1 < X2) return std::nullopt;
   return std::pow(X1 - X2, 0.75);

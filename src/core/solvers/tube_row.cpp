@@ -20,6 +20,7 @@ TubeCondensationResult SolveTubeCondensation(const TubeCondensationInput& in) {
   result.h = 0.728 * std::pow(in.RhoL * in.Grav * result.hfgStar * std::pow(in.KL, 3) / in.N / nu /
                                   in.D / (in.Tsat - in.Tw),
                               0.25);
+  // Deliberately 3.141592, not M_PI: the reports are defined with this rounded value.
   result.m = result.h * (in.Tsat - in.Tw) * 3.141592 * in.D * in.N / result.hfgStar;
   result.Re = 2 * result.m / in.MuL;
   if (!AllFinite({result.h, result.m, result.Re})) result.fault = SolveFault::kNotFinite;

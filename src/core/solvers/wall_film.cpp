@@ -8,6 +8,7 @@ FilmScales ComputeFilmScales(double RhoL, double MuL, double PrL, double Grav,
                              const WallCorrelations& k) {
   FilmScales scales;
   scales.nu = MuL / RhoL;
+  // Deliberately 0.333333, not 1/3: the reports are defined with this rounded value.
   scales.Lc = std::pow(std::pow(scales.nu, 2) / Grav, 0.333333);
   scales.ReWl = k.C * std::pow(PrL, k.v);
   scales.ReTur = k.D * std::pow(PrL, k.w);
@@ -17,6 +18,7 @@ FilmScales ComputeFilmScales(double RhoL, double MuL, double PrL, double Grav,
 double FilmNusselt(const WallCorrelations& k, double PrL, FilmRegime regime, double Re) {
   switch (regime) {
     case FilmRegime::kLaminar:
+      // Deliberately 0.333333, not 1/3, as above.
       return std::pow(0.75 * Re, -0.333333);
     case FilmRegime::kWavyLaminar:
       return k.A * std::pow(Re, k.n);
