@@ -2,37 +2,38 @@
 
 #include <ostream>
 #include <streambuf>
+#include <string>
 
 #include "cli/run_calc.h"
 #include "core/calc/calculation.h"
+#include "core/calc/report.h"
 #include "core/props/property_file.h"
-#include "core/state/module1.h"
-#include "core/state/shared_calculation.h"
 
 namespace {
 
 using namespace dorix;
 
-// Messages are not expected; a refused run would show in the figures.
-class NoMessages : public MessageSink {
- public:
-  void ShowMessage(const std::string&) override {}
-};
-
-void LoadDeliveredData() {
-  SetStartupState();
-  LoadPropertyFile(DORIX_PROPERTY_FILE, Module1.Store);
+const PropertyStore& DeliveredStore() {
+  static const PropertyStore store = [] {
+    PropertyStore loaded;
+    LoadPropertyFile(DORIX_PROPERTY_FILE, loaded);
+    return loaded;
+  }();
+  return store;
 }
 
-// One press of Calculate with the window's default fields, report included.
-template <typename Fields, CalculationOutcome (*Calculate)(const Fields&, MessageSink&)>
+// One press of Calculate with the window's default fields, the report text
+// included. A refused run would show in the figures as an error.
+template <typename Fields, CalculationOutcome (*Calculate)(const Fields&, const CalculationSetup&)>
 void BM_Calculate(benchmark::State& state) {
-  LoadDeliveredData();
+  CalculationSetup setup;
+  setup.store = &DeliveredStore();
   const Fields fields;
-  NoMessages messages;
   for (auto _ : state) {
-    CalculationOutcome outcome = Calculate(fields, messages);
-    benchmark::DoNotOptimize(outcome);
+    const CalculationOutcome outcome = Calculate(fields, setup);
+    std::string report = ReportText(outcome);
+    benchmark::DoNotOptimize(report);
+    if (outcome.status == CalculationOutcome::Status::kRefused) state.SkipWithError("refused");
   }
 }
 BENCHMARK_TEMPLATE(BM_Calculate, WallCondensationFields, CalculateWallCondensation)
@@ -49,16 +50,27 @@ class Discard : public std::streambuf {
   std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
-// dorix-calc cvw --sweep length=0.1:10:100000, property file loading included.
-void BM_Sweep100000Points(benchmark::State& state) {
+// dorix-calc cvw --sweep length=0.1:10:N --jobs J, property file loading
+// included; arguments N and J.
+void BM_Sweep(benchmark::State& state) {
   Discard discard;
   std::ostream out(&discard);
+  const std::string points = std::to_string(state.range(0));
+  const std::string jobs = std::to_string(state.range(1));
   for (auto _ : state) {
-    const int status = cli::RunCalc(
-        {"cvw", "--sweep", "length=0.1:10:100000", "--data", DORIX_PROPERTY_FILE}, out, out);
+    const int status = cli::RunCalc({"cvw", "--sweep", "length=0.1:10:" + points, "--jobs", jobs,
+                                     "--data", DORIX_PROPERTY_FILE},
+                                    out, out);
     benchmark::DoNotOptimize(status);
   }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_Sweep100000Points)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sweep)
+    ->ArgNames({"points", "jobs"})
+    ->Args({100'000, 1})
+    ->Args({1'000'000, 1})
+    ->Args({1'000'000, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace

@@ -15,6 +15,11 @@ ReportWriter ReportWriter::EvaporationHeader() {
   return ReportWriter("Output :" + std::string(kCrLf));
 }
 
+ReportWriter::ReportWriter(std::string header) : text_(std::move(header)) {
+  // A whole report fits: one allocation for all its lines.
+  text_.reserve(1024);
+}
+
 void ReportWriter::AppendLine(std::string_view line) {
   text_ += line;
   text_ += kCrLf;
@@ -25,18 +30,26 @@ void ReportWriter::AppendEmptyLine() {
 }
 
 void ReportWriter::AppendSaturationLine(double tsat, double pressure) {
-  AppendLine("Saturation temperature = " + FormatValue(tsat) + " K at P=" + FormatValue(pressure) +
-             " Pa");
+  text_ += "Saturation temperature = ";
+  AppendFormatValue(text_, tsat);
+  text_ += " K at P=";
+  AppendFormatValue(text_, pressure);
+  AppendLine(" Pa");
 }
 
 void ReportWriter::AppendPropertyLine(const PropertyLineText& line, double value,
                                       double temperature) {
-  AppendLine(std::string(line.label) + FormatValue(value) + std::string(line.join) +
-             FormatValue(temperature) + " K");
+  text_ += line.label;
+  AppendFormatValue(text_, value);
+  text_ += line.join;
+  AppendFormatValue(text_, temperature);
+  AppendLine(" K");
 }
 
 void ReportWriter::AppendResultLine(std::string_view label, double value, std::string_view unit) {
-  AppendLine(std::string(label) + FormatValue(value) + std::string(unit));
+  text_ += label;
+  AppendFormatValue(text_, value);
+  AppendLine(unit);
 }
 
 namespace {

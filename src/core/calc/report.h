@@ -53,7 +53,7 @@ class ReportWriter {
   const std::string& text() const { return text_; }
 
  private:
-  explicit ReportWriter(std::string header) : text_(std::move(header)) {}
+  explicit ReportWriter(std::string header);
 
   std::string text_;
 };

@@ -42,7 +42,33 @@ bool IsConstantProperty(int fluid, int code) {
 
 CurveView CurveInSlot(const PropertyStore& store, int slot) {
   const CurvePoints& points = store.PropData[slot];
-  return {points[1].data(), points[2].data(), store.PropCount[slot]};
+  return {points[1].data(), points[2].data(), store.PropCount[slot], store.WindowFits(slot)};
+}
+
+CubicFit FitWindow(const float* X, const float* Y, int s) {
+  LinearMatrix a{};
+  LinearVector b{};
+  CubicFit c{};
+  for (int i = 1; i <= 4; ++i) {
+    const double xi = X[s + i - 1];
+    // pow(xi, 0) and pow(xi, 1) are exactly 1 and xi; only the higher powers need pow.
+    a[i][1] = 1.0;
+    a[i][2] = xi;
+    a[i][3] = std::pow(xi, 2);
+    a[i][4] = std::pow(xi, 3);
+    b[i] = Y[s + i - 1];
+  }
+  SolveLinear(a, b, c, 4);
+  return c;
+}
+
+std::vector<int> WindowStarts(int n) {
+  std::vector<int> starts;
+  int s = 1;
+  for (; n - (s + 3) >= 3; s += 3) starts.push_back(s);
+  starts.push_back(s);
+  if (n - (s + 3) >= 1) starts.push_back(n - 3);
+  return starts;
 }
 
 std::optional<double> EvaluateCurve(const CurveView& curve, double x) {
@@ -59,19 +85,7 @@ std::optional<double> EvaluateCurve(const CurveView& curve, double x) {
   if (x >= X[n]) return Y[n];
 
   const int s = WindowStart(X, x, n);
-  LinearMatrix a{};
-  LinearVector b{};
-  LinearVector c{};
-  for (int i = 1; i <= 4; ++i) {
-    const double xi = X[s + i - 1];
-    // pow(xi, 0) and pow(xi, 1) are exactly 1 and xi; only the higher powers need pow.
-    a[i][1] = 1.0;
-    a[i][2] = xi;
-    a[i][3] = std::pow(xi, 2);
-    a[i][4] = std::pow(xi, 3);
-    b[i] = Y[s + i - 1];
-  }
-  SolveLinear(a, b, c, 4);
+  const CubicFit c = curve.fits ? curve.fits[s] : FitWindow(X, Y, s);
   return ((c[1] + c[2] * x) + c[3] * std::pow(x, 2)) + c[4] * std::pow(x, 3);
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/props/property_store.h"
 
@@ -35,11 +36,13 @@ std::string CurveName(int fluid, int code);
 // True for the one property served by a constant instead of a curve.
 bool IsConstantProperty(int fluid, int code);
 
-// A curve's points, indexed from 1 like the store: X[1..n], Y[1..n].
+// A curve's points, indexed from 1 like the store: X[1..n], Y[1..n], and,
+// where the store has made them, the cubics of its windows by first point.
 struct CurveView {
   const float* X = nullptr;
   const float* Y = nullptr;
   int n = 0;
+  const CubicFit* fits = nullptr;
 };
 
 // The curve in a store's slot (1..200).
@@ -55,12 +58,15 @@ std::optional<double> EvaluateCurve(const CurveView& curve, double x);
 // the store has no such curve. Reads the store only: safe from any thread.
 std::optional<double> LookUpProperty(const PropertyStore& store, int fluid, int code, double x);
 
-// 1-based matrices and vectors of order up to 4 for SolveLinear.
-using LinearMatrix = std::array<std::array<double, 5>, 5>;
-using LinearVector = std::array<double, 5>;
-
 // Solves a·c = b of order n by Gaussian elimination with partial pivoting;
 // a and b are overwritten.
 void SolveLinear(LinearMatrix& a, LinearVector& b, LinearVector& c, int n);
+
+// The cubic through the four points s..s+3 of a curve.
+CubicFit FitWindow(const float* X, const float* Y, int s);
+
+// Index of the first point of every window a lookup can choose on a curve
+// of n points, each window once.
+std::vector<int> WindowStarts(int n);
 
 }  // namespace dorix

@@ -62,42 +62,66 @@ std::uint64_t RoundAway(std::uint64_t digits, int dropped) {
   return kept;
 }
 
-std::string FormatFixed(double x, int decimals) {
+// Appends the decimal digits of n.
+void AppendDigits(std::string& out, std::uint64_t n) {
+  std::array<char, 24> buffer{};
+  const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), n).ptr;
+  out.append(buffer.data(), end);
+}
+
+void AppendFixed(std::string& out, double x, int decimals) {
   const DecimalForm form = ToDecimalForm(x);
   // In every fixed band the digits dropped lie between 10 and 12.
   const std::uint64_t scaled =
       RoundAway(form.digits, kSignificantDigits - 1 - form.exponent - decimals);
-  std::string text = std::to_string(scaled);
-  if (static_cast<int>(text.size()) <= decimals) {
-    text.insert(0, static_cast<std::size_t>(decimals) + 1 - text.size(), '0');
-  }
-  text.insert(text.size() - static_cast<std::size_t>(decimals), ".");
-  return text;
+  const std::uint64_t unit = PowerOfTen(decimals);
+  AppendDigits(out, scaled / unit);
+  out += '.';
+  if (decimals == 0) return;
+  // The fraction with its leading zeros: unit + fraction has decimals + 1 digits.
+  const std::size_t at = out.size();
+  AppendDigits(out, unit + scaled % unit);
+  out.erase(at, 1);
 }
 
-std::string FormatScientific(double x) {
+void AppendScientific(std::string& out, double x) {
   DecimalForm form = ToDecimalForm(x);
   std::uint64_t mantissa = RoundAway(form.digits, kSignificantDigits - 3);
   if (mantissa == 1000) {
     mantissa = 100;
     ++form.exponent;
   }
-  const std::string digits = mantissa == 0 ? "000" : std::to_string(mantissa);
-  std::string exponent = std::to_string(std::abs(form.exponent));
-  if (exponent.size() < 2) exponent.insert(0, "0");
-  return std::string(x < 0 ? "-" : "") + digits[0] + "." + digits.substr(1) + "E" +
-         (form.exponent < 0 ? "-" : "+") + exponent;
+  if (x < 0) out += '-';
+  out += static_cast<char>('0' + mantissa / 100);
+  out += '.';
+  out += static_cast<char>('0' + mantissa / 10 % 10);
+  out += static_cast<char>('0' + mantissa % 10);
+  out += 'E';
+  out += form.exponent < 0 ? '-' : '+';
+  const int exponent = std::abs(form.exponent);
+  if (exponent < 10) out += '0';
+  AppendDigits(out, static_cast<std::uint64_t>(exponent));
 }
 
 }  // namespace
 
 std::string FormatValue(double x) {
-  if (std::isnan(x)) return "NaN";
-  if (std::isinf(x)) return x > 0 ? "Infinity" : "-Infinity";
-  for (const Band& band : kFixedBands) {
-    if (x > band.lower && x < band.upper) return FormatFixed(x, band.decimals);
+  std::string text;
+  AppendFormatValue(text, x);
+  return text;
+}
+
+void AppendFormatValue(std::string& out, double x) {
+  if (std::isnan(x)) {
+    out += "NaN";
+  } else if (std::isinf(x)) {
+    out += x > 0 ? "Infinity" : "-Infinity";
+  } else {
+    for (const Band& band : kFixedBands) {
+      if (x > band.lower && x < band.upper) return AppendFixed(out, x, band.decimals);
+    }
+    AppendScientific(out, x);
   }
-  return FormatScientific(x);
 }
 
 }  // namespace dorix

@@ -11,4 +11,8 @@ namespace dorix {
 // form. The decimal separator is always a point.
 std::string FormatValue(double x);
 
+// Appends FormatValue(x) to `out` without making a string of its own: the
+// reports are made of little else.
+void AppendFormatValue(std::string& out, double x);
+
 }  // namespace dorix
