@@ -1,5 +1,6 @@
 #include "gui/ui/coefficient_panel.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -105,6 +106,13 @@ CoefficientPanel::CoefficientPanel(QWidget* parent) : QWidget(parent) {
 std::array<QLineEdit*, 9> CoefficientPanel::Fields() const {
   return {txtCoeffC, txtCoeffv, txtCoeffD, txtCoeffw, txtCoeffA,
           txtCoeffn, txtCoeffB, txtCoeffm, txtCoeffs};
+}
+
+std::vector<QWidget*> CoefficientPanel::TabOrder() const {
+  std::vector<QWidget*> order{preset->menPreset};
+  const auto fields = Fields();
+  order.insert(order.end(), fields.begin(), fields.end());
+  return order;
 }
 
 CoefficientTexts CoefficientPanel::Texts() const {

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "core/calc/calculation.h"
 
@@ -38,6 +39,8 @@ class CoefficientPanel : public QWidget {
 
   // The fields in their order on screen, row by row.
   std::array<QLineEdit*, 9> Fields() const;
+  // The preset list, then the fields.
+  std::vector<QWidget*> TabOrder() const;
   CoefficientTexts Texts() const;
   void SetTexts(const CoefficientTexts& texts);
 
