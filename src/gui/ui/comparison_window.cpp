@@ -53,7 +53,6 @@ ComparisonWindow::ComparisonWindow(QWidget* parent) : QWidget(parent, Qt::Window
   auto* root = new QVBoxLayout(this);
   lblSummary = new QLabel(this);
   lblSummary->setObjectName(QStringLiteral("lblSummary"));
-  lblSummary->setWordWrap(true);
   tblCompare = new QTableWidget(this);
   tblCompare->setObjectName(QStringLiteral("tblCompare"));
   tblCompare->verticalHeader()->hide();
@@ -67,11 +66,10 @@ ComparisonWindow::ComparisonWindow(QWidget* parent) : QWidget(parent, Qt::Window
 void ComparisonWindow::ShowComparison(const QString& title, const Comparison& comparison) {
   setWindowTitle(title);
   const bool presets = comparison.choice == "preset";
-  lblSummary->setText(
-      (presets ? QStringLiteral("The same inputs under each preset of the coefficients")
-               : QStringLiteral("The same inputs under each tube-row factor")) +
-      QStringLiteral("; the window's own in bold. max/min: the spread among the rows with "
-                     "results."));
+  lblSummary->setText((presets ? QStringLiteral("The same inputs under each preset")
+                               : QStringLiteral("The same inputs under each tube-row factor")) +
+                      QStringLiteral("; the window's own in bold. max/min: the largest value "
+                                     "over the smallest."));
 
   const int valueCount = static_cast<int>(comparison.quantities.size());
   tblCompare->clear();
