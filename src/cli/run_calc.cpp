@@ -37,7 +37,8 @@ constexpr const char* kFooter =
 
 constexpr const char* kProblemFooter =
     "Output: the report as the window shows it, with LF line ends (--crlf: CR LF).\n"
-    "--format json: one object with problem, fluid, inputs (the field values as read),\n"
+    "--format json: one object with problem, fluid, preset (the coefficients' preset, or\n"
+    "custom) or row_factor, inputs (the field values as read),\n"
     "properties (each with its value and 'at', the temperature it was evaluated at; the\n"
     "pressure for saturation_temperature) and results, at full double precision.\n"
     "--sweep NAME=START:STOP:COUNT types COUNT evenly spaced values from START to STOP\n"
