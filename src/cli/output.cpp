@@ -2,7 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/calc/correlation_presets.h"
 #include "core/calc/report.h"
+#include "core/calc/row_factors.h"
 #include "core/fluids/fluid.h"
 #include "core/text/round_trip_text.h"
 
@@ -19,7 +21,8 @@ const NamedValue* Find(const std::vector<NamedValue>& values, std::string_view n
   return nullptr;
 }
 
-// A CSV field, quoted when it holds a separator, a quote or a line end.
+}  // namespace
+
 std::string CsvField(std::string_view text) {
   if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
   std::string quoted = "\"";
@@ -29,8 +32,6 @@ std::string CsvField(std::string_view text) {
   }
   return quoted + '"';
 }
-
-}  // namespace
 
 std::string NumberText(double value) {
   return RoundTripText(value);
@@ -42,10 +43,16 @@ std::string ReportText(const CalculationOutcome& outcome, bool crlf) {
   return report;
 }
 
-std::string OutcomeJson(const Problem& problem, int fluid, const CalculationOutcome& outcome) {
+std::string OutcomeJson(const Problem& problem, int fluid, const ProblemFields& fields,
+                        const CalculationOutcome& outcome) {
   nlohmann::ordered_json json;
   json["problem"] = problem.name;
   json["fluid"] = FindFluid(fluid)->name;
+  if (const CoefficientTexts* coefficients = CoefficientsOf(fields)) {
+    json["preset"] = PresetName(*coefficients);
+  } else {
+    json["row_factor"] = ChoiceOf(outcome.rowFactor).name;
+  }
   json["inputs"] = nlohmann::ordered_json::object();
   for (const auto& input : outcome.inputs) json["inputs"][std::string(input.name)] = input.value;
   json["properties"] = nlohmann::ordered_json::object();

@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 
+#include "cli/compare_output.h"
+#include "cli/correlation_options.h"
 #include "cli/output.h"
 #include "cli/profile_output.h"
 #include "cli/sweep.h"
@@ -35,7 +37,8 @@ constexpr const char* kFooter =
 
 constexpr const char* kProblemFooter =
     "Output: the report as the window shows it, with LF line ends (--crlf: CR LF).\n"
-    "--format json: one object with problem, fluid, inputs (the field values as read),\n"
+    "--format json: one object with problem, fluid, preset (the coefficients' preset, or\n"
+    "custom) or row_factor, inputs (the field values as read),\n"
     "properties (each with its value and 'at', the temperature it was evaluated at; the\n"
     "pressure for saturation_temperature) and results, at full double precision.\n"
     "--sweep NAME=START:STOP:COUNT types COUNT evenly spaced values from START to STOP\n"
@@ -69,6 +72,7 @@ struct CommonOptions {
   std::string sweep;
   unsigned jobs = 0;  // --jobs; 0: all cores
   long profile = 0;   // --profile COUNT; 0 when not given
+  CorrelationOptions correlation;
 };
 
 void AddProblemOptions(CLI::App& command, const Problem& problem, ProblemFields& fields,
@@ -118,6 +122,7 @@ void AddProblemOptions(CLI::App& command, const Problem& problem, ProblemFields&
       ->group("Output");
   command.footer(kProblemFooter);
   AddProfileOption(command, common.profile);
+  AddCorrelationOptions(command, fields, common.correlation);
 }
 
 int UsageError(std::ostream& err, const std::string& text) {
@@ -155,7 +160,7 @@ int CalculateOnce(const Problem& problem, const ProblemFields& fields,
     err << "dorix-calc: note: the film dries out before the end of the wall; there are no "
            "results.\n";
   }
-  out << (common.format == "json" ? OutcomeJson(problem, setup.fluid, outcome)
+  out << (common.format == "json" ? OutcomeJson(problem, setup.fluid, fields, outcome)
                                   : ReportText(outcome, common.crlf));
   return kExitSuccess;
 }
@@ -207,6 +212,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
                                "\": use water, ammonia, nitrogen, mercury, r22, r134a or 1 to 6.");
   }
   if (common.saturated) SelectSaturationTemperature(fields);
+  ApplyCorrelationOptions(*commands[*chosen], common.correlation, fields);
 
   std::optional<SweepRange> sweep;
   if (!common.sweep.empty()) {
@@ -216,6 +222,10 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   if (common.profile != 0) {
     const std::string conflict = ProfileConflict(sweep.has_value(), common.format);
+    if (!conflict.empty()) return UsageError(err, conflict);
+  }
+  if (common.correlation.compare) {
+    const std::string conflict = CompareConflict(sweep.has_value(), common.profile != 0);
     if (!conflict.empty()) return UsageError(err, conflict);
   }
 
@@ -236,6 +246,9 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return kExitSuccess;
   }
   if (common.profile != 0) return PrintProfile(fields, setup, common.profile, out, err);
+  if (common.correlation.compare) {
+    return PrintComparison(problem, fields, setup, common.format, out);
+  }
   return CalculateOnce(problem, fields, setup, common, out, err);
 }
 

@@ -13,10 +13,11 @@ using test::ValueOf;
 struct TubeCase {
   const char* tubes;
   std::vector<double> portions;
+  RowFactor factor = RowFactor::kNusselt;
 };
 
 void PrintTo(const TubeCase& c, std::ostream* os) {
-  *os << c.tubes << " tubes";
+  *os << c.tubes << " tubes" << (c.factor == RowFactor::kKern ? ", Kern" : "");
 }
 
 const TubeCase kTubeCases[] = {
@@ -25,6 +26,8 @@ const TubeCase kTubeCases[] = {
     {"2.5", {1, 1, 0.5}},
     {"0.25", {0.25}},
     {"16", std::vector<double>(16, 1.0)},
+    {"5.0", {1, 1, 1, 1, 1}, RowFactor::kKern},
+    {"2.5", {1, 1, 0.5}, RowFactor::kKern},
 };
 
 class TubeRow : public ProfileTest, public testing::WithParamInterface<TubeCase> {
@@ -32,6 +35,7 @@ class TubeRow : public ProfileTest, public testing::WithParamInterface<TubeCase>
   TubeCondensationFields Fields() const {
     TubeCondensationFields fields;
     fields.numberOfTubes = GetParam().tubes;
+    fields.rowFactor = GetParam().factor;
     return fields;
   }
 

@@ -51,6 +51,48 @@ TEST(TubeRow, FractionalTubeCountsAreUsedAsGiven) {
   EXPECT_NEAR(SolveTubeCondensation(WaterTubes(2.5)).h, h1 * std::pow(2.5, -0.25), 1e-9);
 }
 
+TubeCondensationInput KernTubes(double N) {
+  TubeCondensationInput in = WaterTubes(N);
+  in.rowFactor = RowFactor::kKern;
+  return in;
+}
+
+struct KernCase {
+  double N;
+  double ratio;  // Kern's h over Nusselt's: N^(1/4 - 1/6)
+};
+
+void PrintTo(const KernCase& c, std::ostream* os) {
+  *os << "N " << c.N;
+}
+
+class KernRowFactor : public testing::TestWithParam<KernCase> {};
+
+TEST_P(KernRowFactor, RaisesTheRowByNToTheTwelfth) {
+  const double N = GetParam().N;
+  const TubeCondensationResult nusselt = SolveTubeCondensation(WaterTubes(N));
+  const TubeCondensationResult kern = SolveTubeCondensation(KernTubes(N));
+  ASSERT_EQ(kern.fault, SolveFault::kNone);
+  EXPECT_NEAR(kern.h / nusselt.h, GetParam().ratio, 5e-5);
+  // The rate and Re follow the coefficient.
+  EXPECT_NEAR(kern.m / nusselt.m, GetParam().ratio, 5e-5);
+  EXPECT_NEAR(kern.Re / nusselt.Re, GetParam().ratio, 5e-5);
+  EXPECT_NEAR(kern.h, SolveTubeCondensation(WaterTubes(1)).h * std::pow(N, -1.0 / 6), 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, KernRowFactor,
+                         testing::Values(KernCase{1, 1.0}, KernCase{2.5, 1.07935},
+                                         KernCase{5, 1.14353}, KernCase{20, 1.28357},
+                                         KernCase{64, 1.41421}));
+
+TEST(TubeRow, KernsSingleTubeIsNusseltsBitForBit) {
+  const TubeCondensationResult nusselt = SolveTubeCondensation(WaterTubes(1));
+  const TubeCondensationResult kern = SolveTubeCondensation(KernTubes(1));
+  EXPECT_EQ(kern.h, nusselt.h);
+  EXPECT_EQ(kern.m, nusselt.m);
+  EXPECT_EQ(kern.Re, nusselt.Re);
+}
+
 TEST(TubeRow, VapourBelowSaturationLowersHfgStarAndIsAccepted) {
   TubeCondensationInput in = WaterTubes(5);
   in.Tv = 350;

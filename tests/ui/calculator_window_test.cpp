@@ -468,17 +468,19 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("order");
     QTest::newRow("vertical wall")
-        << "frmCVW"
-        << QStringList{"cmdFluid",  "txtPressure", "menTempType", "txtVaporTemp", "txtWallTemp",
-                       "txtLength", "cmdCalc",     "cmdDone",     "cmdPlot",      "txtCoeffC"};
+        << "frmCVW" << QStringList{"cmdFluid",    "txtPressure", "menTempType", "txtVaporTemp",
+                                   "txtWallTemp", "txtLength",   "cmdCalc",     "cmdDone",
+                                   "cmdPlot",     "cmdCompare",  "menPreset",   "txtCoeffC"};
     QTest::newRow("horizontal tubes")
-        << "frmHT" << QStringList{"cmdFluid",    "txtPressure", "menTempType", "txtVaporTemp",
-                                  "txtWallTemp", "txtTubeDia",  "txtNumTube",  "cmdCalc",
-                                  "cmdDone",     "cmdPlot",     "txtOutput"};
+        << "frmHT"
+        << QStringList{"cmdFluid",   "txtPressure", "menTempType",  "txtVaporTemp", "txtWallTemp",
+                       "txtTubeDia", "txtNumTube",  "menRowFactor", "cmdCalc",      "cmdDone",
+                       "cmdPlot",    "cmdCompare",  "txtOutput"};
     QTest::newRow("evaporation") << "frmEVW"
                                  << QStringList{"cmdFluid",  "txtSatTemp", "txtWallTemp",
                                                 "txtLength", "txtIMFR",    "cmdCalc",
-                                                "cmdDone",   "cmdPlot",    "txtCoeffC"};
+                                                "cmdDone",   "cmdPlot",    "cmdCompare",
+                                                "menPreset", "txtCoeffC"};
   }
 
   void tabRunsDownTheInputColumnToTheButtons() {

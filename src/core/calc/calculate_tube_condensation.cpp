@@ -48,6 +48,7 @@ std::optional<TubeCondensationRun> RunTubeCondensation(const TubeCondensationFie
   }
 
   TakeProperties(context, in);
+  in.rowFactor = fields.rowFactor;
   return Solved(context, run, SolveTubeCondensation);
 }
 
@@ -60,6 +61,7 @@ CalculationOutcome CalculateTubeCondensation(const TubeCondensationFields& field
                                              {{kReynoldsNumber, run.result.Re},
                                               {kHeatTransferCoefficient, run.result.h},
                                               {kCondensationRate, run.result.m}});
+                      outcome.rowFactor = run.input.rowFactor;
                       outcome.status = CalculationOutcome::Status::kReport;
                     });
 }

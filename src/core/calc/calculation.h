@@ -6,6 +6,7 @@
 
 #include "core/props/property_slots.h"
 #include "core/props/property_store.h"
+#include "core/solvers/tube_row.h"
 
 namespace dorix {
 
@@ -21,6 +22,8 @@ struct CoefficientTexts {
   std::string B = "0.0038";
   std::string m = "0.4";
   std::string s = "0.65";
+
+  bool operator==(const CoefficientTexts&) const = default;
 };
 
 // Selector entries of the condensation windows' vapour-temperature choice.
@@ -46,6 +49,7 @@ struct TubeCondensationFields {
   std::string tubeDiameter = "0.1";
   std::string numberOfTubes = "5.0";
   int tempTypeIndex = kTypedVaporTemperature;
+  RowFactor rowFactor = RowFactor::kNusselt;
 };
 
 // The texts of the falling-film-evaporation window's fields.
@@ -97,7 +101,8 @@ struct CalculationOutcome {
   std::vector<NamedValue> inputs;  // field values as read (single precision)
   std::vector<NamedValue> properties;
   std::vector<NamedValue> results;
-  PropertySlots propertySlots;  // the slots as the run left them, refused or not
+  PropertySlots propertySlots;                // the slots as the run left them, refused or not
+  RowFactor rowFactor = RowFactor::kNusselt;  // the tube row's, as the run used it
 };
 
 // The Calculate routine of each problem window, on its own: reads the field

@@ -46,6 +46,14 @@ std::vector<FieldOption> Bind(EvaporationFields& f) {
   return options;
 }
 
+// Fields const or not: the coefficients alike.
+template <typename Fields>
+auto CoefficientsIn(Fields& fields) -> decltype(&std::get<EvaporationFields>(fields).coefficients) {
+  if (auto* wall = std::get_if<WallCondensationFields>(&fields)) return &wall->coefficients;
+  if (auto* film = std::get_if<EvaporationFields>(&fields)) return &film->coefficients;
+  return nullptr;
+}
+
 }  // namespace
 
 std::string FieldOption::OptionName() const {
@@ -90,6 +98,14 @@ const FieldOption* FindOption(const std::vector<FieldOption>& options, std::stri
     if (option.field.name == name || option.OptionName() == name) return &option;
   }
   return nullptr;
+}
+
+CoefficientTexts* CoefficientsOf(ProblemFields& fields) {
+  return CoefficientsIn(fields);
+}
+
+const CoefficientTexts* CoefficientsOf(const ProblemFields& fields) {
+  return CoefficientsIn(fields);
 }
 
 void SelectSaturationTemperature(ProblemFields& fields) {

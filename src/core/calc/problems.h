@@ -42,6 +42,10 @@ std::vector<FieldOption> BindFields(ProblemFields& fields);
 // The option of this field name ("wall_temp") or option name ("wall-temp"), or none.
 const FieldOption* FindOption(const std::vector<FieldOption>& options, std::string_view name);
 
+// The coefficient panel's texts of a vertical-wall problem; none for the tube row.
+CoefficientTexts* CoefficientsOf(ProblemFields& fields);
+const CoefficientTexts* CoefficientsOf(const ProblemFields& fields);
+
 // Selects "Use saturation temp [K]" in a condensation problem.
 void SelectSaturationTemperature(ProblemFields& fields);
 

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "core/calc/outcome_record.h"
+#include "core/calc/row_factors.h"
 #include "core/text/format_value.h"
 
 namespace dorix {
@@ -138,6 +139,11 @@ std::string ReportText(const CalculationOutcome& outcome) {
     if (const ResultLine* line = FindLine(ResultLinesOf(outcome.problem), result.name)) {
       report.AppendResultLine(line->label, result.value, line->unit);
     }
+  }
+  // Only a factor other than the default is named, so default reports stay as they were.
+  if (outcome.problem == ProblemKind::kTubeCondensation &&
+      outcome.rowFactor != RowFactor::kNusselt) {
+    report.AppendLine(RowFactorReportLine(outcome.rowFactor));
   }
   return report.text();
 }

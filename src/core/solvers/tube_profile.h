@@ -16,11 +16,12 @@ struct TubeShare {
   double Re = 0.0;       // film Reynolds number of the condensate leaving it
 };
 
-// A row of horizontal tubes tube by tube. The row's law h(N) = h(1)·N^(-1/4)
-// gives the heat flow of the top N tubes; each tube's share is the
-// difference of the flows with and without it, so the shares add up to the
-// row's rate and average to the row's coefficient. A fractional row of
-// N tubes ends with a part tube of portion N − floor(N).
+// A row of horizontal tubes tube by tube. The row's law, h(N) = h(1)·N^(-1/4)
+// or with Kern's factor h(1)·N^(-1/6), gives the heat flow of the top N
+// tubes; each tube's share is the difference of the flows with and without
+// it, so the shares add up to the row's rate and average to the row's
+// coefficient. A fractional row of N tubes ends with a part tube of portion
+// N − floor(N).
 struct TubeProfile {
   double N = 0.0;
   double h = 0.0;   // the report's coefficient of the row

@@ -4,6 +4,11 @@
 
 namespace dorix {
 
+// How the average coefficient of a row of N tubes falls with N: Nusselt's
+// N^(-1/4), or Kern's N^(-1/6), which allows for the condensate splashing
+// from tube to tube.
+enum class RowFactor { kNusselt, kKern };
+
 // Everything the horizontal-tube condensation needs, as the window has read
 // and looked it up. Temperatures in K, lengths in m, properties in SI units.
 struct TubeCondensationInput {
@@ -21,6 +26,7 @@ struct TubeCondensationInput {
   double CpV = 0.0;
   double Hfg = 0.0;
   double Grav = 0.0;
+  RowFactor rowFactor = RowFactor::kNusselt;
 };
 
 struct TubeCondensationResult {
@@ -32,7 +38,8 @@ struct TubeCondensationResult {
 };
 
 // Laminar film condensation on a vertical row of N horizontal tubes: the
-// Nusselt result with the tube-row factor N^(-1/4).
+// Nusselt result with the tube-row factor N^(-1/4), or Kern's single-tube
+// value times N^(-1/6); the rate and Re follow from the coefficient.
 TubeCondensationResult SolveTubeCondensation(const TubeCondensationInput& in);
 
 }  // namespace dorix

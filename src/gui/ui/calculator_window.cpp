@@ -12,12 +12,14 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "core/calc/comparison.h"
 #include "core/calc/field_reader.h"
 #include "core/calc/report.h"
 #include "core/fluids/fluid.h"
 #include "core/state/module1.h"
 #include "core/text/field_text.h"
 #include "gui/charts/profile_window.h"
+#include "gui/ui/comparison_window.h"
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/output_box.h"
 #include "gui/ui/qt_message_box.h"
@@ -96,16 +98,19 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption,
   cmdCalc = NewButton(this, "cmdCalc", QStringLiteral("Calculate"));
   cmdDone = NewButton(this, "cmdDone", QStringLiteral("Done"));
   cmdPlot = NewButton(this, "cmdPlot", QStringLiteral("Plot"));
+  cmdCompare = NewButton(this, "cmdCompare", QStringLiteral("Compare"));
   buttons->addStretch(1);
   buttons->addWidget(cmdCalc);
   buttons->addWidget(cmdDone);
   buttons->addWidget(cmdPlot);
+  buttons->addWidget(cmdCompare);
   left->addSpacing(8);
   left->addLayout(buttons);
   left->addStretch(1);
   connect(cmdCalc, &QPushButton::clicked, this, &CalculatorWindow::cmdCalc_Click);
   connect(cmdDone, &QPushButton::clicked, this, &CalculatorWindow::cmdDone_Click);
   connect(cmdPlot, &QPushButton::clicked, this, &CalculatorWindow::cmdPlot_Click);
+  connect(cmdCompare, &QPushButton::clicked, this, &CalculatorWindow::cmdCompare_Click);
 
   txtOutput = new OutputBox(this);
   txtOutput->setObjectName(QStringLiteral("txtOutput"));
@@ -152,6 +157,15 @@ void CalculatorWindow::cmdPlot_Click() {
                               std::move(*profile));
 }
 
+void CalculatorWindow::cmdCompare_Click() {
+  if (comparisonWindow_ == nullptr) comparisonWindow_ = new ComparisonWindow(this);
+  const Comparison comparison = Compare(CurrentFields(), SharedSetup());
+  const QString compared = comparison.choice == "preset" ? QStringLiteral("presets compared")
+                                                         : QStringLiteral("row factors compared");
+  comparisonWindow_->ShowComparison(windowTitle() + " (" + cmdFluid->text() + "): " + compared,
+                                    comparison);
+}
+
 void CalculatorWindow::SetUpperHalf(QWidget* widget) {
   root_->insertWidget(0, widget);
 }
@@ -166,12 +180,16 @@ QLineEdit* CalculatorWindow::AddField(QWidget* label, const char* name, const st
   auto* field = new QLineEdit(QString::fromStdString(text), this);
   field->setObjectName(QString::fromLatin1(name));
   field->setFixedWidth(kFieldWidth);
+  AddRow(label, field);
+  return field;
+}
+
+void CalculatorWindow::AddRow(QWidget* label, QWidget* control) {
   const int row = column_->rowCount();
   column_->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignVCenter);
-  column_->addWidget(field, row, 1);
+  column_->addWidget(control, row, 1);
   if (label->focusPolicy() != Qt::NoFocus) columnOrder_.push_back(label);
-  columnOrder_.push_back(field);
-  return field;
+  columnOrder_.push_back(control);
 }
 
 void CalculatorWindow::OnLostFocus(QLineEdit* field, std::function<void()> handler) {
@@ -193,6 +211,7 @@ void CalculatorWindow::ChainTabOrder(const std::vector<QWidget*>& rest) {
   order.push_back(cmdCalc);
   order.push_back(cmdDone);
   order.push_back(cmdPlot);
+  order.push_back(cmdCompare);
   order.insert(order.end(), rest.begin(), rest.end());
   order.push_back(txtOutput);
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
@@ -200,7 +219,10 @@ void CalculatorWindow::ChainTabOrder(const std::vector<QWidget*>& rest) {
 
 void CalculatorWindow::hideEvent(QHideEvent* event) {
   // Not when the window system minimizes the window: it stays open.
-  if (!event->spontaneous() && profileWindow_ != nullptr) profileWindow_->hide();
+  if (!event->spontaneous()) {
+    if (profileWindow_ != nullptr) profileWindow_->hide();
+    if (comparisonWindow_ != nullptr) comparisonWindow_->hide();
+  }
   QWidget::hideEvent(event);
 }
 

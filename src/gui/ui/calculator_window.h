@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/calc/calculation.h"
+#include "core/calc/problems.h"
 #include "core/calc/profile.h"
 #include "core/state/message_sink.h"
 #include "core/state/shared_calculation.h"
@@ -20,12 +21,13 @@ class QVBoxLayout;
 
 namespace dorix {
 
+class ComparisonWindow;
 class OutputBox;
 class ProfileWindow;
 class WindowSet;
 
 // What the three problem windows share: the Fluid button with its "Fluid:"
-// label at the top of the input column, Calculate, Done and Plot under it, the
+// label at the top of the input column, Calculate, Done, Plot and Compare under it, the
 // report box beside it, the messages, and the refresh on every activation.
 // Closing the window with the frame's close control only hides it, as Done does.
 class CalculatorWindow : public QWidget {
@@ -37,10 +39,13 @@ class CalculatorWindow : public QWidget {
   QPushButton* cmdCalc = nullptr;
   QPushButton* cmdDone = nullptr;
   QPushButton* cmdPlot = nullptr;
+  QPushButton* cmdCompare = nullptr;
   OutputBox* txtOutput = nullptr;
 
   // The window's profile window, once Plot has opened it.
   ProfileWindow* profileWindow() const { return profileWindow_; }
+  // The window's comparison window, once Compare has opened it.
+  ComparisonWindow* comparisonWindow() const { return comparisonWindow_; }
 
   // Runs once, when the window is created.
   virtual void Form_Load();
@@ -55,6 +60,9 @@ class CalculatorWindow : public QWidget {
   // after the very checks and messages of Calculate; a refused input opens
   // no profile.
   void cmdPlot_Click();
+  // Runs the current inputs under every preset or row factor and shows them
+  // side by side; refusals go into the table, not into message boxes.
+  void cmdCompare_Click();
 
  protected:
   // Without a message sink the window shows its messages in modal boxes.
@@ -67,6 +75,8 @@ class CalculatorWindow : public QWidget {
   // The profile of the current inputs, read and checked as Calculate reads
   // and checks them; none when refused.
   virtual std::optional<Profile> Plot() = 0;
+  // The fields as typed.
+  virtual ProblemFields CurrentFields() const = 0;
 
   MessageSink& Messages() { return *messages_; }
 
@@ -75,6 +85,8 @@ class CalculatorWindow : public QWidget {
   QLabel* NewLabel(const char* name, const QString& text);
   // Adds a row to the input column: the label (or selector) left of a new field.
   QLineEdit* AddField(QWidget* label, const char* name, const std::string& text);
+  // Adds a row to the input column: the label left of another control.
+  void AddRow(QWidget* label, QWidget* control);
   // Runs `handler` after the focus has left `field` for another control of the
   // window. Losing the focus to another window (a message box among them) is
   // not leaving the field, so a message shown by the handler cannot re-run it.
@@ -82,18 +94,20 @@ class CalculatorWindow : public QWidget {
   // The check on leaving a length field: a message for a length of zero or
   // below, or for text that is not a number. Nothing else changes.
   void CheckLength(const QLineEdit& field);
-  // Tab order: down the input column, Calculate, Done, Plot, then `rest`, then the report.
+  // Tab order: down the input column, Calculate, Done, Plot, Compare, then `rest`, then the
+  // report.
   void ChainTabOrder(const std::vector<QWidget*>& rest);
 
   bool event(QEvent* event) override;
-  // The profile belongs to its window: hidden by Done, the frame's close
-  // control or the main menu, the window takes its profile along.
+  // The profile and the comparison belong to their window: hidden by Done,
+  // the frame's close control or the main menu, the window takes them along.
   void hideEvent(QHideEvent* event) override;
 
  private:
   WindowSet& windows_;
   QString problem_;
   ProfileWindow* profileWindow_ = nullptr;
+  ComparisonWindow* comparisonWindow_ = nullptr;
   std::unique_ptr<MessageSink> ownMessages_;
   MessageSink* messages_;
   QVBoxLayout* root_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "core/calc/calculation.h"
 
@@ -11,10 +12,12 @@ class QLineEdit;
 namespace dorix {
 
 class NomenclaturePicture;
+class PresetChooser;
 
 // The nine correlation coefficients of the vertical-wall windows, each with
 // its label, in four rows beside the correlations of the picture they belong
-// to: C, v / D, w / A, n / B, m, s.
+// to: C, v / D, w / A, n / B, m, s. The preset list above them writes a
+// published set into the fields and names the set the fields hold.
 class CoefficientPanel : public QWidget {
   Q_OBJECT
 
@@ -22,6 +25,7 @@ class CoefficientPanel : public QWidget {
   explicit CoefficientPanel(QWidget* parent = nullptr);
 
   NomenclaturePicture* Picture1 = nullptr;
+  PresetChooser* preset = nullptr;
   QLineEdit* txtCoeffC = nullptr;
   QLineEdit* txtCoeffv = nullptr;
   QLineEdit* txtCoeffD = nullptr;
@@ -35,7 +39,13 @@ class CoefficientPanel : public QWidget {
 
   // The fields in their order on screen, row by row.
   std::array<QLineEdit*, 9> Fields() const;
+  // The preset list, then the fields.
+  std::vector<QWidget*> TabOrder() const;
   CoefficientTexts Texts() const;
+  void SetTexts(const CoefficientTexts& texts);
+
+ private:
+  bool settingTexts_ = false;
 };
 
 }  // namespace dorix

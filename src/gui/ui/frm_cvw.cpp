@@ -23,8 +23,7 @@ FrmCVW::FrmCVW(WindowSet& windows, MessageSink* messages)
 
   coefficients = new CoefficientPanel(this);
   SetUpperHalf(coefficients);
-  const auto panel = coefficients->Fields();
-  ChainTabOrder({panel.begin(), panel.end()});
+  ChainTabOrder(coefficients->TabOrder());
   Form_Load();
 }
 

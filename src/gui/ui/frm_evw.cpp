@@ -35,8 +35,7 @@ FrmEVW::FrmEVW(WindowSet& windows, MessageSink* messages)
 
   coefficients = new CoefficientPanel(this);
   SetUpperHalf(coefficients);
-  const auto panel = coefficients->Fields();
-  ChainTabOrder({panel.begin(), panel.end()});
+  ChainTabOrder(coefficients->TabOrder());
   Form_Load();
 }
 

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/calc/row_factors.h"
+
 namespace dorix {
 
 namespace {
@@ -19,6 +21,22 @@ FrmHT::FrmHT(WindowSet& windows, MessageSink* messages)
   txtTubeDia = AddField(Label5, "txtTubeDia", kDefaults.tubeDiameter);
   Label3 = NewLabel("Label3", QStringLiteral("Number of tubes [ ] ="));
   txtNumTube = AddField(Label3, "txtNumTube", kDefaults.numberOfTubes);
+  lblRowFactor = NewLabel("lblRowFactor", QStringLiteral("Row factor"));
+  menRowFactor = new QComboBox(this);
+  menRowFactor->setObjectName(QStringLiteral("menRowFactor"));
+  for (const RowFactorChoice& choice : RowFactorChoices()) {
+    menRowFactor->addItem(QString::fromUtf8(choice.title.data(), choice.title.size()));
+    menRowFactor->setItemData(menRowFactor->count() - 1,
+                              QString::fromUtf8(choice.reference.data(), choice.reference.size()),
+                              Qt::ToolTipRole);
+  }
+  // The current factor's reference on the list itself as well as on its entries.
+  const auto showReference = [this] {
+    menRowFactor->setToolTip(menRowFactor->currentData(Qt::ToolTipRole).toString());
+  };
+  connect(menRowFactor, &QComboBox::currentIndexChanged, this, showReference);
+  showReference();
+  AddRow(lblRowFactor, menRowFactor);
   ChainTabOrder({});
   Form_Load();
 }
@@ -31,6 +49,8 @@ TubeCondensationFields FrmHT::Fields() const {
   fields.tubeDiameter = txtTubeDia->text().toStdString();
   fields.numberOfTubes = txtNumTube->text().toStdString();
   fields.tempTypeIndex = menTempType->currentIndex();
+  fields.rowFactor =
+      RowFactorChoices()[static_cast<std::size_t>(menRowFactor->currentIndex())].factor;
   return fields;
 }
 

@@ -16,6 +16,9 @@ class FrmHT final : public CondensationWindow {
   QLineEdit* txtTubeDia = nullptr;
   QLabel* Label3 = nullptr;
   QLineEdit* txtNumTube = nullptr;
+  QLabel* lblRowFactor = nullptr;
+  // Nusselt's N^-1/4 (the default) or Kern's N^-1/6, in the order of RowFactorChoices().
+  QComboBox* menRowFactor = nullptr;
 
   // The fields as typed, for the calculation.
   TubeCondensationFields Fields() const;
@@ -23,6 +26,7 @@ class FrmHT final : public CondensationWindow {
  protected:
   CalculationOutcome Calculate() override;
   std::optional<Profile> Plot() override;
+  ProblemFields CurrentFields() const override { return Fields(); }
 };
 
 }  // namespace dorix

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "core/calc/calculation.h"
+
+namespace dorix {
+
+// A published set of the nine film-correlation coefficients of the
+// vertical-wall problems, with where it comes from and where it holds.
+struct CorrelationPreset {
+  std::string_view name;       // "kutateladze-labuntsov": command line, JSON, the window's list
+  std::string_view source;     // "Chun & Seban (1971)": beside the list and in comparisons
+  std::string_view reference;  // the full publications
+  std::string_view validity;   // the films the set was made for
+  CoefficientTexts texts;
+};
+
+// What coefficients that match no preset are called.
+inline constexpr std::string_view kCustomPresetName = "custom";
+
+// The default texts' set first.
+const std::vector<CorrelationPreset>& CorrelationPresets();
+
+// The preset of this name, or none.
+const CorrelationPreset* FindPreset(std::string_view name);
+
+// The preset whose texts these are, character for character, or none.
+const CorrelationPreset* PresetOf(const CoefficientTexts& texts);
+
+// The name of that preset, or "custom".
+std::string_view PresetName(const CoefficientTexts& texts);
+
+}  // namespace dorix

@@ -1,0 +1,125 @@
+#include "gui/ui/comparison_window.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/calc/outcome_record.h"
+#include "core/text/format_value.h"
+
+namespace dorix {
+
+namespace {
+
+using Status = CalculationOutcome::Status;
+
+constexpr int kNameColumn = 0;
+constexpr int kSourceColumn = 1;
+constexpr int kFirstValueColumn = 2;
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString HeaderOf(std::string_view quantity) {
+  if (quantity == kReynoldsNumber) return QStringLiteral("Re");
+  if (quantity == kCondensationRate) return QStringLiteral("Condensation rate [kg/m s]");
+  if (quantity == kEvaporationRate) return QStringLiteral("Evaporation rate [kg/m s]");
+  return QStringLiteral("h [W/m\u00B2K]");
+}
+
+QTableWidgetItem* Cell(const QString& text, bool bold = false) {
+  auto* item = new QTableWidgetItem(text);
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  if (bold) {
+    QFont font = item->font();
+    font.setBold(true);
+    item->setFont(font);
+  }
+  return item;
+}
+
+QTableWidgetItem* NumberCell(double value) {
+  QTableWidgetItem* item = Cell(QString::fromStdString(FormatValue(value)));
+  item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return item;
+}
+
+}  // namespace
+
+ComparisonWindow::ComparisonWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("frmCompare"));
+  auto* root = new QVBoxLayout(this);
+  lblSummary = new QLabel(this);
+  lblSummary->setObjectName(QStringLiteral("lblSummary"));
+  tblCompare = new QTableWidget(this);
+  tblCompare->setObjectName(QStringLiteral("tblCompare"));
+  tblCompare->verticalHeader()->hide();
+  tblCompare->setSelectionMode(QAbstractItemView::NoSelection);
+  tblCompare->setFocusPolicy(Qt::NoFocus);
+  tblCompare->setWordWrap(true);
+  root->addWidget(lblSummary);
+  root->addWidget(tblCompare);
+}
+
+void ComparisonWindow::ShowComparison(const QString& title, const Comparison& comparison) {
+  setWindowTitle(title);
+  const bool presets = comparison.choice == "preset";
+  lblSummary->setText((presets ? QStringLiteral("The same inputs under each preset")
+                               : QStringLiteral("The same inputs under each tube-row factor")) +
+                      QStringLiteral("; the window's own in bold. max/min: the largest value "
+                                     "over the smallest."));
+
+  const int valueCount = static_cast<int>(comparison.quantities.size());
+  tblCompare->clear();
+  tblCompare->clearSpans();
+  tblCompare->setColumnCount(kFirstValueColumn + valueCount);
+  tblCompare->setRowCount(static_cast<int>(comparison.rows.size()) + 1);
+  QStringList headers{presets ? QStringLiteral("Preset") : QStringLiteral("Row factor"),
+                      QStringLiteral("Source")};
+  for (const std::string_view quantity : comparison.quantities) headers << HeaderOf(quantity);
+  tblCompare->setHorizontalHeaderLabels(headers);
+
+  int row = 0;
+  for (const ComparisonRow& entry : comparison.rows) {
+    tblCompare->setItem(row, kNameColumn, Cell(Text(entry.name), entry.current));
+    tblCompare->setItem(row, kSourceColumn, Cell(Text(entry.source), entry.current));
+    if (entry.status == Status::kReport) {
+      for (int i = 0; i < valueCount; ++i) {
+        tblCompare->setItem(row, kFirstValueColumn + i,
+                            NumberCell(entry.values[static_cast<std::size_t>(i)]));
+      }
+    } else {
+      // Its message across the value columns, instead of a box per row.
+      tblCompare->setItem(row, kFirstValueColumn, Cell(QString::fromStdString(entry.message)));
+      tblCompare->setSpan(row, kFirstValueColumn, 1, valueCount);
+    }
+    ++row;
+  }
+  tblCompare->setItem(row, kNameColumn, Cell(QStringLiteral("max/min"), true));
+  tblCompare->setItem(row, kSourceColumn, Cell(QString()));
+  for (int i = 0; i < valueCount; ++i) {
+    const std::optional<double>& spread = comparison.spread[static_cast<std::size_t>(i)];
+    tblCompare->setItem(row, kFirstValueColumn + i,
+                        spread ? NumberCell(*spread) : Cell(QStringLiteral("-")));
+  }
+  show();
+  // Sized once shown, when fonts and headers have their final measures.
+  tblCompare->resizeColumnsToContents();
+  tblCompare->resizeRowsToContents();
+  // The whole table in view, and no empty space below its rows.
+  const int frame = 2 * tblCompare->frameWidth();
+  int width = frame;
+  for (int column = 0; column < tblCompare->columnCount(); ++column) {
+    width += tblCompare->columnWidth(column);
+  }
+  int height = frame + tblCompare->horizontalHeader()->sizeHint().height();
+  for (int i = 0; i < tblCompare->rowCount(); ++i) height += tblCompare->rowHeight(i);
+  tblCompare->setFixedSize(width, height);
+  adjustSize();
+  raise();
+  activateWindow();
+}
+
+}  // namespace dorix

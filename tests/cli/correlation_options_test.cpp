@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "calc_runner.h"
+
+namespace dorix {
+namespace {
+
+using test::Lines;
+using test::RunCalc;
+
+const std::vector<std::string> kKutateladzeLabuntsov = {
+    "--C",   "30",  "--v",   "0",   "--D",   "1600", "--w",  "0",   "--A",
+    "0.759", "--n", "-0.22", "--B", "0.023", "--m",  "0.25", "--s", "0.5"};
+
+std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+nlohmann::json Json(const std::vector<std::string>& args) {
+  const test::CalcRun run = RunCalc(With(args, {"--format", "json"}));
+  EXPECT_EQ(run.status, 0) << run.err;
+  return nlohmann::json::parse(run.out);
+}
+
+class PresetOption : public testing::TestWithParam<std::string> {};
+
+TEST_P(PresetOption, IsTheNineCoefficientOptionsInOne) {
+  const std::string problem = GetParam();
+  const test::CalcRun preset = RunCalc({problem, "--preset", "kutateladze-labuntsov"});
+  EXPECT_EQ(preset.status, 0) << preset.err;
+  EXPECT_EQ(preset.out, RunCalc(With({problem}, kKutateladzeLabuntsov)).out);
+  EXPECT_NE(preset.out, RunCalc({problem}).out);
+  EXPECT_EQ(RunCalc({problem, "--preset", "default"}).out, RunCalc({problem}).out);
+}
+
+TEST_P(PresetOption, YieldsToCoefficientOptionsGivenAsWell) {
+  const std::string problem = GetParam();
+  // Before or after the preset: the explicit option wins either way.
+  for (const auto& args :
+       {std::vector<std::string>{problem, "--preset", "kutateladze-labuntsov", "--B", "0.03"},
+        std::vector<std::string>{problem, "--B", "0.03", "--preset", "kutateladze-labuntsov"}}) {
+    const nlohmann::json json = Json(args);
+    EXPECT_EQ(json["inputs"]["B"].get<double>(), static_cast<double>(0.03f));
+    EXPECT_EQ(json["inputs"]["D"].get<double>(), 1600.0);
+    EXPECT_EQ(json["preset"], "custom");
+  }
+}
+
+TEST_P(PresetOption, JsonNamesThePresetTheCoefficientsMatch) {
+  const std::string problem = GetParam();
+  EXPECT_EQ(Json({problem})["preset"], "default");
+  EXPECT_EQ(Json({problem, "--preset", "nusselt-laminar"})["preset"], "nusselt-laminar");
+  EXPECT_EQ(Json(With({problem}, kKutateladzeLabuntsov))["preset"], "kutateladze-labuntsov");
+  EXPECT_EQ(Json({problem, "--C", "31"})["preset"], "custom");
+  EXPECT_FALSE(Json({problem}).contains("row_factor"));
+}
+
+INSTANTIATE_TEST_SUITE_P(VerticalWalls, PresetOption, testing::Values("cvw", "evw"));
+
+TEST(RowFactorOption, KernAddsOneLineNamingItAndNusseltChangesNothing) {
+  const std::vector<std::string> plain = Lines(RunCalc({"ht"}).out);
+  EXPECT_EQ(RunCalc({"ht", "--row-factor", "nusselt"}).out, RunCalc({"ht"}).out);
+  const test::CalcRun kern = RunCalc({"ht", "--row-factor", "kern", "--crlf"});
+  ASSERT_EQ(kern.status, 0) << kern.err;
+  const std::vector<std::string> lines = Lines(kern.out);
+  ASSERT_EQ(lines.size(), plain.size() + 1);
+  EXPECT_EQ(lines.back(), "Tube-row factor = Kern N^-1/6\r");
+  EXPECT_EQ(kern.out.substr(kern.out.size() - 2), "\r\n");
+  // The property block is the same; the results are not.
+  for (std::size_t i = 0; i < 11; ++i) EXPECT_EQ(lines[i], plain[i] + "\r");
+  EXPECT_NE(lines[12], plain[12] + "\r");
+}
+
+TEST(RowFactorOption, JsonRecordsTheFactor) {
+  EXPECT_EQ(Json({"ht"})["row_factor"], "nusselt");
+  const nlohmann::json kern = Json({"ht", "--row-factor", "kern", "--tubes", "64"});
+  EXPECT_EQ(kern["row_factor"], "kern");
+  EXPECT_FALSE(kern.contains("preset"));
+  const double nusselt = Json({"ht", "--tubes", "64"})["results"]["heat_transfer_coefficient"];
+  EXPECT_NEAR(kern["results"]["heat_transfer_coefficient"].get<double>() / nusselt, std::sqrt(2.0),
+              1e-12);
+}
+
+TEST(CompareOption, WritesARowPerPresetAndTheSpread) {
+  const test::CalcRun run = RunCalc({"cvw", "--compare", "--length", "10"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[0],
+            "preset,source,current,status,reynolds_number,condensation_rate,"
+            "heat_transfer_coefficient,message");
+  EXPECT_EQ(lines[1].rfind("default,Chun & Seban (1971),true,report,", 0), 0u) << lines[1];
+  EXPECT_EQ(
+      lines[2].rfind("kutateladze-labuntsov,\"Kutateladze (1963), Labuntsov (1957)\",false,", 0),
+      0u)
+      << lines[2];
+  EXPECT_EQ(lines[4].rfind("max/min,,,,", 0), 0u) << lines[4];
+}
+
+TEST(CompareOption, JsonHoldsTheSameRows) {
+  const nlohmann::json json = Json({"ht", "--compare", "--tubes", "20"});
+  EXPECT_EQ(json["compare"], "row_factor");
+  ASSERT_EQ(json["rows"].size(), 2u);
+  EXPECT_EQ(json["rows"][0]["row_factor"], "nusselt");
+  EXPECT_EQ(json["rows"][1]["row_factor"], "kern");
+  const double nusselt = json["rows"][0]["results"]["heat_transfer_coefficient"];
+  const double kern = json["rows"][1]["results"]["heat_transfer_coefficient"];
+  EXPECT_DOUBLE_EQ(json["spread"]["heat_transfer_coefficient"].get<double>(), kern / nusselt);
+}
+
+TEST(CompareOption, RefusedRowsKeepTheirMessageInTheTable) {
+  const test::CalcRun run = RunCalc({"evw", "--compare", "--flow-rate", "0.2"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("dry_out,,,,the film dries out before the end of the wall"),
+            std::string::npos);
+  const test::CalcRun refused = RunCalc({"cvw", "--compare", "--pressure", "1e9"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(Lines(refused.out).size(), 5u);
+  EXPECT_NE(refused.out.find("refused,,,,*** ERROR: Given pressure is out of range."),
+            std::string::npos);
+}
+
+struct UsageCase {
+  const char* name;
+  std::vector<std::string> args;
+  std::string err;
+};
+
+void PrintTo(const UsageCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class CorrelationUsage : public testing::TestWithParam<UsageCase> {};
+
+TEST_P(CorrelationUsage, IsAUsageError) {
+  const test::CalcRun run = RunCalc(GetParam().args);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find(GetParam().err), std::string::npos) << run.err;
+  EXPECT_TRUE(run.out.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, CorrelationUsage,
+    testing::Values(UsageCase{"UnknownPreset", {"cvw", "--preset", "chen"}, "chen"},
+                    UsageCase{"PresetOnTheTubeRow", {"ht", "--preset", "default"}, "--preset"},
+                    UsageCase{"RowFactorOnAWall", {"cvw", "--row-factor", "kern"}, "--row-factor"},
+                    UsageCase{"UnknownRowFactor", {"ht", "--row-factor", "shah"}, "shah"},
+                    UsageCase{"CompareAndSweep",
+                              {"cvw", "--compare", "--sweep", "length=1:2:3"},
+                              "--compare and --sweep"},
+                    UsageCase{"CompareAndProfile",
+                              {"evw", "--compare", "--profile", "10"},
+                              "--compare and --profile"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace dorix

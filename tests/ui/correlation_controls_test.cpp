@@ -1,0 +1,231 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "core/calc/correlation_presets.h"
+#include "core/calc/report.h"
+#include "core/state/shared_calculation.h"
+#include "gui/ui/coefficient_panel.h"
+#include "gui/ui/comparison_window.h"
+#include "gui/ui/frm_cvw.h"
+#include "gui/ui/frm_evw.h"
+#include "gui/ui/frm_ht.h"
+#include "gui/ui/output_box.h"
+#include "gui/ui/preset_chooser.h"
+#include "gui/ui/window_set.h"
+#include "ui_test_support.h"
+
+using namespace dorix;
+using testing_support::ShowAndActivate;
+
+namespace {
+
+CoefficientPanel& PanelOf(WindowSet& windows, const QString& name) {
+  return name == "frmCVW" ? *windows.frmCVW().coefficients : *windows.frmEVW().coefficients;
+}
+
+CalculatorWindow& WallWindow(WindowSet& windows, const QString& name) {
+  if (name == "frmCVW") return windows.frmCVW();
+  return windows.frmEVW();
+}
+
+QStringList Items(const QComboBox& list) {
+  QStringList items;
+  for (int i = 0; i < list.count(); ++i) items << list.itemText(i);
+  return items;
+}
+
+// Text of a comparison table's cell; empty where there is no item.
+QString Cell(const QTableWidget& table, int row, int column) {
+  const QTableWidgetItem* item = table.item(row, column);
+  return item == nullptr ? QString() : item->text();
+}
+
+// The data of a test that runs in both vertical-wall windows.
+void WallWindowRows() {
+  QTest::addColumn<QString>("window");
+  QTest::newRow("condensation") << "frmCVW";
+  QTest::newRow("evaporation") << "frmEVW";
+}
+
+}  // namespace
+
+class CorrelationControlsTest : public testing_support::UiTestCase {
+  Q_OBJECT
+
+ private slots:
+  void thePresetListStartsAtTheDefaultWithItsSource_data() { WallWindowRows(); }
+  void thePresetListStartsAtTheDefaultWithItsSource() {
+    QFETCH(QString, window);
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    const PresetChooser& chooser = *PanelOf(windows, window).preset;
+    QCOMPARE(chooser.lblPreset->text(), QString("Preset"));
+    QCOMPARE(Items(*chooser.menPreset),
+             QStringList({"default", "kutateladze-labuntsov", "nusselt-laminar"}));
+    QCOMPARE(chooser.menPreset->currentText(), QString("default"));
+    QCOMPARE(chooser.lblSource->text(), QString("Chun & Seban (1971)"));
+    // Each entry cites its publication and says where it holds.
+    for (int i = 0; i < chooser.menPreset->count(); ++i) {
+      const QString tip = chooser.menPreset->itemData(i, Qt::ToolTipRole).toString();
+      const CorrelationPreset& preset = CorrelationPresets()[static_cast<std::size_t>(i)];
+      QVERIFY(tip.contains(QString::fromUtf8(preset.reference.data(), preset.reference.size())));
+      QVERIFY(tip.contains(QString::fromUtf8(preset.validity.data(), preset.validity.size())));
+    }
+  }
+
+  void choosingAPresetWritesItsTextsForCalculate_data() { WallWindowRows(); }
+  void choosingAPresetWritesItsTextsForCalculate() {
+    QFETCH(QString, window);
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    CalculatorWindow& form = WallWindow(windows, window);
+    CoefficientPanel& panel = PanelOf(windows, window);
+    QVERIFY(ShowAndActivate(form));
+
+    QTest::keyClick(panel.preset->menPreset, Qt::Key_Down);
+    const CorrelationPreset& chosen = *FindPreset("kutateladze-labuntsov");
+    QCOMPARE(panel.preset->menPreset->currentText(), QString("kutateladze-labuntsov"));
+    QVERIFY(panel.Texts() == chosen.texts);
+    QCOMPARE(panel.txtCoeffD->text(), QString("1600"));
+    QCOMPARE(panel.preset->lblSource->text(), QString("Kutateladze (1963), Labuntsov (1957)"));
+
+    // Calculate reads the fields as ever: the report is the one of the texts.
+    QTest::mouseClick(form.cmdCalc, Qt::LeftButton);
+    std::string expected;
+    if (window == "frmCVW") {
+      WallCondensationFields fields;
+      fields.coefficients = chosen.texts;
+      expected = ReportText(CalculateWallCondensation(fields, SharedSetup()));
+    } else {
+      EvaporationFields fields;
+      fields.coefficients = chosen.texts;
+      expected = ReportText(CalculateEvaporation(fields, SharedSetup()));
+    }
+    QCOMPARE(form.txtOutput->Text(), QString::fromStdString(expected));
+    QVERIFY(messages.messages.empty());
+  }
+
+  void editingACoefficientShowsCustomUntilThePresetIsBack_data() { WallWindowRows(); }
+  void editingACoefficientShowsCustomUntilThePresetIsBack() {
+    QFETCH(QString, window);
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    QVERIFY(ShowAndActivate(WallWindow(windows, window)));
+    CoefficientPanel& panel = PanelOf(windows, window);
+    QComboBox& list = *panel.preset->menPreset;
+
+    panel.txtCoeffm->setFocus();
+    QTest::keyClick(panel.txtCoeffm, Qt::Key_End);
+    QTest::keyClicks(panel.txtCoeffm, "5");
+    QCOMPARE(panel.txtCoeffm->text(), QString("0.45"));
+    QCOMPARE(list.currentText(), QString("Custom"));
+    QCOMPARE(list.count(), 4);
+    QCOMPARE(panel.preset->lblSource->text(), QString("coefficients as typed"));
+
+    QTest::keyClick(panel.txtCoeffm, Qt::Key_Backspace);
+    QCOMPARE(list.currentText(), QString("default"));
+    QCOMPARE(list.count(), 3);
+
+    // Typed by hand, a preset's nine texts are that preset.
+    const CoefficientTexts& laminar = FindPreset("nusselt-laminar")->texts;
+    panel.txtCoeffC->setText(QString::fromStdString(laminar.C));
+    QCOMPARE(list.currentText(), QString("Custom"));
+    panel.txtCoeffD->setText(QString::fromStdString(laminar.D));
+    panel.txtCoeffw->setText(QString::fromStdString(laminar.w));
+    QCOMPARE(list.currentText(), QString("nusselt-laminar"));
+    QCOMPARE(list.count(), 3);
+  }
+
+  void theRowFactorNamesItselfInTheReportOnlyWhenNotNusselts() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmHT& ht = windows.frmHT();
+    QVERIFY(ShowAndActivate(ht));
+    QCOMPARE(ht.lblRowFactor->text(), QString("Row factor"));
+    QCOMPARE(Items(*ht.menRowFactor), QStringList({"Nusselt N^-1/4", "Kern N^-1/6"}));
+    QCOMPARE(ht.menRowFactor->currentIndex(), 0);
+    QVERIFY(ht.menRowFactor->toolTip().contains("Nusselt, W. (1916)"));
+
+    QTest::mouseClick(ht.cmdCalc, Qt::LeftButton);
+    const QString nusselt = ht.txtOutput->Text();
+    QCOMPARE(nusselt,
+             QString::fromStdString(ReportText(CalculateTubeCondensation({}, SharedSetup()))));
+
+    QTest::keyClick(ht.menRowFactor, Qt::Key_Down);
+    QVERIFY(ht.menRowFactor->toolTip().contains("Kern, D. Q. (1958)"));
+    QTest::mouseClick(ht.cmdCalc, Qt::LeftButton);
+    const QString kern = ht.txtOutput->Text();
+    QVERIFY(kern.endsWith("\r\nTube-row factor = Kern N^-1/6\r\n"));
+    QCOMPARE(kern.count("\r\n"), nusselt.count("\r\n") + 1);
+    QVERIFY(messages.messages.empty());
+  }
+
+  void compareTabulatesEveryPresetWithTheSpread() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmCVW& cvw = windows.frmCVW();
+    QVERIFY(ShowAndActivate(cvw));
+    cvw.txtLength->setText("10");
+    QTest::mouseClick(cvw.cmdCompare, Qt::LeftButton);
+
+    ComparisonWindow* compare = cvw.comparisonWindow();
+    QVERIFY(compare != nullptr);
+    QVERIFY(compare->isVisible());
+    QVERIFY(compare->windowTitle().endsWith("(H2O): presets compared"));
+    const QTableWidget& table = *compare->tblCompare;
+    QCOMPARE(table.rowCount(), 4);
+    QCOMPARE(Cell(table, 0, 0), QString("default"));
+    QCOMPARE(Cell(table, 1, 1), QString("Kutateladze (1963), Labuntsov (1957)"));
+    QCOMPARE(Cell(table, 3, 0), QString("max/min"));
+    QVERIFY(table.item(0, 0)->font().bold());
+    QVERIFY(!table.item(1, 0)->font().bold());
+    // The numbers as a report shows them; the spread of h as max over min.
+    WallCondensationFields fields = cvw.Fields();
+    fields.coefficients = FindPreset("kutateladze-labuntsov")->texts;
+    const std::string report = ReportText(CalculateWallCondensation(fields, SharedSetup()));
+    QVERIFY(QString::fromStdString(report).contains(
+        "Average heat transfer coefficient = " + Cell(table, 1, 4) + " W/m\u00B2K"));
+    QVERIFY(!Cell(table, 3, 4).isEmpty());
+    QVERIFY(messages.messages.empty());
+
+    // Done takes the comparison along.
+    QTest::mouseClick(cvw.cmdDone, Qt::LeftButton);
+    QVERIFY(!compare->isVisible());
+  }
+
+  void refusedRowsShowTheirMessageWithoutABoxAndKeepTheReport() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmHT& ht = windows.frmHT();
+    QVERIFY(ShowAndActivate(ht));
+    QTest::mouseClick(ht.cmdCalc, Qt::LeftButton);
+    const QString report = ht.txtOutput->Text();
+    ht.txtTubeDia->setText("0");
+    QTest::mouseClick(ht.cmdCompare, Qt::LeftButton);
+
+    const QTableWidget& table = *ht.comparisonWindow()->tblCompare;
+    QCOMPARE(table.rowCount(), 3);
+    QCOMPARE(Cell(table, 0, 0), QString("nusselt"));
+    QCOMPARE(Cell(table, 1, 0), QString("kern"));
+    for (int row = 0; row < 2; ++row) {
+      QCOMPARE(Cell(table, row, 2), QString("*** ERROR: Tube diameter must be greater than zero."));
+      QCOMPARE(table.columnSpan(row, 2), 3);
+    }
+    QCOMPARE(Cell(table, 2, 2), QString("-"));
+    QVERIFY(messages.messages.empty());
+    QCOMPARE(ht.txtOutput->Text(), report);
+
+    // A second press refreshes the same window, spans and all.
+    ht.txtTubeDia->setText("0.1");
+    QTest::mouseClick(ht.cmdCompare, Qt::LeftButton);
+    QCOMPARE(table.columnSpan(0, 2), 1);
+    QVERIFY(!Cell(table, 0, 4).isEmpty());
+  }
+};
+
+QTEST_MAIN(CorrelationControlsTest)
+#include "correlation_controls_test.moc"
