@@ -16,7 +16,6 @@
 #include "core/calc/report.h"
 #include "core/fluids/fluid.h"
 #include "core/state/module1.h"
-#include "core/text/field_text.h"
 #include "gui/charts/profile_window.h"
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/output_box.h"
@@ -180,10 +179,10 @@ void CalculatorWindow::OnLostFocus(QLineEdit* field, std::function<void()> handl
 
 void CalculatorWindow::CheckLength(const QLineEdit& field) {
   const std::string text = field.text().toStdString();
-  const std::optional<float> length = ReadFieldText(text);
-  if (!length) {
-    Messages().ShowMessage(NotANumberMessage(kLengthField.label, text));
-  } else if (*length <= 0.0F) {
+  const FieldReading length = ReadField(kLengthField, text);
+  if (!length.value) {
+    Messages().ShowMessage(length.message);
+  } else if (*length.value <= 0.0F) {
     Messages().ShowMessage("*** ERROR: Length must be greater than zero.");
   }
 }
