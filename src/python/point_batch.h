@@ -15,7 +15,7 @@ namespace dorix::python {
 // text dorix-calc gets for the same number.
 struct VaryingField {
   std::size_t field = 0;            // its place in BindFields order
-  std::vector<std::string> texts;   // a text per point, or none with
+  std::vector<std::string> texts;   // a text per point, or none when
   const double* numbers = nullptr;  // a number per point, owned by the caller
 
   std::string Text(long point) const;
