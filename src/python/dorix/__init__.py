@@ -60,6 +60,7 @@ class Result:
     broadcast shape for a vectorised one.
 
     problem     "wall-condensation", "tube-condensation" or "wall-evaporation"
+    shape       the broadcast shape of the arguments, () for a single calculation
     fluid       the fluid's name (an array of names where the fluid varies)
     inputs      field values as read, in SI units, rounded to single precision
     properties  name -> Property(value, at)
