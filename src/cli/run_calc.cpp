@@ -230,7 +230,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     err << "dorix-calc: " << loaded.message << '\n';
     return kExitUsage;
   }
-  const CalculationSetup setup{store.get(), fluid->number};
+  const CalculationSetup setup{store.get(), fluid->number, kGrav, {}};
 
   if (sweep) {
     WriteSweep(problem, fields, *sweep, setup, common.jobs == 0 ? AllCores() : common.jobs, out);
