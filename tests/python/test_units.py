@@ -1,6 +1,9 @@
 """Texts with units convert to the field's SI unit before the single-precision
 rounding, in the module as in dorix-calc; plain numbers are read as before."""
 
+import os
+import subprocess
+
 import numpy as np
 import pytest
 
@@ -82,3 +85,22 @@ def test_an_array_of_texts_with_units_converts_point_by_point():
     assert kelvin[0] == kelvin[3] == single(293.15)
     assert kelvin[1] == single(303.15)
     assert abs(kelvin[2] - 293.15) < 1e-4
+
+
+def test_without_the_units_database_only_texts_with_units_are_refused():
+    def run(wall_temp):
+        return subprocess.run(
+            [os.environ["DORIX_CALC"], "cvw", f"--wall-temp={wall_temp}"],
+            env={**os.environ, "UDUNITS2_XML_PATH": "/nowhere/udunits2.xml"},
+            capture_output=True,
+            text=True,
+            check=False,
+        )
+
+    assert run("300").returncode == 0
+    refused = run("40 degC")
+    assert refused.returncode == 1
+    assert refused.stderr == (
+        '*** ERROR: Wall temperature [K]: "degC" in "40 degC" cannot be read, the units '
+        "database is missing; type the number in K.\n"
+    )
