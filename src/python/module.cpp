@@ -116,6 +116,8 @@ class Batch {
     for (const py::handle value : Values(saturated)) {
       batch_.saturated.push_back(value.cast<bool>());
     }
+    RequireValues(batch_.fluids.size(), "fluid", true);
+    RequireValues(batch_.saturated.size(), "saturated", true);
     const StoreLookup lookup = CachedStore(data, ModulePlace());
     if (!lookup.store) RaiseOsError(lookup.message);
     batch_.store = lookup.store;
@@ -166,7 +168,15 @@ class Batch {
     return one;
   }
 
+  // A flat argument has one value per point, or where `oneForAll` one for all.
+  void RequireValues(std::size_t size, const std::string& name, bool oneForAll) const {
+    if (size == static_cast<std::size_t>(batch_.count) || (oneForAll && size == 1)) return;
+    throw py::value_error(name + " has " + std::to_string(size) + " values for " +
+                          std::to_string(batch_.count) + " points");
+  }
+
   void AddVarying(std::size_t field, const std::string& name, const py::array& array) {
+    RequireValues(static_cast<std::size_t>(array.size()), name, false);
     VaryingField varying;
     varying.field = field;
     if (array.dtype().kind() == 'f') {
