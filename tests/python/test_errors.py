@@ -58,9 +58,3 @@ def test_the_property_file_given_gives_the_numbers_of_the_one_found(tmp_path):
     assert dorix.tube_condensation(data=copy).results == dorix.tube_condensation().results
     assert dorix.tube_condensation(data=str(copy)).results == dorix.tube_condensation().results
 
-
-def test_text_that_is_not_a_number_is_refused_with_the_field_named():
-    with pytest.raises(dorix.Refused, match=r'Tube diameter \[m\] is not a number: "wide"'):
-        dorix.tube_condensation(tube_diameter="wide")
-    with pytest.raises(dorix.Refused, match=r'Pressure \[Pa\] is not a number: "nan"'):
-        dorix.tube_condensation(pressure=float("nan"))

@@ -79,14 +79,6 @@ def test_an_unknown_or_unfitting_unit_is_refused_naming_field_and_unit(
     assert calc(problem, {field: text}) == message
 
 
-def test_an_array_of_texts_with_units_converts_point_by_point():
-    result = dorix.wall_condensation(wall_temp=np.array(["20 degC", "30 °C", "68 degF", "293.15"]))
-    kelvin = result.inputs["wall_temp"]
-    assert kelvin[0] == kelvin[3] == single(293.15)
-    assert kelvin[1] == single(303.15)
-    assert abs(kelvin[2] - 293.15) < 1e-4
-
-
 def test_without_the_units_database_only_texts_with_units_are_refused():
     def run(wall_temp):
         return subprocess.run(
