@@ -1,5 +1,6 @@
 // Field-text conversion fed arbitrary bytes, checked against the C library's
-// correctly rounded strtof on every text of the accepted decimal form.
+// correctly rounded strtof on every text of the accepted decimal form; the
+// same text read with units in every quantity reads a plain number alike.
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "core/text/field_text.h"
+#include "core/units/quantity_text.h"
 
 namespace {
 
@@ -82,6 +84,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string message = dorix::NotANumberMessage("Wall temperature [K]", text);
     Require(message.starts_with("*** ERROR: Wall temperature [K] "),
             "a message that does not name its field", text);
+  }
+
+  using dorix::Quantity;
+  for (const Quantity quantity : {Quantity::kNone, Quantity::kTemperature, Quantity::kPressure,
+                                  Quantity::kLength, Quantity::kMassFlowPerWidth}) {
+    const dorix::FieldReading reading = dorix::ReadQuantityText(text, quantity, "Field [X]");
+    if (value) Require(reading.value == value, "a plain number read otherwise with units", text);
+    if (reading.value) {
+      Require(std::isfinite(*reading.value), "a value with a unit that is not finite", text);
+    } else {
+      Require(reading.message.starts_with("*** ERROR: Field [X]"),
+              "a unit message that does not name its field", text);
+    }
   }
   return 0;
 }

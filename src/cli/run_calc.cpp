@@ -36,6 +36,9 @@ constexpr const char* kFooter =
     "that cannot be loaded.";
 
 constexpr const char* kProblemFooter =
+    "A field's text may end in a unit, converted to the unit of its label: --wall-temp\n"
+    "'40 degC', --pressure '1.2 bar', --length '250 mm' (K, degC, degF; Pa, kPa, MPa, bar,\n"
+    "mbar, atm, psi; m, cm, mm, in, ft; kg/m s, kg/m h).\n"
     "Output: the report as the window shows it, with LF line ends (--crlf: CR LF).\n"
     "--format json: one object with problem, fluid, preset (the coefficients' preset, or\n"
     "custom) or row_factor, inputs (the field values as read),\n"

@@ -40,7 +40,8 @@ Refusal Evaporation(const char* name, std::function<void(EvaporationFields&)> se
 }
 
 const Refusal kRefusals[] = {
-    Wall("WallPressureNotANumber", [](auto& f) { f.pressure = "1 atm"; }),
+    Wall("WallPressureNotANumber", [](auto& f) { f.pressure = "one atm"; }),
+    Wall("WallPressureUnknownUnit", [](auto& f) { f.pressure = "1 atmo"; }),
     Wall("WallPressureOutOfRange", [](auto& f) { f.pressure = "1e12"; }),
     Wall("WallVaporBelowWall", [](auto& f) { f.vaporTemp = "290"; }),
     Wall("WallAboveSaturation", [](auto& f) { f.wallTemp = "380"; }),

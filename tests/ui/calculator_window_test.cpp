@@ -217,6 +217,10 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
     form.txtPressure->setText("50000");
     MoveFocus(*form.txtPressure, *form.txtWallTemp);
     QCOMPARE(form.txtVaporTemp->text(), Saturation(1, 50000));
+    // A pressure with a unit reads as the calculation reads it.
+    form.txtPressure->setText("2 bar");
+    MoveFocus(*form.txtPressure, *form.txtWallTemp);
+    QCOMPARE(form.txtVaporTemp->text(), Saturation(1, 200000));
     QVERIFY(messages.messages.empty());
   }
 
@@ -305,6 +309,13 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
       QTest::addRow("%s text", qPrintable(window))
           << window << "long"
           << "*** ERROR: Length of wall [m] is not a number: \"long\".";
+      QTest::addRow("%s millimetres", qPrintable(window)) << window << "500 mm" << QString();
+      QTest::addRow("%s minus one millimetre", qPrintable(window)) << window << "-1 mm" << tooShort;
+      QTest::addRow("%s not a length", qPrintable(window))
+          << window << "5 kg"
+          << "*** ERROR: Length of wall [m]: \"kg\" in \"5 kg\" is not a unit of length; use m, "
+             "cm, "
+             "mm, in or ft.";
     }
   }
 

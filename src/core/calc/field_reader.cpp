@@ -1,16 +1,18 @@
 #include "core/calc/field_reader.h"
 
-#include "core/text/field_text.h"
-
 namespace dorix {
 
+FieldReading ReadField(const InputField& field, std::string_view text) {
+  return ReadQuantityText(text, field.quantity, field.label);
+}
+
 bool FieldReader::Read(const InputField& field, std::string_view text, double& value) {
-  const std::optional<float> read = ReadFieldText(text);
-  if (!read) {
-    context_.refusal = NotANumberMessage(field.label, text);
+  FieldReading read = ReadField(field, text);
+  if (!read.value) {
+    context_.refusal = std::move(read.message);
     return false;
   }
-  value = *read;
+  value = *read.value;
   Note(field, value);
   return true;
 }

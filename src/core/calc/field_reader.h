@@ -5,26 +5,33 @@
 
 #include "core/calc/calculation_run.h"
 #include "core/solvers/wall_film.h"
+#include "core/units/quantity_text.h"
 
 namespace dorix {
 
 // An input field of a problem window: the name its value goes by in the
 // command-line tool (snake_case; the option is the name with dashes) and the
-// window's label text, by which messages name it.
+// window's label text, by which messages name it, and what it measures,
+// which decides the units its text may carry.
 struct InputField {
   std::string_view name;
   std::string_view label;
+  Quantity quantity = Quantity::kNone;
 };
 
-inline constexpr InputField kPressureField{"pressure", "Pressure [Pa]"};
-inline constexpr InputField kVaporTempField{"vapor_temp", "Vapor Temperature [K]"};
-inline constexpr InputField kWallTempField{"wall_temp", "Wall temperature [K]"};
-inline constexpr InputField kLengthField{"length", "Length of wall [m]"};
-inline constexpr InputField kTubeDiameterField{"tube_diameter", "Tube diameter [m]"};
+inline constexpr InputField kPressureField{"pressure", "Pressure [Pa]", Quantity::kPressure};
+inline constexpr InputField kVaporTempField{"vapor_temp", "Vapor Temperature [K]",
+                                            Quantity::kTemperature};
+inline constexpr InputField kWallTempField{"wall_temp", "Wall temperature [K]",
+                                           Quantity::kTemperature};
+inline constexpr InputField kLengthField{"length", "Length of wall [m]", Quantity::kLength};
+inline constexpr InputField kTubeDiameterField{"tube_diameter", "Tube diameter [m]",
+                                               Quantity::kLength};
 inline constexpr InputField kTubesField{"tubes", "Number of tubes [ ]"};
-inline constexpr InputField kSatTempField{"sat_temp", "Saturation temperature [K]"};
-inline constexpr InputField kFlowRateField{"flow_rate",
-                                           "Initial mass flow rate per unit width (kg/m s)"};
+inline constexpr InputField kSatTempField{"sat_temp", "Saturation temperature [K]",
+                                          Quantity::kTemperature};
+inline constexpr InputField kFlowRateField{
+    "flow_rate", "Initial mass flow rate per unit width (kg/m s)", Quantity::kMassFlowPerWidth};
 inline constexpr InputField kCoeffAField{"A", "Coefficient A"};
 inline constexpr InputField kCoeffnField{"n", "Coefficient n"};
 inline constexpr InputField kCoeffBField{"B", "Coefficient B"};
@@ -34,6 +41,10 @@ inline constexpr InputField kCoeffCField{"C", "Coefficient C"};
 inline constexpr InputField kCoeffvField{"v", "Coefficient v"};
 inline constexpr InputField kCoeffDField{"D", "Coefficient D"};
 inline constexpr InputField kCoeffwField{"w", "Coefficient w"};
+
+// The value of a field's text in the field's SI unit, or the message naming
+// the field that refuses the text.
+FieldReading ReadField(const InputField& field, std::string_view text);
 
 // Reads field texts one at a time, each into a single-precision value held
 // in a double, and notes every value read among the run's inputs. The

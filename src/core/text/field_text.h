@@ -16,4 +16,7 @@ std::optional<float> ReadFieldText(std::string_view text);
 // its label, such as "Wall temperature [K]".
 std::string NotANumberMessage(std::string_view fieldLabel, std::string_view text);
 
+// The message for a field whose value, as `shown`, single precision cannot hold.
+std::string BeyondSingleRangeMessage(std::string_view fieldLabel, std::string_view shown);
+
 }  // namespace dorix

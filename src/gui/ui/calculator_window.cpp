@@ -17,7 +17,6 @@
 #include "core/calc/report.h"
 #include "core/fluids/fluid.h"
 #include "core/state/module1.h"
-#include "core/text/field_text.h"
 #include "gui/charts/profile_window.h"
 #include "gui/ui/comparison_window.h"
 #include "gui/ui/frm_liquid.h"
@@ -198,10 +197,10 @@ void CalculatorWindow::OnLostFocus(QLineEdit* field, std::function<void()> handl
 
 void CalculatorWindow::CheckLength(const QLineEdit& field) {
   const std::string text = field.text().toStdString();
-  const std::optional<float> length = ReadFieldText(text);
-  if (!length) {
-    Messages().ShowMessage(NotANumberMessage(kLengthField.label, text));
-  } else if (*length <= 0.0F) {
+  const FieldReading length = ReadField(kLengthField, text);
+  if (!length.value) {
+    Messages().ShowMessage(length.message);
+  } else if (*length.value <= 0.0F) {
     Messages().ShowMessage("*** ERROR: Length must be greater than zero.");
   }
 }

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/calc/field_reader.h"
 #include "core/state/get_property.h"
 #include "core/state/module1.h"
-#include "core/text/field_text.h"
 #include "core/text/format_value.h"
 
 namespace dorix {
@@ -72,7 +72,8 @@ void CondensationWindow::txtPressure_LostFocus() {
     case kSaturationVaporTemperature: {
       // A pressure outside the curve, or text that is not a number, keeps the
       // previous saturation temperature; Calculate reports the fault.
-      if (const std::optional<float> pressure = ReadFieldText(txtPressure->text().toStdString())) {
+      if (const std::optional<float> pressure =
+              ReadField(kPressureField, txtPressure->text().toStdString()).value) {
         GetProperty(Module1.FluidNo, kSaturationTemperature, *pressure, Module1.Tsat);
       }
       txtVaporTemp->setText(QString::fromStdString(FormatValue(Module1.Tsat)));

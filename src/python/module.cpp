@@ -1,0 +1,221 @@
+// The compiled half of the Python package `dorix`: prepares the points of a
+// call from Python values, computes them without the interpreter lock, and
+// hands the columns back as NumPy arrays. dorix/__init__.py is the API.
+#include <dlfcn.h>
+#include <pybind11/numpy.h>
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include <algorithm>
+
+#include "core/calc/parallel_chunks.h"
+#include "core/fluids/fluid.h"
+#include "core/text/round_trip_text.h"
+#include "python/point_batch.h"
+#include "python/store_cache.h"
+
+namespace py = pybind11;
+
+namespace dorix::python {
+
+namespace {
+
+using NumberArray = py::array_t<double, py::array::c_style | py::array::forcecast>;
+
+// Where this module's file is, with the installation's data folder seen from it.
+ProgramPlace ModulePlace() {
+  static const char anchor = 0;
+  Dl_info info{};
+  dladdr(&anchor, &info);
+  return {std::filesystem::path(info.dli_fname ? info.dli_fname : "").parent_path(),
+          DORIX_PYTHON_RELATIVE_DATA_DIR};
+}
+
+[[noreturn]] void RaiseOsError(const std::string& message) {
+  PyErr_SetString(PyExc_OSError, message.c_str());
+  throw py::error_already_set();
+}
+
+const Problem& FindProblem(const std::string& name) {
+  const auto& problems = Problems();
+  const auto found = std::find_if(problems.begin(), problems.end(),
+                                  [&name](const Problem& p) { return p.name == name; });
+  if (found == problems.end()) throw py::value_error("unknown problem \"" + name + "\"");
+  return *found;
+}
+
+std::vector<std::string> FieldNames(const std::string& problem) {
+  ProblemFields fields = FindProblem(problem).defaults;
+  std::vector<std::string> names;
+  for (const FieldOption& option : BindFields(fields)) names.emplace_back(option.field.name);
+  return names;
+}
+
+// A field's text for one Python value: a text as typed, or a number as the
+// shortest text that reads back as it.
+std::string FieldText(std::string_view field, py::handle value) {
+  if (py::isinstance<py::str>(value)) return value.cast<std::string>();
+  if (!py::isinstance<py::bool_>(value) && PyNumber_Check(value.ptr()) &&
+      !PyComplex_Check(value.ptr())) {
+    return RoundTripText(value.cast<double>());
+  }
+  throw py::type_error(std::string(field) + " takes numbers or texts, not " +
+                       std::string(py::str(value.get_type().attr("__name__"))));
+}
+
+int FluidNumber(py::handle value) {
+  const Fluid* fluid = nullptr;
+  if (py::isinstance<py::str>(value)) {
+    fluid = ParseFluid(value.cast<std::string>());
+  } else if (py::isinstance<py::int_>(value) && !py::isinstance<py::bool_>(value)) {
+    fluid = FindFluid(value.cast<int>());
+  } else {
+    throw py::type_error("fluid takes a name or a number 1 to 6, not " +
+                         std::string(py::str(value.get_type().attr("__name__"))));
+  }
+  if (!fluid) {
+    throw py::value_error("unknown fluid " + std::string(py::repr(value)) +
+                          ": use water, ammonia, nitrogen, mercury, r22, r134a or 1 to 6");
+  }
+  return fluid->number;
+}
+
+py::array_t<double> NumPyArray(const std::vector<double>& values) {
+  return py::array_t<double>(static_cast<py::ssize_t>(values.size()), values.data());
+}
+
+py::dict ColumnDict(const std::vector<NamedColumn>& columns) {
+  py::dict dict;
+  for (const NamedColumn& column : columns) dict[py::str(column.name)] = NumPyArray(column.values);
+  return dict;
+}
+
+// The points of one call. Field values, the fluid and the saturation flag
+// come flat from Python: one value for all points, or an array with one per point.
+class Batch {
+ public:
+  Batch(const std::string& problem, const py::dict& fields, const py::object& fluid,
+        const py::object& saturated, const std::string& data, long count) {
+    batch_.problem = &FindProblem(problem);
+    // The window's defaults, which every field left out keeps.
+    batch_.fields = batch_.problem->defaults;
+    batch_.count = count;
+    const std::vector<FieldOption> options = BindFields(batch_.fields);
+    for (const auto& [key, value] : fields) {
+      const auto name = key.cast<std::string>();
+      const FieldOption* option = FindOption(options, name);
+      if (!option) throw py::type_error("unexpected field \"" + name + "\"");
+      if (!py::isinstance<py::array>(value)) {
+        *option->text = FieldText(name, value);
+      } else {
+        AddVarying(static_cast<std::size_t>(option - options.data()), name,
+                   py::reinterpret_borrow<py::array>(value));
+      }
+    }
+    for (const py::handle value : Values(fluid)) batch_.fluids.push_back(FluidNumber(value));
+    for (const py::handle value : Values(saturated)) {
+      batch_.saturated.push_back(value.cast<bool>());
+    }
+    RequireValues(batch_.fluids.size(), "fluid", true);
+    RequireValues(batch_.saturated.size(), "saturated", true);
+    const StoreLookup lookup = CachedStore(data, ModulePlace());
+    if (!lookup.store) RaiseOsError(lookup.message);
+    batch_.store = lookup.store;
+  }
+
+  py::dict Calculate() {
+    BatchColumns columns;
+    {
+      py::gil_scoped_release unlocked;
+      columns = CalculateColumns(batch_, AllCores());
+    }
+    py::dict properties;
+    for (const NamedColumn& column : columns.properties) {
+      properties[py::str(column.name)] =
+          py::make_tuple(NumPyArray(column.values), NumPyArray(column.at));
+    }
+    py::array_t<bool> dryOut(static_cast<py::ssize_t>(columns.dryOut.size()));
+    std::copy(columns.dryOut.begin(), columns.dryOut.end(), dryOut.mutable_data());
+    py::dict raw;
+    raw["inputs"] = ColumnDict(columns.inputs);
+    raw["properties"] = properties;
+    raw["results"] = ColumnDict(columns.results);
+    raw["dry_out"] = dryOut;
+    raw["messages"] = columns.messages;
+    return raw;
+  }
+
+  std::vector<std::string> Reports() {
+    py::gil_scoped_release unlocked;
+    return CalculateReports(batch_, AllCores());
+  }
+
+  // The fluid's name, or one name per point.
+  py::object FluidNames() const {
+    const auto name = [](int number) { return py::str(FindFluid(number)->name); };
+    if (batch_.fluids.size() == 1) return name(batch_.fluids.front());
+    py::list names;
+    for (const int number : batch_.fluids) names.append(name(number));
+    return names;
+  }
+
+ private:
+  // The values of a flat argument: itself, or the elements of its array.
+  static py::list Values(const py::object& value) {
+    if (py::isinstance<py::array>(value)) return value.attr("tolist")();
+    py::list one;
+    one.append(value);
+    return one;
+  }
+
+  // A flat argument has one value per point, or where `oneForAll` one for all.
+  void RequireValues(std::size_t size, const std::string& name, bool oneForAll) const {
+    if (size == static_cast<std::size_t>(batch_.count) || (oneForAll && size == 1)) return;
+    throw py::value_error(name + " has " + std::to_string(size) + " values for " +
+                          std::to_string(batch_.count) + " points");
+  }
+
+  void AddVarying(std::size_t field, const std::string& name, const py::array& array) {
+    RequireValues(static_cast<std::size_t>(array.size()), name, false);
+    VaryingField varying;
+    varying.field = field;
+    if (array.dtype().kind() == 'f') {
+      numbers_.push_back(NumberArray::ensure(array));
+      varying.numbers = numbers_.back().data();
+    } else {
+      for (const py::handle element : array.attr("tolist")()) {
+        varying.texts.push_back(FieldText(name, element));
+      }
+    }
+    batch_.varying.push_back(std::move(varying));
+  }
+
+  PointBatch batch_;
+  std::vector<NumberArray> numbers_;  // the arrays VaryingField::numbers points into
+};
+
+}  // namespace
+
+}  // namespace dorix::python
+
+PYBIND11_MODULE(_dorix, module) {
+  using namespace dorix;
+  using namespace dorix::python;
+  module.doc() = "The compiled core of the dorix package; use the functions of dorix.";
+  module.def("field_names", &FieldNames,
+             "The field keywords of a problem, in the order the calculation reads them.");
+  module.def(
+      "property_file",
+      []() -> std::optional<std::string> {
+        const auto file = FindPropertyFile(ModulePlace());
+        if (!file) return std::nullopt;
+        return file->string();
+      },
+      "The property file used when no data= is given, None when there is none.");
+  py::class_<Batch>(module, "Batch")
+      .def(py::init<const std::string&, const py::dict&, const py::object&, const py::object&,
+                    const std::string&, long>())
+      .def("calculate", &Batch::Calculate)
+      .def("reports", &Batch::Reports)
+      .def("fluid_names", &Batch::FluidNames);
+}

@@ -1,0 +1,113 @@
+"""Arrays broadcast as NumPy broadcasts them; each point is the single call
+with that point's values, refused points are NaN with their message beside."""
+
+import math
+
+import numpy as np
+import pytest
+
+import dorix
+
+
+def test_arrays_broadcast_to_one_shape_of_single_calls():
+    wall = np.array([[290.0], [300.0], [310.0]])
+    length = [0.1, 1.0, 3.0, 10.0]
+    result = dorix.wall_condensation(wall_temp=wall, length=length, pressure="1 atm")
+
+    assert result.shape == (3, 4)
+    for name, values in result.results.items():
+        assert values.shape == (3, 4), name
+    for (i, j), value in np.ndenumerate(result.results["heat_transfer_coefficient"]):
+        single = dorix.wall_condensation(wall_temp=wall[i, 0], length=length[j], pressure="1 atm")
+        assert value == single.results["heat_transfer_coefficient"]
+        assert result.properties["liquid_density"].at[i, j] == single.properties[
+            "liquid_density"
+        ].at
+        assert result.inputs["wall_temp"][i, j] == single.inputs["wall_temp"]
+
+
+@pytest.mark.parametrize(
+    "options",
+    [
+        {"fluid": ["water", "ammonia", 6]},
+        {"saturated": [True, False, True]},
+        {"vapor_temp": ["400", "130 degC", "750 degF"]},
+    ],
+    ids=["fluids", "saturated", "texts"],
+)
+def test_fluids_flags_and_texts_vary_too(options):
+    wall = [300.0, 240.0, 270.0]
+    result = dorix.tube_condensation(wall_temp=wall, pressure=500000.0, **options)
+    fluids = np.broadcast_to(result.fluid, result.shape)
+    for i in range(3):
+        point = {name: values[i] for name, values in options.items()}
+        try:
+            single = dorix.tube_condensation(wall_temp=wall[i], pressure=500000.0, **point)
+        except dorix.Refused as refused:
+            assert result.messages[i] == refused.message
+            continue
+        assert result.messages[i] == ""
+        assert fluids[i] == single.fluid
+        assert {name: values[i] for name, values in result.results.items()} == single.results
+
+
+def test_refused_points_are_nan_with_their_message():
+    lengths = np.array(["1.0", "abc", "-2", "2 kg"], dtype=object)
+    result = dorix.wall_condensation(length=lengths)
+
+    assert list(result.messages) == [
+        "",
+        '*** ERROR: Length of wall [m] is not a number: "abc".',
+        "*** ERROR: Length must be greater than zero.",
+        '*** ERROR: Length of wall [m]: "kg" in "2 kg" is not a unit of length; '
+        "use m, cm, mm, in or ft.",
+    ]
+    refused = result.messages != ""
+    for values in result.results.values():
+        assert not np.isnan(values[0])
+        assert np.isnan(values[refused]).all()
+    # A point keeps the inputs it read before it was refused, and no others.
+    assert result.inputs["wall_temp"][1] == 300.0
+    assert np.isnan(result.inputs["length"][1]) and np.isnan(result.inputs["A"][1])
+    assert result.inputs["length"][2] == -2.0
+    assert list(result.report[1:]) == ["", "", ""]
+    assert result.report[0] == dorix.wall_condensation().report
+
+
+def test_a_film_that_dries_out_has_properties_but_no_results():
+    result = dorix.wall_evaporation(flow_rate=[0.001, 1.0])
+    assert list(result.dry_out) == [True, False]
+    assert list(result.messages) == ["", ""]
+    assert np.isnan(result.results["heat_transfer_coefficient"][0])
+    assert not np.isnan(result.properties["enthalpy_of_vaporization"].value).any()
+
+    single = dorix.wall_evaporation(flow_rate=0.001)
+    assert single.dry_out is True and single.results == {}
+    assert "Enthalpy of vaporization" in single.report
+    assert result.report[0] == single.report
+
+
+def test_shapes_that_do_not_broadcast_are_a_usage_error():
+    with pytest.raises(ValueError):
+        dorix.wall_condensation(wall_temp=[290.0, 300.0], length=[1.0, 2.0, 3.0])
+
+
+def test_empty_and_zero_dimensional_arrays_keep_their_shape():
+    empty = dorix.wall_condensation(length=np.array([]))
+    assert empty.shape == (0,)
+    assert empty.results["reynolds_number"].shape == (0,)
+
+    zero_d = dorix.wall_condensation(length=np.array(2.0))
+    assert zero_d.shape == ()
+    assert zero_d.results == dorix.wall_condensation(length=2.0).results
+
+
+def test_large_arrays_run_in_chunks_in_order():
+    # More points than one chunk of the parallel engine.
+    lengths = np.linspace(0.05, 5.0, 20001)
+    result = dorix.wall_condensation(length=lengths)
+    assert not (result.messages != "").any()
+    for i in (0, 8191, 8192, 16384, 20000):
+        single = dorix.wall_condensation(length=lengths[i])
+        assert result.results["condensation_rate"][i] == single.results["condensation_rate"]
+    assert math.isclose(result.inputs["length"][-1], 5.0)

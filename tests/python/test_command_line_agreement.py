@@ -1,0 +1,142 @@
+"""The module gives dorix-calc's numbers bit for bit, and its messages word
+for word, single call by single call and for the same points in one array."""
+
+import random
+
+import numpy as np
+import pytest
+
+import dorix
+
+FUNCTIONS = {
+    "wall-condensation": dorix.wall_condensation,
+    "tube-condensation": dorix.tube_condensation,
+    "wall-evaporation": dorix.wall_evaporation,
+}
+
+# Per fluid: pressure [Pa], vapour temperature [K] and wall temperature [K]
+# around which the condensation cases are drawn; some fall outside what the
+# calculations accept and are refused.
+CONDENSING = {
+    "water": ((2e4, 1e6), (350, 600), (280, 375)),
+    "ammonia": ((5e4, 5e5), (250, 330), (200, 260)),
+    "r134a": ((1e5, 1e6), (300, 400), (240, 300)),
+}
+# Per fluid: saturation temperature [K] and wall superheat [K] of the
+# evaporation cases.
+EVAPORATING = {"water": ((280, 370), (-2, 30)), "ammonia": ((220, 260), (1, 20))}
+
+
+def number(rng, low, high):
+    """A full-precision double, or one with few decimals as people type them."""
+    value = rng.uniform(low, high)
+    return value if rng.random() < 0.5 else round(value, rng.randint(0, 4))
+
+
+def condensation_case(rng, problem):
+    fluid = rng.choice(sorted(CONDENSING))
+    pressures, vapor, wall = CONDENSING[fluid]
+    fields = {
+        "pressure": number(rng, *pressures),
+        "vapor_temp": number(rng, *vapor),
+        "wall_temp": number(rng, *wall),
+    }
+    if problem == "wall-condensation":
+        fields["length"] = number(rng, 0.01, 10)
+        fields["A"] = number(rng, 0.5, 1.2)
+    else:
+        fields["tube_diameter"] = number(rng, 0.005, 0.2)
+        fields["tubes"] = float(rng.randint(0, 20))
+    if rng.random() < 0.3:
+        fields["wall_temp"] = f"{fields['wall_temp'] - 273.15:.2f} degC"
+    if rng.random() < 0.3:
+        fields["pressure"] = f"{fields['pressure'] / 1e5:.4g} bar"
+    return fluid, fields, rng.random() < 0.3
+
+
+def evaporation_case(rng):
+    fluid = rng.choice(sorted(EVAPORATING))
+    saturation, superheat = EVAPORATING[fluid]
+    sat_temp = number(rng, *saturation)
+    fields = {
+        "sat_temp": sat_temp,
+        "wall_temp": sat_temp + number(rng, *superheat),
+        "length": number(rng, 0.1, 5),
+        "flow_rate": 10 ** rng.uniform(-3.5, 0.3),
+    }
+    if rng.random() < 0.3:
+        fields["length"] = f"{fields['length'] * 1000:.1f} mm"
+    return fluid, fields, False
+
+
+def cases(problem, count=12):
+    rng = random.Random(f"dorix-{problem}")
+    if problem == "wall-evaporation":
+        return [evaporation_case(rng) for _ in range(count)]
+    return [condensation_case(rng, problem) for _ in range(count)]
+
+
+def single_call(problem, fluid, fields, saturated):
+    options = {"saturated": saturated} if problem != "wall-evaporation" else {}
+    try:
+        return FUNCTIONS[problem](fluid=fluid, **fields, **options)
+    except dorix.Refused as refused:
+        return str(refused)
+
+
+def assert_same_record(result, expected):
+    assert result.fluid == expected["fluid"]
+    assert result.inputs == expected["inputs"]
+    assert {name: list(p) for name, p in result.properties.items()} == {
+        name: [p["value"], p["at"]] for name, p in expected["properties"].items()
+    }
+    assert result.results == expected["results"]
+    assert result.dry_out == expected.get("dry_out", False)
+
+
+@pytest.mark.parametrize("problem", FUNCTIONS)
+def test_single_calls_match_the_command_line(problem, calc):
+    outcomes = set()
+    for fluid, fields, saturated in cases(problem):
+        expected = calc(problem, fields, fluid=fluid, saturated=saturated)
+        result = single_call(problem, fluid, fields, saturated)
+        if isinstance(expected, str):
+            assert result == expected
+            outcomes.add("refused")
+        else:
+            assert not isinstance(result, str), result
+            assert_same_record(result, expected)
+            outcomes.add("dry out" if result.dry_out else "report")
+    # The draw reaches both sides of the checks.
+    assert {"refused", "report"} <= outcomes
+
+
+@pytest.mark.parametrize("problem", FUNCTIONS)
+def test_one_array_call_matches_the_command_line_point_by_point(problem, calc):
+    drawn = cases(problem)
+    names = drawn[0][1].keys()
+    columns = {name: np.array([f[name] for _, f, _ in drawn], dtype=object) for name in names}
+    options = {"fluid": np.array([fluid for fluid, _, _ in drawn])}
+    if problem != "wall-evaporation":
+        options["saturated"] = np.array([saturated for _, _, saturated in drawn])
+    result = FUNCTIONS[problem](**columns, **options)
+
+    assert result.shape == (len(drawn),)
+    for i, (fluid, fields, saturated) in enumerate(drawn):
+        expected = calc(problem, fields, fluid=fluid, saturated=saturated)
+        if isinstance(expected, str):
+            assert result.messages[i] == expected
+            assert all(np.isnan(values[i]) for values in result.results.values())
+            continue
+        assert result.messages[i] == ""
+        assert result.fluid[i] == expected["fluid"]
+        assert {name: values[i] for name, values in result.inputs.items()} == expected["inputs"]
+        for name, prop in expected["properties"].items():
+            assert result.properties[name].value[i] == prop["value"]
+            assert result.properties[name].at[i] == prop["at"]
+        assert result.dry_out[i] == expected.get("dry_out", False)
+        for name, value in result.results.items():
+            if result.dry_out[i]:
+                assert np.isnan(value[i])
+            else:
+                assert value[i] == expected["results"][name]

@@ -1,0 +1,60 @@
+"""A refused run raises Refused with the window's message; a call the
+module cannot make raises TypeError, ValueError or OSError. Either way the
+module stays usable."""
+
+import pathlib
+
+import numpy as np
+import pytest
+
+import dorix
+
+
+def test_a_refused_run_raises_the_window_message():
+    with pytest.raises(dorix.Refused) as caught:
+        dorix.wall_condensation(vapor_temp=350, wall_temp=360)
+    message = "*** ERROR: Vapor temp. should be higher than Wall temp."
+    assert str(caught.value) == message
+    assert caught.value.message == message
+    assert issubclass(dorix.Refused, Exception)
+
+
+@pytest.mark.parametrize(
+    "call, error, text",
+    [
+        (lambda: dorix.wall_condensation(tubes=5), TypeError, "unexpected keyword argument 'tubes'"),
+        (lambda: dorix.wall_evaporation(saturated=True), TypeError, "'saturated'"),
+        (lambda: dorix.wall_condensation(300.0), TypeError, "positional"),
+        (lambda: dorix.wall_condensation(length=True), TypeError, "not a bool"),
+        (lambda: dorix.wall_condensation(length=1j), TypeError, "complex"),
+        (lambda: dorix.wall_condensation(length=None), TypeError, "NoneType"),
+        (lambda: dorix.wall_condensation(length=[1.0, None]), TypeError, "NoneType"),
+        (lambda: dorix.wall_condensation(length=np.array([True])), TypeError, "bool"),
+        (lambda: dorix.wall_condensation(saturated="yes"), TypeError, "saturated"),
+        (lambda: dorix.wall_condensation(fluid=1.5), TypeError, "fluid"),
+        (lambda: dorix.wall_condensation(fluid=True), TypeError, "fluid"),
+        (lambda: dorix.wall_condensation(fluid="argon"), ValueError, "unknown fluid 'argon'"),
+        (lambda: dorix.wall_condensation(fluid=[1, 7]), ValueError, "unknown fluid 7"),
+        (lambda: dorix.wall_condensation(data="/nowhere/BoilProp.dat"), OSError, "/nowhere"),
+    ],
+    ids=lambda value: value if isinstance(value, str) else None,
+)
+def test_usage_errors_name_what_is_wrong_and_leave_the_module_usable(call, error, text):
+    with pytest.raises(error, match=text.replace("(", r"\(")):
+        call()
+    assert dorix.wall_condensation().results["reynolds_number"] > 0
+
+
+def test_a_property_file_that_is_no_property_file_is_an_os_error(tmp_path):
+    broken = tmp_path / "BoilProp.dat"
+    broken.write_text("not a property file\n")
+    with pytest.raises(OSError, match="BoilProp.dat"):
+        dorix.wall_condensation(data=broken)
+
+
+def test_the_property_file_given_gives_the_numbers_of_the_one_found(tmp_path):
+    copy = tmp_path / "copy.dat"
+    copy.write_bytes(pathlib.Path(dorix.property_file()).read_bytes())
+    assert dorix.tube_condensation(data=copy).results == dorix.tube_condensation().results
+    assert dorix.tube_condensation(data=str(copy)).results == dorix.tube_condensation().results
+

@@ -1,0 +1,98 @@
+"""Texts with units convert to the field's SI unit before the single-precision
+rounding, in the module as in dorix-calc; plain numbers are read as before."""
+
+import os
+import subprocess
+
+import numpy as np
+import pytest
+
+import dorix
+
+
+def single(value):
+    return float(np.float32(value))
+
+
+@pytest.mark.parametrize(
+    "function, field, text, si",
+    [
+        (dorix.wall_condensation, "wall_temp", "40 degC", 40 + 273.15),
+        (dorix.wall_condensation, "wall_temp", "40 °C", 40 + 273.15),
+        (dorix.wall_condensation, "vapor_temp", "260 degF", (260 - 32) / 1.8 + 273.15),
+        (dorix.wall_condensation, "pressure", "1.2 bar", 1.2e5),
+        (dorix.tube_condensation, "pressure", "14.7 psi", 14.7 * 6894.757293168361),
+        (dorix.wall_condensation, "length", "250 mm", 0.25),
+        (dorix.tube_condensation, "tube_diameter", "2 in", 0.0508),
+        (dorix.wall_evaporation, "sat_temp", "300 K", 300.0),
+        (dorix.wall_evaporation, "flow_rate", "3600 kg/m h", 1.0),
+        (dorix.wall_evaporation, "flow_rate", "0.5 kg/m s", 0.5),
+    ],
+)
+def test_a_text_with_a_unit_is_the_si_number(function, field, text, si, calc):
+    with_unit = function(**{field: text})
+    assert with_unit.inputs[field] == single(si)
+    assert with_unit.results == function(**{field: single(si)}).results
+    # dorix-calc accepts the same text and gives the same numbers.
+    problem = with_unit.problem
+    assert calc(problem, {field: text})["results"] == with_unit.results
+
+
+@pytest.mark.parametrize(
+    "function, field, text, message",
+    [
+        (
+            dorix.wall_condensation,
+            "pressure",
+            "1 barr",
+            '*** ERROR: Pressure [Pa]: "barr" in "1 barr" is not a known unit; '
+            "use Pa, kPa, MPa, bar, mbar, atm or psi.",
+        ),
+        (
+            dorix.wall_evaporation,
+            "flow_rate",
+            "1 kg/s",
+            '*** ERROR: Initial mass flow rate per unit width (kg/m s): "kg/s" in "1 kg/s" is '
+            "not a unit of mass flow rate per unit width; use kg/m s or kg/m h.",
+        ),
+        (
+            dorix.tube_condensation,
+            "tubes",
+            "5 m",
+            '*** ERROR: Number of tubes [ ] takes a plain number, without a unit: "5 m".',
+        ),
+        (
+            dorix.wall_condensation,
+            "A",
+            "0.8 m",
+            '*** ERROR: Coefficient A takes a plain number, without a unit: "0.8 m".',
+        ),
+    ],
+)
+def test_an_unknown_or_unfitting_unit_is_refused_naming_field_and_unit(
+    function, field, text, message, calc
+):
+    with pytest.raises(dorix.Refused) as caught:
+        function(**{field: text})
+    assert caught.value.message == message
+    problem = function.__name__.replace("_", "-")
+    assert calc(problem, {field: text}) == message
+
+
+def test_without_the_units_database_only_texts_with_units_are_refused():
+    def run(wall_temp):
+        return subprocess.run(
+            [os.environ["DORIX_CALC"], "cvw", f"--wall-temp={wall_temp}"],
+            env={**os.environ, "UDUNITS2_XML_PATH": "/nowhere/udunits2.xml"},
+            capture_output=True,
+            text=True,
+            check=False,
+        )
+
+    assert run("300").returncode == 0
+    refused = run("40 degC")
+    assert refused.returncode == 1
+    assert refused.stderr == (
+        '*** ERROR: Wall temperature [K]: "degC" in "40 degC" cannot be read, the units '
+        "database is missing; type the number in K.\n"
+    )
