@@ -11,8 +11,6 @@ namespace {
 
 constexpr const char* kDiameterNotPositive = "*** ERROR: Tube diameter must be greater than zero.";
 constexpr const char* kTubesNotPositive = "*** ERROR: Number of tubes must be greater than zero.";
-constexpr const char* kWallNotBelowSaturation =
-    "*** ERROR: Wall temp. should be lower than Saturation temp.";
 // No vapour temperature is checked here, so a run without a selector entry
 // would go on with a vapour at 0 K.
 constexpr const char* kNoVaporTemperatureChoice =
@@ -28,16 +26,13 @@ std::optional<TubeCondensationRun> RunTubeCondensation(const TubeCondensationFie
   FieldReader read(context);
   Run run;
   TubeCondensationInput& in = run.input;
-  double& P = run.P;
-  if (!read.Read(kPressureField, fields.pressure, P) ||
-      !ReadVaporTemperature(read, context, fields.tempTypeIndex, fields.vaporTemp, P, in.Tv) ||
-      !read.Read(kWallTempField, fields.wallTemp, in.Tw) ||
+  if (!ReadCondensationConditions(read, context, fields, run) ||
       !read.Read(kTubeDiameterField, fields.tubeDiameter, in.D) ||
       !read.Read(kTubesField, fields.numberOfTubes, in.N)) {
     return std::nullopt;
   }
 
-  if (!LookUpSaturationTemperature(context, P)) return std::nullopt;
+  if (!LookUpSaturationTemperature(context, run.P)) return std::nullopt;
   if (in.D <= 0) return context.Refuse<Run>(kDiameterNotPositive);
   if (in.N <= 0) return context.Refuse<Run>(kTubesNotPositive);
   if (in.Tw >= g.Tsat) return context.Refuse<Run>(kWallNotBelowSaturation);

@@ -12,8 +12,6 @@ namespace {
 constexpr const char* kVaporBelowWall = "*** ERROR: Vapor temp. should be higher than Wall temp.";
 constexpr const char* kVaporBelowSaturation =
     "*** ERROR: Vapor temp. should be higher than Saturation temp.";
-constexpr const char* kWallNotBelowSaturation =
-    "*** ERROR: Wall temp. should be lower than Saturation temp.";
 
 }  // namespace
 
@@ -24,16 +22,13 @@ std::optional<WallCondensationRun> RunWallCondensation(const WallCondensationFie
   FieldReader read(context);
   Run run;
   WallCondensationInput& in = run.input;
-  double& P = run.P;
-  if (!read.Read(kPressureField, fields.pressure, P) ||
-      !ReadVaporTemperature(read, context, fields.tempTypeIndex, fields.vaporTemp, P, in.Tv) ||
-      !read.Read(kWallTempField, fields.wallTemp, in.Tw) ||
+  if (!ReadCondensationConditions(read, context, fields, run) ||
       !read.Read(kLengthField, fields.length, in.L) ||
       !read.ReadCoefficients(fields.coefficients, in.coefficients)) {
     return std::nullopt;
   }
 
-  if (!LookUpSaturationTemperature(context, P)) return std::nullopt;
+  if (!LookUpSaturationTemperature(context, run.P)) return std::nullopt;
   if (in.Tv < in.Tw) return context.Refuse<Run>(kVaporBelowWall);
   if (in.Tv < g.Tsat) return context.Refuse<Run>(kVaporBelowSaturation);
   if (in.Tw >= g.Tsat) return context.Refuse<Run>(kWallNotBelowSaturation);

@@ -10,12 +10,26 @@ namespace dorix {
 
 // Steps the calculations share.
 
+inline constexpr const char* kWallNotBelowSaturation =
+    "*** ERROR: Wall temp. should be lower than Saturation temp.";
+
 // The vapour temperature by the selector: typed (read from its field), the
 // saturation temperature at pressure P (looked up into the slot Tsat), or
 // zero with no entry selected, which the later checks refuse. False when the
 // typed text is not a number.
 bool ReadVaporTemperature(FieldReader& read, RunContext& context, int tempTypeIndex,
                           const std::string& text, double P, double& Tv);
+
+// The first three fields of both condensation windows, in their order: the
+// pressure, the vapour temperature by the selector and the wall temperature.
+template <typename Fields, typename Run>
+bool ReadCondensationConditions(FieldReader& read, RunContext& context, const Fields& fields,
+                                Run& run) {
+  return read.Read(kPressureField, fields.pressure, run.P) &&
+         ReadVaporTemperature(read, context, fields.tempTypeIndex, fields.vaporTemp, run.P,
+                              run.input.Tv) &&
+         read.Read(kWallTempField, fields.wallTemp, run.input.Tw);
+}
 
 // Looks up the saturation temperature at pressure P into the slot Tsat, with
 // OutOfRange cleared first; false, with the pressure message, when P lies
