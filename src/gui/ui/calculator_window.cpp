@@ -17,6 +17,7 @@
 #include "core/state/module1.h"
 #include "core/text/field_text.h"
 #include "gui/charts/profile_window.h"
+#include "gui/ui/action_messages.h"
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/output_box.h"
 #include "gui/ui/qt_message_box.h"
@@ -64,11 +65,12 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption
 CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption,
                                    const QString& problem, WindowSet& windows,
                                    MessageSink* messages)
-    : windows_(windows), problem_(problem), messages_(messages) {
-  if (messages_ == nullptr) {
+    : windows_(windows), problem_(problem) {
+  if (messages == nullptr) {
     ownMessages_ = std::make_unique<QtMessageBox>(this);
-    messages_ = ownMessages_.get();
+    messages = ownMessages_.get();
   }
+  messages_ = std::make_unique<ActionMessages>(*this, *messages);
   setObjectName(name);
   setWindowTitle(caption);
 
@@ -111,6 +113,12 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption,
   txtOutput->SetText(QStringLiteral("Output:") + QString::fromStdString(Module1.CrLf));
   txtOutput->setTabChangesFocus(true);
   lower->addWidget(txtOutput, 1);
+}
+
+CalculatorWindow::~CalculatorWindow() = default;
+
+MessageSink& CalculatorWindow::Messages() {
+  return *messages_;
 }
 
 void CalculatorWindow::Form_Load() {
@@ -181,9 +189,9 @@ void CalculatorWindow::CheckLength(const QLineEdit& field) {
   const std::string text = field.text().toStdString();
   const std::optional<float> length = ReadFieldText(text);
   if (!length) {
-    Messages().ShowMessage(NotANumberMessage(kLengthField.label, text));
+    messages_->ShowFieldMessage(NotANumberMessage(kLengthField.label, text));
   } else if (*length <= 0.0F) {
-    Messages().ShowMessage("*** ERROR: Length must be greater than zero.");
+    messages_->ShowFieldMessage("*** ERROR: Length must be greater than zero.");
   }
 }
 

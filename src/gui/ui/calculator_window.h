@@ -19,6 +19,7 @@ class QVBoxLayout;
 
 namespace dorix {
 
+class ActionMessages;
 class OutputBox;
 class ProfileWindow;
 class WindowSet;
@@ -37,6 +38,8 @@ class CalculatorWindow : public QWidget {
   QPushButton* cmdDone = nullptr;
   QPushButton* cmdPlot = nullptr;
   OutputBox* txtOutput = nullptr;
+
+  ~CalculatorWindow() override;
 
   // The window's profile window, once Plot has opened it.
   ProfileWindow* profileWindow() const { return profileWindow_; }
@@ -67,7 +70,9 @@ class CalculatorWindow : public QWidget {
   // and checks them; none when refused.
   virtual std::optional<Profile> Plot() = 0;
 
-  MessageSink& Messages() { return *messages_; }
+  // Where the calculation's messages go; a message that the check on leaving
+  // a field has just shown for the same user action is not shown again.
+  MessageSink& Messages();
 
   // Places a widget above the input column and the report box.
   void SetUpperHalf(QWidget* widget);
@@ -94,7 +99,7 @@ class CalculatorWindow : public QWidget {
   QString problem_;
   ProfileWindow* profileWindow_ = nullptr;
   std::unique_ptr<MessageSink> ownMessages_;
-  MessageSink* messages_;
+  std::unique_ptr<ActionMessages> messages_;
   QVBoxLayout* root_ = nullptr;
   QGridLayout* column_ = nullptr;
   std::vector<QWidget*> columnOrder_;
