@@ -65,7 +65,7 @@ TubeChart::TubeChart(const TubeProfile& profile, TubeQuantity quantity) {
   addAxis(tubes, Qt::AlignBottom);
   series->attachAxis(tubes);
   const QString title = coefficient ? "Coefficient h [" + CoefficientUnit(false).trimmed() + "]"
-                                    : QStringLiteral("Condensation rate [kg/m s]");
+                                    : QStringLiteral("Rate [kg/m s]");
   QCategoryAxis* values = NewNumberAxis(title, LinearTicks(0.0, top * 1.05));
   addAxis(values, Qt::AlignLeft);
   series->attachAxis(values);
