@@ -1,6 +1,7 @@
 #include "gui/ui/ranges_picture.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "core/state/module1.h"
 
