@@ -14,7 +14,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 # While a text is held in a CMake list, these stand for the characters that
-# lists treat specially; they are put back when the page is written.
+# lists give a meaning of their own; they are put back when the page is written.
 string(ASCII 1 kOpen)
 string(ASCII 2 kClose)
 string(ASCII 3 kSemicolon)
