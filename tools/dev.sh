@@ -15,7 +15,7 @@ packages=(
   libudunits2-dev pybind11-dev python3-dev python3-numpy python3-pytest
   fonts-dejavu-core
   clang libclang-rt-14-dev
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file perl lintian
 )
 
 install_missing_packages() {

@@ -25,7 +25,9 @@ dorix_run(0 contents "${root}" "${DPKG_DEB}" --contents "${packages}")
 foreach(file usr/bin/dorix usr/bin/dorix-calc usr/share/dorix/BoilProp.dat
              usr/share/applications/org.dorix.Dorix.desktop
              usr/share/icons/hicolor/scalable/apps/org.dorix.Dorix.svg
-             usr/share/metainfo/org.dorix.Dorix.metainfo.xml)
+             usr/share/metainfo/org.dorix.Dorix.metainfo.xml
+             usr/share/doc/dorix/copyright usr/share/doc/dorix/changelog.gz
+             usr/share/man/man1/dorix.1.gz usr/share/man/man1/dorix-calc.1.gz)
   dorix_expect_text("${contents}" "./${file}\n" "contents of the package")
 endforeach()
 if(WITH_PYTHON)

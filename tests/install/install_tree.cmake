@@ -10,12 +10,13 @@ dorix_run(0 ignored "${BUILD_DIR}" "${CMAKE_COMMAND}" --install "${BUILD_DIR}" -
 set(desktop "${DATADIR}/applications/org.dorix.Dorix.desktop")
 set(metainfo "${DATADIR}/metainfo/org.dorix.Dorix.metainfo.xml")
 dorix_expect_files("${prefix}" "${DATADIR}/dorix/BoilProp.dat" "${desktop}" "${metainfo}"
-                   "${DATADIR}/icons/hicolor/scalable/apps/org.dorix.Dorix.svg")
+                   "${DATADIR}/icons/hicolor/scalable/apps/org.dorix.Dorix.svg"
+                   "${DATADIR}/doc/dorix/copyright" "${DATADIR}/doc/dorix/changelog.gz")
 if(WITH_GUI)
-  dorix_expect_files("${prefix}" "${BINDIR}/dorix")
+  dorix_expect_files("${prefix}" "${BINDIR}/dorix" "${DATADIR}/man/man1/dorix.1.gz")
 endif()
 if(WITH_CALC)
-  dorix_expect_files("${prefix}" "${BINDIR}/dorix-calc")
+  dorix_expect_files("${prefix}" "${BINDIR}/dorix-calc" "${DATADIR}/man/man1/dorix-calc.1.gz")
 endif()
 if(WITH_PYTHON)
   dorix_expect_files("${prefix}" "${PYTHON_DIR}/__init__.py" "${PYTHON_DIR}/${PYTHON_MODULE}")

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "core/text/axis_ticks.h"
@@ -11,6 +13,12 @@ std::vector<double> Values(const std::vector<AxisTick>& ticks) {
   std::vector<double> values;
   for (const AxisTick& tick : ticks) values.push_back(tick.value);
   return values;
+}
+
+std::vector<AxisTick> TicksAt(const std::vector<double>& values) {
+  std::vector<AxisTick> ticks;
+  for (const double value : values) ticks.push_back({value, value});
+  return ticks;
 }
 
 struct TickCase {
@@ -55,6 +63,96 @@ TEST(DecadeAxis, PutsTicksOnPowersOfTen) {
   EXPECT_GE(wide.back().at, 9);
   // One value alone still spans a decade.
   EXPECT_EQ(Values(DecadeTicks(30, 30)), (std::vector<double>{10, 100}));
+}
+
+struct LabelCase {
+  const char* name;
+  std::vector<double> ticks;
+  std::vector<std::string> labels;
+};
+
+class TickLabelling : public testing::TestWithParam<LabelCase> {};
+
+TEST_P(TickLabelling, WritesEveryTickInOneNotationWithTheSameDecimals) {
+  EXPECT_EQ(TickLabels(TicksAt(GetParam().ticks)), GetParam().labels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Axes, TickLabelling,
+    testing::Values(
+        LabelCase{"Units", {0, 1, 2, 3}, {"0", "1", "2", "3"}},
+        LabelCase{"Thousands", {0, 1000, 2000, 3000}, {"0", "1000", "2000", "3000"}},
+        LabelCase{"Hundredths", {0, 0.01, 0.02, 0.03}, {"0.00", "0.01", "0.02", "0.03"}},
+        LabelCase{"HalvesWithAnEndBetween",
+                  {0, 0.5, 1, 1.5, 2, 2.75},
+                  {"0.00", "0.50", "1.00", "1.50", "2.00", "2.75"}},
+        LabelCase{"BelowZero", {-3000, -2000, -1000, 0}, {"-3000", "-2000", "-1000", "0"}},
+        LabelCase{"ThousandthsStayPlain",
+                  {0, 0.0005, 0.001, 0.0015},
+                  {"0.0000", "0.0005", "0.0010", "0.0015"}},
+        LabelCase{"BelowOneThousandth",
+                  {0, 0.0002, 0.0004, 0.0006},
+                  {"0E+00", "2E-04", "4E-04", "6E-04"}},
+        LabelCase{"MillionsAndAbove",
+                  {0, 500000, 1000000, 1500000},
+                  {"0.0E+00", "5.0E+05", "1.0E+06", "1.5E+06"}},
+        LabelCase{"JustBelowAMillion",
+                  {0, 200000, 400000, 600000, 800000},
+                  {"0", "200000", "400000", "600000", "800000"}}),
+    [](const testing::TestParamInfo<LabelCase>& info) { return info.param.name; });
+
+TEST(WallAxisLabels, ShowTheEndOfTheWallAsTheUserTypedIt) {
+  // A length read from single precision is not 0.3 exactly.
+  const std::vector<std::string> labels = TickLabels(TicksEndingAt(0.3f));
+  EXPECT_EQ(labels,
+            (std::vector<std::string>{"0.00", "0.05", "0.10", "0.15", "0.20", "0.25", "0.30"}));
+  // An end that would need many decimals is rounded, two digits finer than the steps.
+  EXPECT_EQ(TickLabels(TicksEndingAt(1.23456f)).back(), "1.235");
+}
+
+// Over a spread of axis ranges: the labels are distinct, all plain or all
+// scientific, and all with the same number of decimals.
+class TicksOfARange : public testing::TestWithParam<std::pair<double, double>> {};
+
+// Digits after the decimal point, of the mantissa in scientific notation.
+std::size_t Decimals(const std::string& label) {
+  const std::size_t point = label.find('.');
+  if (point == std::string::npos) return 0;
+  return std::min(label.find('E'), label.size()) - point - 1;
+}
+
+TEST_P(TicksOfARange, GetConsistentDistinctLabels) {
+  const auto [lo, hi] = GetParam();
+  std::vector<std::vector<AxisTick>> axes = {LinearTicks(lo, hi)};
+  if (lo == 0 && hi > 0) axes.push_back(TicksEndingAt(hi));
+  for (const std::vector<AxisTick>& ticks : axes) {
+    const std::vector<std::string> labels = TickLabels(ticks);
+    ASSERT_EQ(labels.size(), ticks.size());
+    std::vector<std::string> sorted = labels;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end());
+    const bool scientific = labels.front().find('E') != std::string::npos;
+    const double span = ticks.back().value - ticks.front().value;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+      EXPECT_EQ(labels[i].find('E') != std::string::npos, scientific) << labels[i];
+      EXPECT_EQ(Decimals(labels[i]), Decimals(labels.front())) << labels[i];
+      EXPECT_NEAR(std::stod(labels[i]), ticks[i].value, 1e-3 * span) << labels[i];
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, TicksOfARange,
+                         testing::Values(std::pair{0.0, 4781.0}, std::pair{0.0, 1.0},
+                                         std::pair{0.0, 2.9}, std::pair{0.0, 0.0432},
+                                         std::pair{-2625.0, 0.0}, std::pair{0.0, 3.3e-5},
+                                         std::pair{0.0, 2.5e7}, std::pair{0.0, 980000.0},
+                                         std::pair{0.0, 1.7}, std::pair{0.0, 12345.6}));
+
+TEST(DecadeLabelling, WritesEachTickAsItsPowerOfTen) {
+  EXPECT_EQ(DecadeLabels(DecadeTicks(0.03, 4781)),
+            (std::vector<std::string>{"10\u207B\u00B2", "10\u207B\u00B9", "10\u2070", "10\u00B9",
+                                      "10\u00B2", "10\u00B3", "10\u2074"}));
+  EXPECT_EQ(DecadeLabels(DecadeTicks(1e-12, 1e-10)).front(), "10\u207B\u00B9\u00B2");
 }
 
 }  // namespace

@@ -360,6 +360,95 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
     QCOMPARE(QApplication::focusWidget(), form.txtIMFR);
   }
 
+  // Typing a length of 0 and clicking Calculate (or Plot) is one action: the
+  // field's check on losing the focus and the calculation's own check find
+  // the same fault, and the user sees its message once. The evaporation
+  // window's calculation words it differently; both texts are shown, each once.
+  void zeroLengthThenAClickGivesEachMessageOnce_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QStringList>("messages");
+    const QString tooShort = "*** ERROR: Length must be greater than zero.";
+    const QString wallTooShort = "*** ERROR: Wall Length should be greater than zero.";
+    for (const QString button : {"cmdCalc", "cmdPlot"}) {
+      for (const QString length : {"0", "-1"}) {
+        QTest::addRow("frmCVW %s %s", qPrintable(button), qPrintable(length))
+            << "frmCVW" << button << length << QStringList{tooShort};
+        QTest::addRow("frmEVW %s %s", qPrintable(button), qPrintable(length))
+            << "frmEVW" << button << length << QStringList{tooShort, wallTooShort};
+      }
+    }
+    for (const QString window : {"frmCVW", "frmEVW"}) {
+      QTest::addRow("%s not a number", qPrintable(window))
+          << window << "cmdCalc"
+          << "long" << QStringList{"*** ERROR: Length of wall [m] is not a number: \"long\"."};
+    }
+  }
+
+  void zeroLengthThenAClickGivesEachMessageOnce() {
+    QFETCH(QString, window);
+    QFETCH(QString, button);
+    QFETCH(QString, length);
+    QFETCH(QStringList, messages);
+    MessageRecorder shown;
+    WindowSet windows(&shown);
+    CalculatorWindow& form = Window(windows, window);
+    QVERIFY(ShowAndActivate(form));
+    auto* field = form.findChild<QLineEdit*>("txtLength");
+    field->setFocus(Qt::MouseFocusReason);
+    field->selectAll();
+    QTest::keyClicks(field, length);
+    const auto sorted = [&shown] {
+      QStringList texts;
+      for (const std::string& text : shown.messages) texts << QString::fromStdString(text);
+      texts.sort();
+      return texts;
+    };
+
+    QTest::mouseClick(form.findChild<QPushButton*>(button), Qt::LeftButton);
+    QTest::qWait(50);
+    QCOMPARE(sorted(), messages);
+    QCOMPARE(form.txtOutput->Text(), QString("Output:\r\n"));
+
+    // Another click is another action, refused again with its message.
+    shown.messages.clear();
+    QTest::mouseClick(form.cmdCalc, Qt::LeftButton);
+    QTest::qWait(50);
+    QCOMPARE(shown.messages.size(), std::size_t{1});
+  }
+
+  void leavingTheFieldAndLaterCalculatingAreTwoActions() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmCVW& form = windows.frmCVW();
+    QVERIFY(ShowAndActivate(form));
+    form.txtLength->setText("0");
+    form.txtLength->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form.txtLength, Qt::Key_Tab);
+    QTest::qWait(50);
+    QCOMPARE(messages.messages.size(), std::size_t{1});
+    QTest::mouseClick(form.cmdCalc, Qt::LeftButton);
+    QTest::qWait(50);
+    const std::string tooShort = "*** ERROR: Length must be greater than zero.";
+    QCOMPARE(messages.messages, (std::vector<std::string>{tooShort, tooShort}));
+  }
+
+  // With real modal boxes the field's check runs while Calculate's box is up.
+  void zeroLengthThenCalculateInRealBoxesShowsOneBox() {
+    SelfClosingBoxes boxes;
+    WindowSet windows(&boxes);
+    FrmCVW& form = windows.frmCVW();
+    QVERIFY(ShowAndActivate(form));
+    form.txtLength->setFocus(Qt::MouseFocusReason);
+    form.txtLength->selectAll();
+    QTest::keyClicks(form.txtLength, "0");
+    QTest::mouseClick(form.cmdCalc, Qt::LeftButton);
+    QTest::qWait(300);
+    QCOMPARE(boxes.messages,
+             std::vector<std::string>{"*** ERROR: Length must be greater than zero."});
+  }
+
   void aCalculationShowsTheReportOfTheCalculationRoutine_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<bool>("saturation");

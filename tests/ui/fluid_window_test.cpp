@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QImage>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -89,10 +91,64 @@ class FluidWindowTest : public testing_support::UiTestCase {
     QVERIFY(!window.isVisible());
 
     QVERIFY(testing_support::ShowAndActivate(window));
-    QCOMPARE(window.focusWidget(), window.cmdFluid[0]);
     for (QPushButton* button : window.cmdFluid) {
+      QVERIFY(!button->hasFocus());
       QVERIFY(!button->isDown());
       QVERIFY(!button->isChecked());
+    }
+  }
+
+  // No button has the focus, so no focus frame marks one as chosen; the
+  // keyboard still reaches every button.
+  void opensWithTheFocusOnTheWindowNotOnAButton_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("focused");
+    QTest::newRow("Tab reaches the first fluid") << int(Qt::Key_Tab) << 0;
+    QTest::newRow("Shift+Tab reaches the last fluid") << int(Qt::Key_Backtab) << 5;
+  }
+
+  void opensWithTheFocusOnTheWindowNotOnAButton() {
+    QFETCH(int, key);
+    QFETCH(int, focused);
+    FrmLiquid window;
+    QVERIFY(testing_support::ShowAndActivate(window));
+    QCOMPARE(QApplication::focusWidget(), &window);
+    for (QPushButton* button : window.cmdFluid) QVERIFY(!button->hasFocus());
+
+    QTest::keyClick(&window, static_cast<Qt::Key>(key));
+    QVERIFY(window.cmdFluid[focused]->hasFocus());
+    QTest::keyClick(window.cmdFluid[focused], Qt::Key_Return);
+    QCOMPARE(Module1.FluidNo, focused + 1);
+    QVERIFY(!window.isVisible());
+
+    // Shown again, the window, not the button last used, takes the focus.
+    QVERIFY(testing_support::ShowAndActivate(window));
+    QCOMPARE(window.focusWidget(), &window);
+  }
+
+  // The buttons are the table's row labels: the table's rules run right
+  // beside each button, the header rule above the first, a rule between each
+  // two, the bottom rule under the last, and the first column's rule right
+  // of them all.
+  void buttonsSitOnTheTableRowsAndFirstColumn() {
+    FrmLiquid window;
+    QVERIFY(testing_support::ShowAndActivate(window));
+    const QImage picture = window.grab().toImage();
+    QCOMPARE(picture.size(), window.size());
+    const auto rule = [&picture](int x, int y) { return qGray(picture.pixel(x, y)) < 100; };
+    const auto clear = [&picture](int x, int y) { return qGray(picture.pixel(x, y)) > 200; };
+    for (int i = 0; i < 6; ++i) {
+      const QRect button = window.cmdFluid[i]->geometry();
+      QVERIFY(window.Image1->geometry().contains(button));
+      // In the second column, just right of the first column's rule.
+      const int x = button.right() + 3;
+      QVERIFY2(rule(x, button.top() - 1), qPrintable(QString("above button %1").arg(i)));
+      QVERIFY2(clear(x, button.top()), qPrintable(QString("top of row %1").arg(i)));
+      QVERIFY2(clear(x, button.bottom()), qPrintable(QString("foot of row %1").arg(i)));
+      QVERIFY2(rule(x, button.bottom() + 1), qPrintable(QString("below button %1").arg(i)));
+      const int y = button.center().y();
+      QVERIFY2(rule(button.right() + 1, y), qPrintable(QString("right of button %1").arg(i)));
+      QVERIFY2(clear(button.right() + 2, y), qPrintable(QString("row %1").arg(i)));
     }
   }
 

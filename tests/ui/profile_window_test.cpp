@@ -200,7 +200,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
     }
     QVERIFY(SeriesNamed(chart, TransitionTitle(wall.transitions[0])) !=
             SeriesNamed(chart, TransitionTitle(wall.transitions[1])));
-    QLineSeries* average = SeriesNamed(chart, AverageTitle(*wall.hAvg));
+    QLineSeries* average = SeriesNamed(chart, AverageTitle(*wall.hAvg, false));
     QVERIFY(average != nullptr);
     QCOMPARE(average->at(0).y(), *wall.hAvg);
 
@@ -214,7 +214,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
                                                 Number(*wall.hAvg)));
   }
 
-  void axesAreTitledWithUnitsAndLabelledInTheReportsFormat() {
+  void axesAreTitledWithUnitsAndLabelledWithPlainNumbers() {
     MessageRecorder messages;
     WindowSet windows(&messages);
     FrmCVW& form = windows.frmCVW();
@@ -226,13 +226,62 @@ class ProfileWindowTest : public testing_support::UiTestCase {
       titles << axis->titleText();
       auto* numbers = qobject_cast<QCategoryAxis*>(axis);
       QVERIFY(numbers != nullptr);
-      for (const QString& label : numbers->categoriesLabels()) {
-        QCOMPARE(label, Number(numbers->endValue(label)));
+      const QStringList labels = numbers->categoriesLabels();
+      const auto decimals = [](const QString& label) {
+        return label.contains('.') ? label.size() - label.indexOf('.') - 1 : 0;
+      };
+      const double span = numbers->max() - numbers->min();
+      for (const QString& label : labels) {
+        // Round plain numbers, all with the same decimals, each at its own value.
+        QVERIFY2(!label.contains('E'), qPrintable(label));
+        QCOMPARE(decimals(label), decimals(labels.front()));
+        QVERIFY(std::abs(label.toDouble() - numbers->endValue(label)) <= 1e-9 * span);
       }
     }
     QCOMPARE(titles, (QStringList{"Distance from the top edge x [m]",
-                                  "Local heat transfer coefficient h [W/m\u00B2 K]",
+                                  "Local heat transfer coefficient h [W/m\u00B2K]",
                                   "Film Reynolds number Re"}));
+    auto* x = qobject_cast<QCategoryAxis*>(chart.axes(Qt::Horizontal).front());
+    QCOMPARE(x->categoriesLabels(), (QStringList{"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}));
+  }
+
+  void coefficientsAreInTheUnitOfTheWindowsReport_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("unit");
+    QTest::newRow("vertical wall") << "frmCVW"
+                                   << "W/m\u00B2K";
+    QTest::newRow("horizontal tubes") << "frmHT"
+                                      << "W/m\u00B2K";
+    QTest::newRow("evaporation") << "frmEVW"
+                                 << "W/m\u00B2 K";
+  }
+
+  void coefficientsAreInTheUnitOfTheWindowsReport() {
+    QFETCH(QString, window);
+    QFETCH(QString, unit);
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    CalculatorWindow& form = Window(windows, window);
+    QVERIFY(ShowAndActivate(form));
+    form.cmdCalc->click();
+    form.cmdPlot->click();
+    ProfileWindow& profile = *form.profileWindow();
+
+    // "Average heat transfer coefficient = 4781 W/m²K", as the report writes it.
+    const QString report = form.txtOutput->Text();
+    const QString label = "Average heat transfer coefficient = ";
+    const qsizetype at = report.indexOf(label);
+    QVERIFY(at >= 0);
+    const QString average = report.mid(at + label.size()).section("\r\n", 0, 0);
+    QCOMPARE(average.section(' ', 1), unit);
+    QVERIFY2(profile.lblSummary->text().contains("= " + average),
+             qPrintable(profile.lblSummary->text()));
+
+    QAbstractAxis* hAxis =
+        profile.Wall() != nullptr
+            ? profile.Wall()->axes(Qt::Vertical, profile.Wall()->HSeries()).front()
+            : profile.Tubes().front()->axes(Qt::Vertical).front();
+    QVERIFY(hAxis->titleText().endsWith("[" + unit + "]"));
   }
 
   void axesReachBelowZeroWhereUnusualCoefficientsMakeHNegative() {
@@ -261,10 +310,17 @@ class ProfileWindowTest : public testing_support::UiTestCase {
     profile.chkLogRe->setChecked(true);
     const WallChart& chart = *profile.Wall();
     QCOMPARE(chart.ReAxis()->titleText(), QString("Film Reynolds number Re (logarithmic scale)"));
+    const QString superscripts =
+        QStringLiteral("\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077\u2078\u2079");
     for (const QString& label : chart.ReAxis()->categoriesLabels()) {
       const double decade = chart.ReAxis()->endValue(label);
       QCOMPARE(decade, std::round(decade));
-      QCOMPARE(label, Number(std::pow(10.0, decade)));
+      // "10⁻²": the power of ten in superscript digits.
+      QString power;
+      for (const QChar digit : QString::number(std::abs(decade))) {
+        power += superscripts[digit.digitValue()];
+      }
+      QCOMPARE(label, "10" + QString(decade < 0 ? "\u207B" : "") + power);
     }
     // The top edge's film of nothing has no place on it; every other point does.
     const WallProfile& wall = WallShown(profile);
@@ -297,7 +353,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
     QVERIFY(std::abs(point.x - 2.0) < 0.02);
     QCOMPARE(profile.lblReadout->text(),
              "x = " + Number(point.x) + " m    Re = " + Number(point.Re) +
-                 "    h = " + Number(*point.h) + " W/m\u00B2 K    turbulent");
+                 "    h = " + Number(*point.h) + " W/m\u00B2K    turbulent");
 
     profile.ShowWallReadout(0.0);
     QVERIFY(
@@ -323,7 +379,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
     QLineSeries* dryOut = SeriesNamed(chart, DryOutTitle(*wall.xDry));
     QVERIFY(dryOut != nullptr);
     QCOMPARE(dryOut->at(0).x(), *wall.xDry);
-    QVERIFY(!SeriesNamed(chart, AverageTitle(0.0)));
+    QVERIFY(!SeriesNamed(chart, AverageTitle(0.0, true)));
     QCOMPARE(profile.lblSummary->text(), "The film dries out at x = " + Number(*wall.xDry) +
                                              " m, before the end of the wall at 5.000 m: the "
                                              "report has no results.");
@@ -350,12 +406,12 @@ class ProfileWindowTest : public testing_support::UiTestCase {
       QCOMPARE(coefficients.at(i), row.tubes[i].h);
       QCOMPARE(rates.at(i), row.tubes[i].m);
     }
-    QVERIFY(SeriesNamed(*profile.Tubes()[0], AverageTitle(row.h)) != nullptr);
+    QVERIFY(SeriesNamed(*profile.Tubes()[0], AverageTitle(row.h, false)) != nullptr);
 
     emit coefficients.hovered(true, 2);
     QCOMPARE(profile.lblReadout->text(),
              "Tube 3 (0.5000 of a tube):    h = " + Number(row.tubes[2].h) +
-                 " W/m\u00B2 K    "
+                 " W/m\u00B2K    "
                  "condensation rate = " +
                  Number(row.tubes[2].m) +
                  " kg/m s    Re of the condensate leaving it = " + Number(row.Re));

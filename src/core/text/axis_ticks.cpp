@@ -1,7 +1,9 @@
 #include "core/text/axis_ticks.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace dorix {
 
@@ -9,6 +11,18 @@ namespace {
 
 constexpr double kTargetTicks = 5.0;
 constexpr int kMostDecades = 8;
+
+// Plain labels from 1e-3 up to below 1e6 in magnitude.
+constexpr double kSmallestPlain = 1e-3;
+constexpr double kLargestPlain = 1e6;
+// A label stands for its value when it is this close, relative to the axis's
+// span: far finer than any step, coarse enough that a wall length read from
+// single precision (0.3f) still reads 0.3.
+constexpr double kLabelTolerance = 1e-6;
+// Beyond the decimals of the axis's first step, an end tick between round
+// ticks (the end of the wall) gets at most this many more.
+constexpr int kMostExtraDecimals = 2;
+constexpr int kMostDecimals = 15;
 
 // A round step: 1, 2 or 5 (or 10) times 10^exponent.
 struct Step {
@@ -32,6 +46,26 @@ Step RoundStep(double range) {
   if (scaled < 3.5) return {2.0, exponent};
   if (scaled < 7.5) return {5.0, exponent};
   return {10.0, exponent};
+}
+
+// The fewest decimals that write `value` within `tolerance`.
+int DecimalsFor(double value, double tolerance) {
+  for (int decimals = 0; decimals < kMostDecimals; ++decimals) {
+    const double scale = std::pow(10.0, decimals);
+    if (std::abs(std::round(value * scale) / scale - value) <= tolerance) return decimals;
+  }
+  return kMostDecimals;
+}
+
+// The power of ten of a nonzero value's leading digit.
+int ExponentOf(double value) {
+  return static_cast<int>(std::floor(std::log10(std::abs(value))));
+}
+
+std::string Printed(const char* format, int decimals, double value) {
+  std::array<char, 64> text{};
+  std::snprintf(text.data(), text.size(), format, decimals, value);
+  return text.data();
 }
 
 }  // namespace
@@ -73,6 +107,59 @@ std::vector<AxisTick> DecadeTicks(double lo, double hi) {
     if (k >= last) break;
   }
   return ticks;
+}
+
+std::vector<std::string> TickLabels(const std::vector<AxisTick>& ticks) {
+  if (ticks.empty()) return {};
+  double largest = 0.0;
+  double low = ticks.front().value;
+  double high = low;
+  for (const AxisTick& tick : ticks) {
+    largest = std::max(largest, std::abs(tick.value));
+    low = std::min(low, tick.value);
+    high = std::max(high, tick.value);
+  }
+  const double span = high > low ? high - low : std::max(largest, 1.0);
+  const bool scientific = largest >= kLargestPlain || (largest > 0 && largest < kSmallestPlain);
+
+  // Decimals of the plain value, or of the mantissa in scientific notation.
+  const auto decimals = [&](double value) {
+    if (value == 0) return 0;
+    const double shift = scientific ? std::pow(10.0, ExponentOf(value)) : 1.0;
+    return DecimalsFor(value / shift, kLabelTolerance * span / shift);
+  };
+  int most = 0;
+  for (const AxisTick& tick : ticks) most = std::max(most, decimals(tick.value));
+  if (ticks.size() > 1) {
+    most = std::min(most, decimals(ticks[1].value - ticks[0].value) + kMostExtraDecimals);
+  }
+
+  std::vector<std::string> labels;
+  labels.reserve(ticks.size());
+  for (const AxisTick& tick : ticks) {
+    // No "-0" for a zero that arithmetic left negative.
+    const double value = tick.value == 0 ? 0.0 : tick.value;
+    labels.push_back(Printed(scientific ? "%.*E" : "%.*f", most, value));
+  }
+  return labels;
+}
+
+std::vector<std::string> DecadeLabels(const std::vector<AxisTick>& ticks) {
+  static constexpr std::array<const char*, 10> kSuperscriptDigits = {
+      "\u2070", "\u00B9", "\u00B2", "\u00B3", "\u2074",
+      "\u2075", "\u2076", "\u2077", "\u2078", "\u2079"};
+  std::vector<std::string> labels;
+  labels.reserve(ticks.size());
+  for (const AxisTick& tick : ticks) {
+    const long exponent = std::lround(tick.at);
+    std::string label = "10";
+    if (exponent < 0) label += "\u207B";
+    for (const char digit : std::to_string(std::labs(exponent))) {
+      label += kSuperscriptDigits[static_cast<std::size_t>(digit - '0')];
+    }
+    labels.push_back(label);
+  }
+  return labels;
 }
 
 }  // namespace dorix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace dorix {
@@ -24,5 +25,14 @@ std::vector<AxisTick> TicksEndingAt(double end);
 // Ticks at powers of ten from the one at or below `lo` to the one at or
 // above `hi` (both positive), every decade or every few for a wide range.
 std::vector<AxisTick> DecadeTicks(double lo, double hi);
+
+// The labels of an axis's ticks by value, all in one notation and with the
+// same number of decimals, just enough to tell every tick exactly: plain
+// ("0", "1000", "0.25"), or scientific on every tick ("2.5E-04") where the
+// largest magnitude is 1e6 or more, or below 1e-3.
+std::vector<std::string> TickLabels(const std::vector<AxisTick>& ticks);
+
+// The labels of decade ticks by their power of ten: "10⁻²", "10⁰", "10³".
+std::vector<std::string> DecadeLabels(const std::vector<AxisTick>& ticks);
 
 }  // namespace dorix

@@ -1,12 +1,14 @@
 #include "gui/charts/number_axis.h"
 
 #include <QCategoryAxis>
-
-#include "core/text/format_value.h"
+#include <string>
 
 namespace dorix {
 
-QCategoryAxis* NewNumberAxis(const QString& title, const std::vector<AxisTick>& ticks) {
+namespace {
+
+QCategoryAxis* NewLabelledAxis(const QString& title, const std::vector<AxisTick>& ticks,
+                               const std::vector<std::string>& labels) {
   auto* axis = new QCategoryAxis;
   axis->setTitleText(title);
   axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -15,11 +17,21 @@ QCategoryAxis* NewNumberAxis(const QString& title, const std::vector<AxisTick>& 
   // A label sits at the end of its category; a sliver of a category before
   // the first tick gives the axis start its label too.
   axis->setStartValue(first - (last - first) * 1e-6);
-  for (const AxisTick& tick : ticks) {
-    axis->append(QString::fromStdString(FormatValue(tick.value)), tick.at);
+  for (std::size_t i = 0; i < ticks.size(); ++i) {
+    axis->append(QString::fromStdString(labels[i]), ticks[i].at);
   }
   axis->setRange(first, last);
   return axis;
+}
+
+}  // namespace
+
+QCategoryAxis* NewNumberAxis(const QString& title, const std::vector<AxisTick>& ticks) {
+  return NewLabelledAxis(title, ticks, TickLabels(ticks));
+}
+
+QCategoryAxis* NewDecadeAxis(const QString& title, const std::vector<AxisTick>& ticks) {
+  return NewLabelledAxis(title, ticks, DecadeLabels(ticks));
 }
 
 }  // namespace dorix

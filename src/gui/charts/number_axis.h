@@ -10,7 +10,10 @@ class QCategoryAxis;
 namespace dorix {
 
 // A chart axis running from the first tick to the last, each tick labelled
-// with its value in the report's number format.
+// with its value, all labels in one notation (TickLabels).
 QCategoryAxis* NewNumberAxis(const QString& title, const std::vector<AxisTick>& ticks);
+
+// A logarithmic axis: the ticks sit at the powers of ten, labelled "10³".
+QCategoryAxis* NewDecadeAxis(const QString& title, const std::vector<AxisTick>& ticks);
 
 }  // namespace dorix

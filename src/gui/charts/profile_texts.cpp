@@ -1,11 +1,16 @@
 #include "gui/charts/profile_texts.h"
 
+#include <string_view>
+
+#include "core/calc/report.h"
 #include "core/text/format_value.h"
 
 namespace dorix {
 
-QString CoefficientUnit() {
-  return QStringLiteral("W/m\u00B2 K");
+QString CoefficientUnit(bool evaporating) {
+  const std::string_view unit =
+      evaporating ? kEvaporationCoefficientUnit : kCondensationCoefficientUnit;
+  return QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size()));
 }
 
 QString NumberText(double value) {
@@ -36,15 +41,15 @@ QString DryOutTitle(double xDry) {
   return "Dry-out at x = " + NumberText(xDry) + " m";
 }
 
-QString AverageTitle(double h) {
-  return "Average h of the report = " + NumberText(h) + " " + CoefficientUnit();
+QString AverageTitle(double h, bool evaporating) {
+  return "Average h of the report = " + NumberText(h) + CoefficientUnit(evaporating);
 }
 
-QString WallReadout(const ProfilePoint& point) {
+QString WallReadout(const ProfilePoint& point, bool evaporating) {
   QString text = "x = " + NumberText(point.x) + " m    ";
   if (point.zone == WallZone::kDry) return text + "dry wall: the film has evaporated";
   text += "Re = " + NumberText(point.Re) + "    h = ";
-  text += point.h ? NumberText(*point.h) + " " + CoefficientUnit()
+  text += point.h ? NumberText(*point.h) + CoefficientUnit(evaporating)
                   : QStringLiteral("unbounded where the film has no thickness");
   return text + "    " + ZoneTitle(point.zone).toLower();
 }
@@ -52,7 +57,7 @@ QString WallReadout(const ProfilePoint& point) {
 QString TubeReadout(const TubeShare& tube) {
   QString text = "Tube " + QString::number(tube.tube);
   if (tube.portion != 1.0) text += " (" + NumberText(tube.portion) + " of a tube)";
-  return text + ":    h = " + NumberText(tube.h) + " " + CoefficientUnit() +
+  return text + ":    h = " + NumberText(tube.h) + CoefficientUnit(false) +
          "    condensation rate = " + NumberText(tube.m) +
          " kg/m s    Re of the condensate leaving it = " + NumberText(tube.Re);
 }
@@ -64,13 +69,13 @@ QString WallSummary(const WallProfile& profile) {
            " m: the report has no results.";
   }
   return "Reynolds number at the end of the wall = " + NumberText(*profile.ReL) +
-         "    Average heat transfer coefficient = " + NumberText(*profile.hAvg) + " " +
-         CoefficientUnit();
+         "    Average heat transfer coefficient = " + NumberText(*profile.hAvg) +
+         CoefficientUnit(profile.evaporating);
 }
 
 QString TubeSummary(const TubeProfile& profile) {
   return "Number of tubes N = " + NumberText(profile.N) +
-         ":    average h = " + NumberText(profile.h) + " " + CoefficientUnit() +
+         ":    average h = " + NumberText(profile.h) + CoefficientUnit(false) +
          "    condensation rate = " + NumberText(profile.m) +
          " kg/m s    Re(pi) = " + NumberText(profile.Re);
 }

@@ -8,10 +8,13 @@
 namespace dorix {
 
 // The texts of the profile window. Every number in them is written by
-// FormatValue, as in the reports.
+// FormatValue, as in the reports; the chart axes label their ticks
+// themselves (number_axis.h).
 
-// The unit of a heat-transfer coefficient, W/m² K.
-QString CoefficientUnit();
+// The unit of a heat-transfer coefficient as the profile's window writes it
+// in its report, leading blank included: " W/m²K" for condensation, " W/m² K"
+// for evaporation.
+QString CoefficientUnit(bool evaporating);
 // A number as the reports write it.
 QString NumberText(double value);
 
@@ -20,10 +23,10 @@ QString ZoneTitle(WallZone zone);
 // "x_wl = 0.01371 m", "x_tur = 1.660 m".
 QString TransitionTitle(const TransitionMark& mark);
 QString DryOutTitle(double xDry);
-QString AverageTitle(double h);
+QString AverageTitle(double h, bool evaporating);
 
 // What the film is at one point, for the readout under the chart.
-QString WallReadout(const ProfilePoint& point);
+QString WallReadout(const ProfilePoint& point, bool evaporating);
 QString TubeReadout(const TubeShare& tube);
 
 // The results the chart shows, in a line or two above it.

@@ -128,7 +128,7 @@ void ProfileWindow::ShowWallReadout(double x) {
   }
   const ProfilePoint& point = wall->points[wallChart_->NearestPoint(x)];
   wallChart_->ShowCrosshair(point.x);
-  lblReadout->setText(WallReadout(point));
+  lblReadout->setText(WallReadout(point, wall->evaporating));
 }
 
 void ProfileWindow::ShowTubeReadout(int index) {

@@ -64,15 +64,15 @@ TubeChart::TubeChart(const TubeProfile& profile, TubeQuantity quantity) {
   QCategoryAxis* tubes = NewTubeAxis(profile);
   addAxis(tubes, Qt::AlignBottom);
   series->attachAxis(tubes);
-  const QString title =
-      coefficient ? "Coefficient h [" + CoefficientUnit() + "]" : QStringLiteral("Rate [kg/m s]");
+  const QString title = coefficient ? "Coefficient h [" + CoefficientUnit(false).trimmed() + "]"
+                                    : QStringLiteral("Rate [kg/m s]");
   QCategoryAxis* values = NewNumberAxis(title, LinearTicks(0.0, top * 1.05));
   addAxis(values, Qt::AlignLeft);
   series->attachAxis(values);
 
   if (coefficient) {
     auto* average = new QLineSeries;
-    average->setName(AverageTitle(profile.h));
+    average->setName(AverageTitle(profile.h, false));
     QPen pen(QColor(0x40, 0x40, 0x40), 1.5, Qt::DashLine);
     pen.setCosmetic(true);
     average->setPen(pen);

@@ -74,7 +74,9 @@ WallChart::WallChart(WallProfile profile, bool logRe) : profile_(std::move(profi
   const std::vector<AxisTick> hTicks = LinearTicks(hLow, hHigh);
   hBottom_ = hTicks.front().at;
   hTop_ = hTicks.back().at;
-  hAxis_ = NewNumberAxis("Local heat transfer coefficient h [" + CoefficientUnit() + "]", hTicks);
+  hAxis_ = NewNumberAxis(
+      "Local heat transfer coefficient h [" + CoefficientUnit(profile_.evaporating).trimmed() + "]",
+      hTicks);
   addAxis(hAxis_, Qt::AlignRight);
 
   AddZones();
@@ -153,7 +155,7 @@ void WallChart::AddCurves(bool logRe) {
 
   if (logRe) {
     // Films a millionth of the largest run off the bottom.
-    reAxis_ = NewNumberAxis(QStringLiteral("Film Reynolds number Re (logarithmic scale)"),
+    reAxis_ = NewDecadeAxis(QStringLiteral("Film Reynolds number Re (logarithmic scale)"),
                             DecadeTicks(std::max(ReMin, ReMax * 1e-6), ReMax));
   } else {
     reAxis_ = NewNumberAxis(QStringLiteral("Film Reynolds number Re"), LinearTicks(ReLow, ReMax));
@@ -162,7 +164,7 @@ void WallChart::AddCurves(bool logRe) {
 
   if (profile_.hAvg) {
     auto* average = new QLineSeries;
-    average->setName(AverageTitle(*profile_.hAvg));
+    average->setName(AverageTitle(*profile_.hAvg, profile_.evaporating));
     average->setPen(LinePen(kHColor, 1.5, Qt::DashLine));
     average->append(0.0, *profile_.hAvg);
     average->append(profile_.L, *profile_.hAvg);

@@ -18,6 +18,7 @@
 #include "core/fluids/fluid.h"
 #include "core/state/module1.h"
 #include "gui/charts/profile_window.h"
+#include "gui/ui/action_messages.h"
 #include "gui/ui/comparison_window.h"
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/output_box.h"
@@ -66,11 +67,12 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption
 CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption,
                                    const QString& problem, WindowSet& windows,
                                    MessageSink* messages)
-    : windows_(windows), problem_(problem), messages_(messages) {
-  if (messages_ == nullptr) {
+    : windows_(windows), problem_(problem) {
+  if (messages == nullptr) {
     ownMessages_ = std::make_unique<QtMessageBox>(this);
-    messages_ = ownMessages_.get();
+    messages = ownMessages_.get();
   }
+  messages_ = std::make_unique<ActionMessages>(*this, *messages);
   setObjectName(name);
   setWindowTitle(caption);
 
@@ -116,6 +118,12 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption,
   txtOutput->SetText(QStringLiteral("Output:") + QString::fromStdString(Module1.CrLf));
   txtOutput->setTabChangesFocus(true);
   lower->addWidget(txtOutput, 1);
+}
+
+CalculatorWindow::~CalculatorWindow() = default;
+
+MessageSink& CalculatorWindow::Messages() {
+  return *messages_;
 }
 
 void CalculatorWindow::Form_Load() {
@@ -199,9 +207,9 @@ void CalculatorWindow::CheckLength(const QLineEdit& field) {
   const std::string text = field.text().toStdString();
   const FieldReading length = ReadField(kLengthField, text);
   if (!length.value) {
-    Messages().ShowMessage(length.message);
+    messages_->ShowFieldMessage(length.message);
   } else if (*length.value <= 0.0F) {
-    Messages().ShowMessage("*** ERROR: Length must be greater than zero.");
+    messages_->ShowFieldMessage("*** ERROR: Length must be greater than zero.");
   }
 }
 

@@ -21,6 +21,7 @@ class QVBoxLayout;
 
 namespace dorix {
 
+class ActionMessages;
 class ComparisonWindow;
 class OutputBox;
 class ProfileWindow;
@@ -41,6 +42,8 @@ class CalculatorWindow : public QWidget {
   QPushButton* cmdPlot = nullptr;
   QPushButton* cmdCompare = nullptr;
   OutputBox* txtOutput = nullptr;
+
+  ~CalculatorWindow() override;
 
   // The window's profile window, once Plot has opened it.
   ProfileWindow* profileWindow() const { return profileWindow_; }
@@ -78,7 +81,9 @@ class CalculatorWindow : public QWidget {
   // The fields as typed.
   virtual ProblemFields CurrentFields() const = 0;
 
-  MessageSink& Messages() { return *messages_; }
+  // Where the calculation's messages go; a message that the check on leaving
+  // a field has just shown for the same user action is not shown again.
+  MessageSink& Messages();
 
   // Places a widget above the input column and the report box.
   void SetUpperHalf(QWidget* widget);
@@ -109,7 +114,7 @@ class CalculatorWindow : public QWidget {
   ProfileWindow* profileWindow_ = nullptr;
   ComparisonWindow* comparisonWindow_ = nullptr;
   std::unique_ptr<MessageSink> ownMessages_;
-  MessageSink* messages_;
+  std::unique_ptr<ActionMessages> messages_;
   QVBoxLayout* root_ = nullptr;
   QGridLayout* column_ = nullptr;
   std::vector<QWidget*> columnOrder_;

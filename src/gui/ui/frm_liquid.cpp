@@ -39,9 +39,15 @@ FrmLiquid::FrmLiquid(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("P L E A S E   S E L E C T   A   L I Q U I D"));
   setFixedSize(Twips(8415), Twips(3690));
 
-  // The picture first, so that the buttons lie above it.
-  Image1 = new RangesPicture(this);
-  Image1->move(Twips(120), Twips(120));
+  // The picture first, so that the buttons lie above it; its rules follow
+  // the buttons.
+  const QPoint pictureAt(Twips(120), Twips(120));
+  std::array<QRect, kFluidCount> rowLabels;
+  for (int i = 0; i < kFluidCount; ++i) {
+    rowLabels[i] = kFluidButtonGeometry[i].translated(-pictureAt);
+  }
+  Image1 = new RangesPicture(rowLabels, this);
+  Image1->move(pictureAt);
 
   const QFont font = ButtonFont();
   for (int i = 0; i < kFluidCount; ++i) {
@@ -60,7 +66,9 @@ FrmLiquid::FrmLiquid(QWidget* parent) : QWidget(parent) {
 
 void FrmLiquid::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  cmdFluid[0]->setFocus();
+  // The window itself takes the focus, so that no button looks chosen; Tab
+  // moves on to the first fluid, Shift+Tab to the last.
+  setFocus(Qt::OtherFocusReason);
 }
 
 void FrmLiquid::cmdFluid_Click(int index) {

@@ -27,8 +27,8 @@ class FrmLiquid : public QWidget {
   void cmdFluid_Click(int index);
 
  protected:
-  // Every showing starts at the first fluid, so the focus frame never marks
-  // the fluid chosen last.
+  // Every showing starts with the focus on the window, not on a button, so
+  // that no focus frame marks a fluid as if it were chosen.
   void showEvent(QShowEvent* event) override;
 };
 

@@ -1,6 +1,7 @@
 #include "gui/ui/ranges_picture.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "core/state/module1.h"
 
@@ -8,14 +9,14 @@ namespace dorix {
 
 namespace {
 
-// Design grid in pixels at 96 dpi. The row rules fall between the fluid
-// buttons that the fluid window lays over the first column.
+// Design grid in pixels at 96 dpi. A rule is one pixel wide, drawn along
+// the middle of a row or column of pixels.
 constexpr qreal kWidth = 541.0;
 constexpr qreal kHeight = 220.0;
-constexpr std::array<qreal, kFluidCount + 2> kRowRules = {0.5,   20.0,  53.3,  86.3,
-                                                          118.3, 151.3, 184.3, 219.5};
-constexpr std::array<qreal, kRangeColumnCount + 2> kColumnRules = {0.5,   80.5,  165.5, 258.5,
-                                                                   352.5, 452.5, 540.5};
+constexpr qreal kOuterRule = 0.5;
+// The columns right of the first; the first ends where the buttons do.
+constexpr std::array<qreal, kRangeColumnCount> kRangeColumnRules = {165.5, 258.5, 352.5, 452.5,
+                                                                    540.5};
 constexpr qreal kCellPadding = 4.0;
 constexpr int kHeaderPixels = 12;
 constexpr int kCellPixels = 10;
@@ -66,11 +67,8 @@ void AppendNumber(RichLine& line, double value) {
   line.push_back(Raised(QString::number(number.powerOfTen)));
 }
 
-qreal CellWidth(int column) {
-  return kColumnRules[column + 2] - kColumnRules[column + 1] - 2 * kCellPadding;
-}
-
-std::vector<RichLine> RangeLines(const std::optional<ValueRange>& range, RangeColumn column) {
+std::vector<RichLine> RangeLines(const std::optional<ValueRange>& range, RangeColumn column,
+                                 qreal cellWidth) {
   if (!range) return {{Plain(QStringLiteral("\u2013"))}};
   RichLine low;
   AppendNumber(low, range->low);
@@ -81,8 +79,7 @@ std::vector<RichLine> RangeLines(const std::optional<ValueRange>& range, RangeCo
   RichLine single = low;
   single.push_back(Plain(QStringLiteral(" - ")));
   single.insert(single.end(), high.begin(), high.end());
-  if (RichLineWidth(single, PictureFont(kCellPixels, false)) <=
-      CellWidth(static_cast<int>(column))) {
+  if (RichLineWidth(single, PictureFont(kCellPixels, false)) <= cellWidth - 2 * kCellPadding) {
     return {single};
   }
   low.push_back(Plain(QStringLiteral(" -")));
@@ -102,22 +99,37 @@ void DrawCentred(QPainter& painter, const QRectF& cell, const std::vector<RichLi
   }
 }
 
-QRectF CellRect(int row, int column) {
-  return QRectF(QPointF(kColumnRules[column], kRowRules[row]),
-                QPointF(kColumnRules[column + 1], kRowRules[row + 1]));
-}
-
 }  // namespace
 
-RangesPicture::RangesPicture(QWidget* parent) : QWidget(parent) {
+RangesPicture::RangesPicture(const std::array<QRect, kFluidCount>& rowLabels, QWidget* parent)
+    : QWidget(parent) {
   setObjectName(QStringLiteral("Image1"));
   setFixedSize(static_cast<int>(kWidth), static_cast<int>(kHeight));
+
+  // Each rule on the row or column of pixels next to the buttons, or in the
+  // middle of the gap between two.
+  rowRules_.front() = kOuterRule;
+  rowRules_[1] = rowLabels.front().top() - 0.5;
+  for (int i = 1; i < kFluidCount; ++i) {
+    rowRules_[i + 1] = (rowLabels[i - 1].bottom() + 1 + rowLabels[i].top()) / 2.0;
+  }
+  rowRules_.back() = rowLabels.back().bottom() + 1.5;
+  columnRules_.front() = kOuterRule;
+  columnRules_[1] = rowLabels.front().right() + 1.5;
+  std::copy(kRangeColumnRules.begin(), kRangeColumnRules.end(), columnRules_.begin() + 2);
+
   for (int fluid = 1; fluid <= kFluidCount; ++fluid) {
     for (int c = 0; c < kRangeColumnCount; ++c) {
       const auto column = static_cast<RangeColumn>(c);
-      cells_[fluid - 1][c] = RangeLines(CoveredRange(Module1.Store, fluid, column), column);
+      cells_[fluid - 1][c] = RangeLines(CoveredRange(Module1.Store, fluid, column), column,
+                                        columnRules_[c + 2] - columnRules_[c + 1]);
     }
   }
+}
+
+QRectF RangesPicture::CellRect(int row, int column) const {
+  return QRectF(QPointF(columnRules_[column], rowRules_[row]),
+                QPointF(columnRules_[column + 1], rowRules_[row + 1]));
 }
 
 std::vector<RichLine> RangesPicture::CellLines(int fluid, RangeColumn column) const {
@@ -129,11 +141,16 @@ void RangesPicture::paintEvent(QPaintEvent* /*event*/) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.scale(width() / kWidth, height() / kHeight);
-  painter.fillRect(QRectF(0, 0, kWidth, kHeight), Qt::white);
+  // The table ends at its bottom rule; the picture below it stays clear.
+  const qreal top = rowRules_.front();
+  const qreal bottom = rowRules_.back();
+  const qreal left = columnRules_.front();
+  const qreal right = columnRules_.back();
+  painter.fillRect(QRectF(QPointF(0, 0), QPointF(right + 0.5, bottom + 0.5)), Qt::white);
 
   painter.setPen(QPen(Qt::black, 1.0));
-  for (const qreal y : kRowRules) painter.drawLine(QPointF(0.5, y), QPointF(kWidth - 0.5, y));
-  for (const qreal x : kColumnRules) painter.drawLine(QPointF(x, 0.5), QPointF(x, kHeight - 0.5));
+  for (const qreal y : rowRules_) painter.drawLine(QPointF(left, y), QPointF(right, y));
+  for (const qreal x : columnRules_) painter.drawLine(QPointF(x, top), QPointF(x, bottom));
 
   const QFont header = PictureFont(kHeaderPixels, true);
   const QFont cell = PictureFont(kCellPixels, false);

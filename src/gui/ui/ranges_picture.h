@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -13,12 +14,20 @@ namespace dorix {
 // The fluid window's table of valid ranges: a header row and one row per
 // fluid, each cell the range that the loaded property data covers. Drawn as
 // vector graphics in a 541 x 220 design grid, scaled to the widget.
+//
+// The fluid window lays a button over each row's label in the first column.
+// The table's rules follow those buttons: the header rule runs along the top
+// of the first, a rule fills the gap between each two, the bottom rule runs
+// along the foot of the last, and the first column ends at their right edge.
 class RangesPicture : public QWidget {
   Q_OBJECT
 
  public:
-  // Reads the ranges from the shared store, which must be loaded.
-  explicit RangesPicture(QWidget* parent = nullptr);
+  // `rowLabels`: where the buttons over the first column lie, in the
+  // picture's design grid, top row first. Reads the ranges from the shared
+  // store, which must be loaded.
+  explicit RangesPicture(const std::array<QRect, kFluidCount>& rowLabels,
+                         QWidget* parent = nullptr);
 
   // The lines of a range cell: one, or two when a single line would not fit.
   std::vector<RichLine> CellLines(int fluid, RangeColumn column) const;
@@ -27,7 +36,12 @@ class RangesPicture : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QRectF CellRect(int row, int column) const;
+
   std::array<std::array<std::vector<RichLine>, kRangeColumnCount>, kFluidCount> cells_;
+  // Horizontal rules from the top edge down, vertical ones from the left.
+  std::array<qreal, kFluidCount + 2> rowRules_{};
+  std::array<qreal, kRangeColumnCount + 2> columnRules_{};
 };
 
 }  // namespace dorix

@@ -5,9 +5,10 @@
 namespace dorix {
 
 // Window layouts are given in twips; 15 twips make one pixel at 96 dpi, and
-// Qt scales pixels for high-DPI screens.
+// Qt scales pixels for high-DPI screens. A length in twips becomes the
+// nearest whole number of pixels (non-negative lengths only).
 constexpr int Twips(int twips) {
-  return twips / 15;
+  return (2 * twips + 15) / 30;
 }
 
 constexpr QRect TwipsRect(int left, int top, int width, int height) {
