@@ -7,8 +7,11 @@
 #include <pybind11/stl.h>
 
 #include <algorithm>
+#include <functional>
 
+#include "core/calc/correlation_presets.h"
 #include "core/calc/parallel_chunks.h"
+#include "core/calc/row_factors.h"
 #include "core/fluids/fluid.h"
 #include "core/text/round_trip_text.h"
 #include "python/point_batch.h"
@@ -80,6 +83,31 @@ int FluidNumber(py::handle value) {
   return fluid->number;
 }
 
+// The names of a table of the core, as a message lists them: "a, b or c".
+template <typename Table>
+std::string Choices(const Table& table) {
+  std::string text;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (i > 0) text += i + 1 == table.size() ? " or " : ", ";
+    text += table[i].name;
+  }
+  return text;
+}
+
+std::string Quoted(const std::string& name) {
+  return py::repr(py::str(name));
+}
+
+// Whether an option holds one of the coefficient panel's texts.
+bool OnPanel(const FieldOption& option, const CoefficientTexts* panel) {
+  const std::less<const void*> before;
+  return panel != nullptr && !before(option.text, panel) && before(option.text, panel + 1);
+}
+
+py::str Name(std::string_view name) {
+  return {name.data(), name.size()};
+}
+
 py::array_t<double> NumPyArray(const std::vector<double>& values) {
   return py::array_t<double>(static_cast<py::ssize_t>(values.size()), values.data());
 }
@@ -91,15 +119,20 @@ py::dict ColumnDict(const std::vector<NamedColumn>& columns) {
 }
 
 // The points of one call. Field values, the fluid and the saturation flag
-// come flat from Python: one value for all points, or an array with one per point.
+// come flat from Python: one value for all points, or an array with one per
+// point. A preset sets the coefficients the field values do not give; a row
+// factor is the tube row's.
 class Batch {
  public:
   Batch(const std::string& problem, const py::dict& fields, const py::object& fluid,
-        const py::object& saturated, const std::string& data, long count) {
+        const py::object& saturated, const std::string& data, long count,
+        const std::optional<std::string>& preset, const std::optional<std::string>& rowFactor) {
     batch_.problem = &FindProblem(problem);
     // The window's defaults, which every field left out keeps.
     batch_.fields = batch_.problem->defaults;
     batch_.count = count;
+    if (preset) SetPreset(*preset);
+    if (rowFactor) SetRowFactor(*rowFactor);
     const std::vector<FieldOption> options = BindFields(batch_.fields);
     for (const auto& [key, value] : fields) {
       const auto name = key.cast<std::string>();
@@ -110,6 +143,7 @@ class Batch {
       } else {
         AddVarying(static_cast<std::size_t>(option - options.data()), name,
                    py::reinterpret_borrow<py::array>(value));
+        coefficientsVary_ |= OnPanel(*option, CoefficientsOf(batch_.fields));
       }
     }
     for (const py::handle value : Values(fluid)) batch_.fluids.push_back(FluidNumber(value));
@@ -159,7 +193,53 @@ class Batch {
     return names;
   }
 
+  // The name of the preset whose texts the coefficients are, or "custom";
+  // one name per point where a coefficient varies; None for the tube row.
+  py::object PresetNames() const {
+    const auto name = [](const ProblemFields& fields) {
+      return Name(PresetName(*CoefficientsOf(fields)));
+    };
+    if (CoefficientsOf(batch_.fields) == nullptr) return py::none();
+    if (!coefficientsVary_) return name(batch_.fields);
+    py::list names;
+    for (long point = 0; point < batch_.count; ++point) names.append(name(batch_.Fields(point)));
+    return names;
+  }
+
+  // The tube row's factor by name; None for the vertical walls.
+  py::object RowFactorName() const {
+    const auto* tubes = std::get_if<TubeCondensationFields>(&batch_.fields);
+    if (tubes == nullptr) return py::none();
+    return Name(ChoiceOf(tubes->rowFactor).name);
+  }
+
  private:
+  void SetPreset(const std::string& name) {
+    CoefficientTexts* panel = CoefficientsOf(batch_.fields);
+    if (panel == nullptr) {
+      throw py::value_error(std::string(batch_.problem->name) + " has no coefficients");
+    }
+    const CorrelationPreset* preset = FindPreset(name);
+    if (preset == nullptr) {
+      throw py::value_error("unknown preset " + Quoted(name) + ": use " +
+                            Choices(CorrelationPresets()));
+    }
+    *panel = preset->texts;
+  }
+
+  void SetRowFactor(const std::string& name) {
+    auto* tubes = std::get_if<TubeCondensationFields>(&batch_.fields);
+    if (tubes == nullptr) {
+      throw py::value_error(std::string(batch_.problem->name) + " has no tube row");
+    }
+    const RowFactorChoice* choice = FindRowFactor(name);
+    if (choice == nullptr) {
+      throw py::value_error("unknown row factor " + Quoted(name) + ": use " +
+                            Choices(RowFactorChoices()));
+    }
+    tubes->rowFactor = choice->factor;
+  }
+
   // The values of a flat argument: itself, or the elements of its array.
   static py::list Values(const py::object& value) {
     if (py::isinstance<py::array>(value)) return value.attr("tolist")();
@@ -191,6 +271,7 @@ class Batch {
   }
 
   PointBatch batch_;
+  bool coefficientsVary_ = false;
   std::vector<NumberArray> numbers_;  // the arrays VaryingField::numbers points into
 };
 
@@ -214,8 +295,11 @@ PYBIND11_MODULE(_dorix, module) {
       "The property file used when no data= is given, None when there is none.");
   py::class_<Batch>(module, "Batch")
       .def(py::init<const std::string&, const py::dict&, const py::object&, const py::object&,
-                    const std::string&, long>())
+                    const std::string&, long, const std::optional<std::string>&,
+                    const std::optional<std::string>&>())
       .def("calculate", &Batch::Calculate)
       .def("reports", &Batch::Reports)
-      .def("fluid_names", &Batch::FluidNames);
+      .def("fluid_names", &Batch::FluidNames)
+      .def("preset_names", &Batch::PresetNames)
+      .def("row_factor_name", &Batch::RowFactorName);
 }

@@ -49,10 +49,15 @@ std::string VaryingField::Text(long point) const {
   return numbers ? RoundTripText(numbers[i]) : texts[i];
 }
 
-CalculationOutcome PointBatch::Calculate(long point) const {
+ProblemFields PointBatch::Fields(long point) const {
   ProblemFields pointFields = fields;
   const std::vector<FieldOption> options = BindFields(pointFields);
   for (const VaryingField& field : varying) *options[field.field].text = field.Text(point);
+  return pointFields;
+}
+
+CalculationOutcome PointBatch::Calculate(long point) const {
+  ProblemFields pointFields = Fields(point);
   if (AtPoint(saturated, point)) SelectSaturationTemperature(pointFields);
   CalculationSetup setup;
   setup.store = store.get();

@@ -32,6 +32,8 @@ struct PointBatch {
   std::shared_ptr<const PropertyStore> store;
   long count = 1;
 
+  // The texts of one point: the shared ones with its own in place.
+  ProblemFields Fields(long point) const;
   CalculationOutcome Calculate(long point) const;
 };
 

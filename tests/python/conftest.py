@@ -9,13 +9,20 @@ import pytest
 
 def option_text(value):
     """The text dorix-calc gets for a keyword's value: texts as they are,
-    numbers as their shortest round-trip text."""
-    return value if isinstance(value, str) else repr(float(value))
+    numbers as their shortest round-trip text ("30" for 30.0, as the module
+    types it)."""
+    if isinstance(value, str):
+        return value
+    text = repr(float(value))
+    return text.removesuffix(".0")
 
 
-def calc_args(problem, fields, fluid="water", saturated=False):
+def calc_args(problem, fields, fluid="water", saturated=False, **choices):
+    """dorix-calc's arguments for the fields and the choices (preset=,
+    row_factor=) given as keywords."""
     args = [problem, "--format", "json", f"--fluid={fluid}"]
-    args += [f"--{name.replace('_', '-')}={option_text(value)}" for name, value in fields.items()]
+    for name, value in {**choices, **fields}.items():
+        args.append(f"--{name.replace('_', '-')}={option_text(value)}")
     return args + (["--saturated"] if saturated else [])
 
 
@@ -32,5 +39,6 @@ def run_calc(args):
 
 @pytest.fixture(name="calc")
 def calc_fixture():
-    """calc(problem, fields, fluid=..., saturated=...) runs dorix-calc."""
+    """calc(problem, fields, fluid=..., saturated=..., preset=..., row_factor=...)
+    runs dorix-calc."""
     return lambda problem, fields, **options: run_calc(calc_args(problem, fields, **options))

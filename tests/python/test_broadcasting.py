@@ -87,6 +87,36 @@ def test_a_film_that_dries_out_has_properties_but_no_results():
     assert result.report[0] == single.report
 
 
+def test_the_preset_is_named_per_point_only_where_a_coefficient_varies():
+    varied = dorix.wall_condensation(
+        preset="kutateladze-labuntsov", A=np.array(["0.759", "0.8"], dtype=object), length=[1, 2]
+    )
+    assert list(varied.preset) == ["kutateladze-labuntsov", "custom"]
+    assert varied.row_factor is None
+
+    lengths = dorix.wall_evaporation(preset="nusselt-laminar", length=[1.0, 2.0])
+    assert lengths.preset == "nusselt-laminar"
+    assert lengths.results["reynolds_number"][1] == (
+        dorix.wall_evaporation(preset="nusselt-laminar", length=2.0).results["reynolds_number"]
+    )
+
+
+def test_the_row_factor_applies_to_every_point():
+    tubes = [1.0, 4.0, 12.0]
+    kern = dorix.tube_condensation(row_factor="kern", tubes=tubes)
+    nusselt = dorix.tube_condensation(tubes=tubes)
+    assert (kern.row_factor, nusselt.row_factor) == ("kern", "nusselt")
+    assert kern.preset is None
+    h = "heat_transfer_coefficient"
+    for i, count in enumerate(tubes):
+        single = dorix.tube_condensation(row_factor="kern", tubes=count)
+        assert kern.results[h][i] == single.results[h]
+    # One tube is the same under either factor; more tubes lower h less under
+    # Kern's N^-1/6 than under Nusselt's N^-1/4.
+    assert kern.results[h][0] == nusselt.results[h][0]
+    assert (kern.results[h][1:] > nusselt.results[h][1:]).all()
+
+
 def test_shapes_that_do_not_broadcast_are_a_usage_error():
     with pytest.raises(ValueError):
         dorix.wall_condensation(wall_temp=[290.0, 300.0], length=[1.0, 2.0, 3.0])

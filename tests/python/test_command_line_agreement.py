@@ -1,5 +1,6 @@
 """The module gives dorix-calc's numbers bit for bit, and its messages word
-for word, single call by single call and for the same points in one array."""
+for word, single call by single call and for the same points in one array,
+under every preset and row factor."""
 
 import random
 
@@ -13,6 +14,17 @@ FUNCTIONS = {
     "tube-condensation": dorix.tube_condensation,
     "wall-evaporation": dorix.wall_evaporation,
 }
+PRESETS = ["default", "kutateladze-labuntsov", "nusselt-laminar"]
+ROW_FACTORS = ["nusselt", "kern"]
+# Each problem under each published correlation it offers.
+CORRELATIONS = [
+    pytest.param(problem, {"preset": name}, id=f"{problem}-{name}")
+    for problem in ("wall-condensation", "wall-evaporation")
+    for name in PRESETS
+] + [
+    pytest.param("tube-condensation", {"row_factor": name}, id=f"tube-condensation-{name}")
+    for name in ROW_FACTORS
+]
 
 # Per fluid: pressure [Pa], vapour temperature [K] and wall temperature [K]
 # around which the condensation cases are drawn; some fall outside what the
@@ -76,16 +88,18 @@ def cases(problem, count=12):
     return [condensation_case(rng, problem) for _ in range(count)]
 
 
-def single_call(problem, fluid, fields, saturated):
+def single_call(problem, fluid, fields, saturated, **choices):
     options = {"saturated": saturated} if problem != "wall-evaporation" else {}
     try:
-        return FUNCTIONS[problem](fluid=fluid, **fields, **options)
+        return FUNCTIONS[problem](fluid=fluid, **fields, **options, **choices)
     except dorix.Refused as refused:
         return str(refused)
 
 
 def assert_same_record(result, expected):
     assert result.fluid == expected["fluid"]
+    assert result.preset == expected.get("preset")
+    assert result.row_factor == expected.get("row_factor")
     assert result.inputs == expected["inputs"]
     assert {name: list(p) for name, p in result.properties.items()} == {
         name: [p["value"], p["at"]] for name, p in expected["properties"].items()
@@ -111,25 +125,79 @@ def test_single_calls_match_the_command_line(problem, calc):
     assert {"refused", "report"} <= outcomes
 
 
-@pytest.mark.parametrize("problem", FUNCTIONS)
-def test_one_array_call_matches_the_command_line_point_by_point(problem, calc):
+@pytest.mark.parametrize("problem, choice", CORRELATIONS)
+def test_presets_and_row_factors_match_the_command_line(problem, choice, calc):
+    reports = 0
+    for fluid, fields, saturated in cases(problem, count=8):
+        fields.pop("A", None)  # all nine coefficients the preset's
+        expected = calc(problem, fields, fluid=fluid, saturated=saturated, **choice)
+        result = single_call(problem, fluid, fields, saturated, **choice)
+        if isinstance(expected, str):
+            assert result == expected
+        else:
+            assert not isinstance(result, str), result
+            assert_same_record(result, expected)
+            reports += 1
+    assert reports
+
+
+# A preset, coefficient keywords given with it, and the name of the preset
+# whose texts the coefficients then are, or "custom".
+OVERRIDES = [
+    ("kutateladze-labuntsov", {"A": 0.9}, "custom"),
+    ("kutateladze-labuntsov", {"n": "-0.220"}, "custom"),
+    ("kutateladze-labuntsov", {"A": 0.759, "D": "1600"}, "kutateladze-labuntsov"),
+    ("nusselt-laminar", {"C": 30, "D": "5800", "w": "-1.06"}, "default"),
+    (None, {"C": "1E+30", "v": "0", "D": "1E+30", "w": "0"}, "nusselt-laminar"),
+    (None, {"w": "-1.06"}, "default"),
+]
+
+
+@pytest.mark.parametrize("problem", ["wall-condensation", "wall-evaporation"])
+@pytest.mark.parametrize("preset, coefficients, name", OVERRIDES)
+def test_coefficient_keywords_override_the_preset_texts(
+    problem, preset, coefficients, name, calc
+):
+    choice = {} if preset is None else {"preset": preset}
+    result = FUNCTIONS[problem](**coefficients, **choice)
+    assert result.preset == name
+    base = FUNCTIONS[problem](**choice).inputs
+    for field, value in result.inputs.items():
+        given = coefficients.get(field)
+        expected = base[field] if given is None else float(np.float32(float(given)))
+        assert value == expected, field
+
+    # dorix-calc takes the coefficient options over the preset, whether they
+    # come before it (preset given last among the fields) or after it.
+    assert_same_record(result, calc(problem, {**coefficients, **choice}))
+    assert_same_record(result, calc(problem, coefficients, **choice))
+
+
+@pytest.mark.parametrize(
+    "problem, choice",
+    [*(pytest.param(problem, {}, id=problem) for problem in FUNCTIONS), *CORRELATIONS],
+)
+def test_one_array_call_matches_the_command_line_point_by_point(problem, choice, calc):
     drawn = cases(problem)
     names = drawn[0][1].keys()
     columns = {name: np.array([f[name] for _, f, _ in drawn], dtype=object) for name in names}
     options = {"fluid": np.array([fluid for fluid, _, _ in drawn])}
     if problem != "wall-evaporation":
         options["saturated"] = np.array([saturated for _, _, saturated in drawn])
-    result = FUNCTIONS[problem](**columns, **options)
+    result = FUNCTIONS[problem](**columns, **options, **choice)
 
     assert result.shape == (len(drawn),)
+    presets = np.broadcast_to(np.array(result.preset, dtype=object), result.shape)
     for i, (fluid, fields, saturated) in enumerate(drawn):
-        expected = calc(problem, fields, fluid=fluid, saturated=saturated)
+        expected = calc(problem, fields, fluid=fluid, saturated=saturated, **choice)
         if isinstance(expected, str):
             assert result.messages[i] == expected
             assert all(np.isnan(values[i]) for values in result.results.values())
             continue
         assert result.messages[i] == ""
         assert result.fluid[i] == expected["fluid"]
+        assert presets[i] == expected.get("preset")
+        assert result.row_factor == expected.get("row_factor")
         assert {name: values[i] for name, values in result.inputs.items()} == expected["inputs"]
         for name, prop in expected["properties"].items():
             assert result.properties[name].value[i] == prop["value"]

@@ -36,6 +36,21 @@ def test_a_refused_run_raises_the_window_message():
         (lambda: dorix.wall_condensation(fluid="argon"), ValueError, "unknown fluid 'argon'"),
         (lambda: dorix.wall_condensation(fluid=[1, 7]), ValueError, "unknown fluid 7"),
         (lambda: dorix.wall_condensation(data="/nowhere/BoilProp.dat"), OSError, "/nowhere"),
+        (
+            lambda: dorix.wall_condensation(preset="chun-seban"),
+            ValueError,
+            "unknown preset 'chun-seban': use default, kutateladze-labuntsov or nusselt-laminar",
+        ),
+        (lambda: dorix.wall_evaporation(preset=""), ValueError, "unknown preset '': use default"),
+        (lambda: dorix.wall_evaporation(preset=["default"]), TypeError, "preset takes a name"),
+        (
+            lambda: dorix.tube_condensation(row_factor="Kern"),
+            ValueError,
+            "unknown row factor 'Kern': use nusselt or kern",
+        ),
+        (lambda: dorix.tube_condensation(row_factor=None), TypeError, "row_factor takes a name"),
+        (lambda: dorix.tube_condensation(preset="default"), TypeError, "argument 'preset'"),
+        (lambda: dorix.wall_condensation(row_factor="kern"), TypeError, "argument 'row_factor'"),
     ],
     ids=lambda value: value if isinstance(value, str) else None,
 )

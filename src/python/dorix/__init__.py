@@ -14,6 +14,11 @@ keeps the window's default. Each takes a number in the field's SI unit (K, Pa,
 m, kg/m s), a text as typed into the window ("40 degC", "1.2 bar", "250 mm"),
 or an array of either. Arrays, and arrays of fluids or saturated flags,
 broadcast as NumPy broadcasts them; the points are computed on all cores.
+
+preset= sets the nine coefficients of the vertical walls to a published set
+(dorix-calc's --preset: "default", "kutateladze-labuntsov", "nusselt-laminar");
+coefficient keywords given as well override its texts. row_factor= chooses the
+tube row's factor (--row-factor: "nusselt", the default, or "kern").
 """
 
 import math
@@ -62,6 +67,9 @@ class Result:
     problem     "wall-condensation", "tube-condensation" or "wall-evaporation"
     shape       the broadcast shape of the arguments, () for a single calculation
     fluid       the fluid's name (an array of names where the fluid varies)
+    preset      the preset whose texts the coefficients are, or "custom" (an
+                array of names where a coefficient varies); None for the tube row
+    row_factor  the tube row's factor, "nusselt" or "kern"; None for the walls
     inputs      field values as read, in SI units, rounded to single precision
     properties  name -> Property(value, at)
     results     name -> value; a single film that dries out has none
@@ -88,6 +96,9 @@ class Result:
 
         fluid = batch.fluid_names()
         self.fluid = fluid if isinstance(fluid, str) else _objects(fluid, shape)
+        preset = batch.preset_names()
+        self.preset = preset if not isinstance(preset, list) else _objects(preset, shape)
+        self.row_factor = batch.row_factor_name()
         self.inputs = {name: shaped(values) for name, values in raw["inputs"].items()}
         self.properties = {
             name: Property(shaped(value), shaped(at))
@@ -112,25 +123,40 @@ class Result:
         return f"<dorix.Result {self.problem}, shape {self.shape}, {refused} refused>"
 
 
-def wall_condensation(*, fluid="water", saturated=False, data=None, **fields):
+def wall_condensation(*, fluid="water", saturated=False, preset=None, data=None, **fields):
     """Film condensation of a saturated or superheated vapour on an isothermal
     vertical wall. Fields: pressure, vapor_temp, wall_temp, length and the
     coefficients A, n, B, m, s, C, v, D, w. saturated=True takes the vapour
-    temperature as the saturation temperature at the pressure."""
-    return _calculate("wall-condensation", "wall_condensation", fields, fluid, saturated, data)
+    temperature as the saturation temperature at the pressure. preset= names
+    a published set of the coefficients ("default", "kutateladze-labuntsov",
+    "nusselt-laminar"); coefficient keywords override its texts."""
+    preset = _name("wall_condensation", "preset", preset)
+    return _calculate(
+        "wall-condensation", "wall_condensation", fields, fluid, saturated, data, preset=preset
+    )
 
 
-def tube_condensation(*, fluid="water", saturated=False, data=None, **fields):
+def tube_condensation(
+    *, fluid="water", saturated=False, row_factor="nusselt", data=None, **fields
+):
     """Laminar film condensation on a vertical row of horizontal tubes.
     Fields: pressure, vapor_temp, wall_temp, tube_diameter, tubes.
-    saturated=True as for wall_condensation."""
-    return _calculate("tube-condensation", "tube_condensation", fields, fluid, saturated, data)
+    saturated=True as for wall_condensation. row_factor= is the row's factor:
+    "nusselt" (the single tube's coefficient times N^-1/4) or "kern" (N^-1/6)."""
+    factor = _name("tube_condensation", "row_factor", row_factor)
+    return _calculate(
+        "tube-condensation", "tube_condensation", fields, fluid, saturated, data, row_factor=factor
+    )
 
 
-def wall_evaporation(*, fluid="water", data=None, **fields):
+def wall_evaporation(*, fluid="water", preset=None, data=None, **fields):
     """Evaporation of a liquid film falling down a heated vertical wall.
-    Fields: sat_temp, wall_temp, length, flow_rate and the coefficients."""
-    return _calculate("wall-evaporation", "wall_evaporation", fields, fluid, False, data)
+    Fields: sat_temp, wall_temp, length, flow_rate and the coefficients.
+    preset= as for wall_condensation."""
+    preset = _name("wall_evaporation", "preset", preset)
+    return _calculate(
+        "wall-evaporation", "wall_evaporation", fields, fluid, False, data, preset=preset
+    )
 
 
 def property_file():
@@ -139,8 +165,9 @@ def property_file():
     return _dorix.property_file()
 
 
-# The fields start from the window's defaults; the keywords replace them.
-def _calculate(problem, function, fields, fluid, saturated, data):
+# The fields start from the window's defaults, or the preset's coefficients;
+# the keywords replace them.
+def _calculate(problem, function, fields, fluid, saturated, data, preset=None, row_factor=None):
     known = _dorix.field_names(problem)
     for name in fields:
         if name not in known:
@@ -163,8 +190,17 @@ def _calculate(problem, function, fields, fluid, saturated, data):
         flat(flags),
         data or "",
         math.prod(shape),
+        preset,
+        row_factor,
     )
     return Result(problem, batch, shape)
+
+
+def _name(function, keyword, value):
+    """A preset or row factor: one name (None: no preset)."""
+    if (value is None and keyword == "preset") or isinstance(value, str):
+        return value
+    raise TypeError(f"{function}(): {keyword} takes a name, not {value!r}")
 
 
 def _field_values(function, name, value):
