@@ -20,19 +20,4 @@ std::string ReportText(const CalculationOutcome& outcome, bool crlf);
 // dry out), every number at full double precision.
 std::string OutcomeJson(const Problem& problem, int fluid, const CalculationOutcome& outcome);
 
-// CSV of a sweep: one column per field, per result, dry_out where the film
-// can dry out, and the message that refused a point.
-class CsvTable {
- public:
-  CsvTable(const Problem& problem, const std::vector<FieldOption>& fields);
-
-  std::string Header() const;
-  std::string Row(const CalculationOutcome& outcome, std::string_view message) const;
-
- private:
-  std::vector<std::string> inputs_;
-  std::vector<std::string> results_;
-  bool dryOutColumn_;
-};
-
 }  // namespace dorix::cli

@@ -42,6 +42,7 @@ constexpr const char* kProblemFooter =
     "into the field NAME (its option without the dashes) and prints CSV: a header, then\n"
     "one row per value with the inputs, the results and, where the point is refused,\n"
     "the message in the 'message' column. Example: --sweep wall-temp=280:360:9\n"
+    "With ':log' after COUNT the values step by a constant ratio: length=0.01:10:31:log\n"
     "A refused input prints the window's message on standard error (exit status 1).\n"
     "An evaporating film that dries out is a result: the properties only, a note on\n"
     "standard error, exit status 0, and in JSON \"dry_out\": true with no results.";
@@ -108,7 +109,7 @@ void AddProblemOptions(CLI::App& command, const Problem& problem, ProblemFields&
   command
       .add_option("--sweep", common.sweep,
                   "vary field NAME (length, wall-temp, ...) over COUNT values; CSV out")
-      ->type_name("NAME=START:STOP:COUNT")
+      ->type_name("NAME=START:STOP:COUNT[:log]")
       ->group("Output");
   command
       .add_option("--jobs", common.jobs,
@@ -227,7 +228,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     err << "dorix-calc: " << loaded.message << '\n';
     return kExitUsage;
   }
-  const CalculationSetup setup{store.get(), fluid->number};
+  const CalculationSetup setup{store.get(), fluid->number, kGrav, {}};
 
   if (sweep) {
     WriteSweep(problem, fields, *sweep, setup, common.jobs == 0 ? AllCores() : common.jobs, out);
