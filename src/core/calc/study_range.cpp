@@ -65,8 +65,8 @@ SuggestedRange SuggestRange(std::string_view fieldText) {
   const std::optional<float> value = ReadFieldText(fieldText);
   if (!value) return {"0", "1"};
   if (*value == 0.0F) return {"-1", "1"};
-  const double low = RoundToTwoDigits(0.5 * *value);
-  const double high = RoundToTwoDigits(1.5 * *value);
+  const double low = RoundToTwoDigits(0.75 * *value);
+  const double high = RoundToTwoDigits(1.25 * *value);
   return {RoundTripText(std::min(low, high)), RoundTripText(std::max(low, high))};
 }
 

@@ -26,8 +26,8 @@ struct StudyRangeText {
 // and STOP, and must be numbers a field can hold.
 std::optional<SweepRange> ReadStudyRange(const StudyRangeText& text, std::string& message);
 
-// A first range for a field that holds `fieldText`: from half to one and a
-// half times its value, rounded to two significant digits.
+// A first range for a field that holds `fieldText`: from three to five
+// quarters of its value, rounded to two significant digits.
 struct SuggestedRange {
   std::string from;
   std::string to;
