@@ -468,17 +468,18 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("order");
     QTest::newRow("vertical wall")
-        << "frmCVW"
-        << QStringList{"cmdFluid",  "txtPressure", "menTempType", "txtVaporTemp", "txtWallTemp",
-                       "txtLength", "cmdCalc",     "cmdDone",     "cmdPlot",      "txtCoeffC"};
+        << "frmCVW" << QStringList{"cmdFluid",    "txtPressure", "menTempType", "txtVaporTemp",
+                                   "txtWallTemp", "txtLength",   "cmdCalc",     "cmdDone",
+                                   "cmdPlot",     "cmdStudy",    "txtCoeffC"};
     QTest::newRow("horizontal tubes")
         << "frmHT" << QStringList{"cmdFluid",    "txtPressure", "menTempType", "txtVaporTemp",
                                   "txtWallTemp", "txtTubeDia",  "txtNumTube",  "cmdCalc",
-                                  "cmdDone",     "cmdPlot",     "txtOutput"};
+                                  "cmdDone",     "cmdPlot",     "cmdStudy",    "txtOutput"};
     QTest::newRow("evaporation") << "frmEVW"
                                  << QStringList{"cmdFluid",  "txtSatTemp", "txtWallTemp",
                                                 "txtLength", "txtIMFR",    "cmdCalc",
-                                                "cmdDone",   "cmdPlot",    "txtCoeffC"};
+                                                "cmdDone",   "cmdPlot",    "cmdStudy",
+                                                "txtCoeffC"};
   }
 
   void tabRunsDownTheInputColumnToTheButtons() {

@@ -50,8 +50,8 @@ Study RunStudy(const StudyRequest& request, const PropertyStore& store, double g
   const Problem& problem = ProblemOf(request.fields);
   Study study{&problem, request.range, SweepTable(problem), 0, {}};
   ProblemFields names = request.fields;
-  const FieldOption* swept = FindOption(BindFields(names), request.range.name);
-  study.sweptColumn = *study.table.ColumnOf(swept->field.name);
+  const std::vector<FieldOption> options = BindFields(names);
+  study.sweptColumn = *study.table.ColumnOf(FindOption(options, request.range.name)->field.name);
   for (const int fluid : request.fluids) {
     StudyCurve& curve = study.curves.emplace_back();
     curve.fluid = fluid;

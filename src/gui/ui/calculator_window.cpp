@@ -18,6 +18,7 @@
 #include "core/state/module1.h"
 #include "core/text/field_text.h"
 #include "gui/charts/profile_window.h"
+#include "gui/study/study_window.h"
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/output_box.h"
 #include "gui/ui/qt_message_box.h"
@@ -96,16 +97,19 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption,
   cmdCalc = NewButton(this, "cmdCalc", QStringLiteral("Calculate"));
   cmdDone = NewButton(this, "cmdDone", QStringLiteral("Done"));
   cmdPlot = NewButton(this, "cmdPlot", QStringLiteral("Plot"));
+  cmdStudy = NewButton(this, "cmdStudy", QStringLiteral("&Study"));
   buttons->addStretch(1);
   buttons->addWidget(cmdCalc);
   buttons->addWidget(cmdDone);
   buttons->addWidget(cmdPlot);
+  buttons->addWidget(cmdStudy);
   left->addSpacing(8);
   left->addLayout(buttons);
   left->addStretch(1);
   connect(cmdCalc, &QPushButton::clicked, this, &CalculatorWindow::cmdCalc_Click);
   connect(cmdDone, &QPushButton::clicked, this, &CalculatorWindow::cmdDone_Click);
   connect(cmdPlot, &QPushButton::clicked, this, &CalculatorWindow::cmdPlot_Click);
+  connect(cmdStudy, &QPushButton::clicked, this, &CalculatorWindow::cmdStudy_Click);
 
   txtOutput = new OutputBox(this);
   txtOutput->setObjectName(QStringLiteral("txtOutput"));
@@ -152,6 +156,15 @@ void CalculatorWindow::cmdPlot_Click() {
                               std::move(*profile));
 }
 
+void CalculatorWindow::cmdStudy_Click() {
+  const ProblemFields fields = CurrentFields();
+  if (studyWindow_ == nullptr) {
+    studyWindow_ =
+        new StudyWindow(ProblemOf(fields), windowTitle(), problem_ + "-study", Messages(), this);
+  }
+  studyWindow_->Seed(fields, Module1.FluidNo);
+}
+
 void CalculatorWindow::SetUpperHalf(QWidget* widget) {
   root_->insertWidget(0, widget);
 }
@@ -193,6 +206,7 @@ void CalculatorWindow::ChainTabOrder(const std::vector<QWidget*>& rest) {
   order.push_back(cmdCalc);
   order.push_back(cmdDone);
   order.push_back(cmdPlot);
+  order.push_back(cmdStudy);
   order.insert(order.end(), rest.begin(), rest.end());
   order.push_back(txtOutput);
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
@@ -200,7 +214,10 @@ void CalculatorWindow::ChainTabOrder(const std::vector<QWidget*>& rest) {
 
 void CalculatorWindow::hideEvent(QHideEvent* event) {
   // Not when the window system minimizes the window: it stays open.
-  if (!event->spontaneous() && profileWindow_ != nullptr) profileWindow_->hide();
+  if (!event->spontaneous()) {
+    if (profileWindow_ != nullptr) profileWindow_->hide();
+    if (studyWindow_ != nullptr) studyWindow_->hide();
+  }
   QWidget::hideEvent(event);
 }
 

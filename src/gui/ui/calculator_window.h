@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/calc/calculation.h"
+#include "core/calc/problems.h"
 #include "core/calc/profile.h"
 #include "core/state/message_sink.h"
 #include "core/state/shared_calculation.h"
@@ -22,6 +23,7 @@ namespace dorix {
 
 class OutputBox;
 class ProfileWindow;
+class StudyWindow;
 class WindowSet;
 
 // What the three problem windows share: the Fluid button with its "Fluid:"
@@ -37,10 +39,13 @@ class CalculatorWindow : public QWidget {
   QPushButton* cmdCalc = nullptr;
   QPushButton* cmdDone = nullptr;
   QPushButton* cmdPlot = nullptr;
+  QPushButton* cmdStudy = nullptr;
   OutputBox* txtOutput = nullptr;
 
   // The window's profile window, once Plot has opened it.
   ProfileWindow* profileWindow() const { return profileWindow_; }
+  // The window's parametric study, once Study has opened it.
+  StudyWindow* studyWindow() const { return studyWindow_; }
 
   // Runs once, when the window is created.
   virtual void Form_Load();
@@ -55,6 +60,9 @@ class CalculatorWindow : public QWidget {
   // after the very checks and messages of Calculate; a refused input opens
   // no profile.
   void cmdPlot_Click();
+  // Opens the window's parametric study from its current fields, selector
+  // and fluid.
+  void cmdStudy_Click();
 
  protected:
   // Without a message sink the window shows its messages in modal boxes.
@@ -67,6 +75,8 @@ class CalculatorWindow : public QWidget {
   // The profile of the current inputs, read and checked as Calculate reads
   // and checks them; none when refused.
   virtual std::optional<Profile> Plot() = 0;
+  // The fields as typed, for a study.
+  virtual ProblemFields CurrentFields() const = 0;
 
   MessageSink& Messages() { return *messages_; }
 
@@ -82,18 +92,20 @@ class CalculatorWindow : public QWidget {
   // The check on leaving a length field: a message for a length of zero or
   // below, or for text that is not a number. Nothing else changes.
   void CheckLength(const QLineEdit& field);
-  // Tab order: down the input column, Calculate, Done, Plot, then `rest`, then the report.
+  // Tab order: down the input column, Calculate, Done, Plot, Study, then
+  // `rest`, then the report.
   void ChainTabOrder(const std::vector<QWidget*>& rest);
 
   bool event(QEvent* event) override;
-  // The profile belongs to its window: hidden by Done, the frame's close
-  // control or the main menu, the window takes its profile along.
+  // The profile and the study belong to their window: hidden by Done, the
+  // frame's close control or the main menu, the window takes them along.
   void hideEvent(QHideEvent* event) override;
 
  private:
   WindowSet& windows_;
   QString problem_;
   ProfileWindow* profileWindow_ = nullptr;
+  StudyWindow* studyWindow_ = nullptr;
   std::unique_ptr<MessageSink> ownMessages_;
   MessageSink* messages_;
   QVBoxLayout* root_ = nullptr;

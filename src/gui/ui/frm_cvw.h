@@ -27,6 +27,7 @@ class FrmCVW final : public CondensationWindow {
  protected:
   CalculationOutcome Calculate() override;
   std::optional<Profile> Plot() override;
+  ProblemFields CurrentFields() const override { return Fields(); }
 };
 
 }  // namespace dorix

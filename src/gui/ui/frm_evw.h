@@ -33,6 +33,7 @@ class FrmEVW final : public CalculatorWindow {
  protected:
   CalculationOutcome Calculate() override;
   std::optional<Profile> Plot() override;
+  ProblemFields CurrentFields() const override { return Fields(); }
 };
 
 }  // namespace dorix

@@ -23,6 +23,7 @@ class FrmHT final : public CondensationWindow {
  protected:
   CalculationOutcome Calculate() override;
   std::optional<Profile> Plot() override;
+  ProblemFields CurrentFields() const override { return Fields(); }
 };
 
 }  // namespace dorix
