@@ -417,10 +417,10 @@ class StudyWindowTest : public testing_support::UiTestCase {
     study.chkResults[2]->setChecked(false);
     QVERIFY(Sweep(study, "length", "0.01", "100", "41", true));
     const StudyChart& chart = *study.Charts().front();
-    QCOMPARE(chart.XAxis()->titleText(), QString("Length of wall [m] (logarithmic scale)"));
+    QCOMPARE(chart.XAxis()->titleText(), QString("Length of wall [m] (log scale)"));
     QCOMPARE(chart.XAxis()->min(), -2.0);
     QCOMPARE(chart.XAxis()->max(), 2.0);
-    QCOMPARE(chart.YAxis()->titleText(), QString("Film Reynolds number at the end of the wall Re"));
+    QCOMPARE(chart.YAxis()->titleText(), QString("Re at the end of the wall"));
     const QList<QPointF> drawn = Drawn(chart, 1);
     QCOMPARE(drawn.size(), 41);
     QCOMPARE(drawn.front().x(), std::log10(static_cast<double>(0.01F)));
@@ -435,8 +435,7 @@ class StudyWindowTest : public testing_support::UiTestCase {
 
     study.chkLogResults->setChecked(true);
     const StudyChart& logarithmic = *study.Charts().front();
-    QCOMPARE(logarithmic.YAxis()->titleText(),
-             QString("Film Reynolds number at the end of the wall Re (logarithmic scale)"));
+    QCOMPARE(logarithmic.YAxis()->titleText(), QString("Re at the end of the wall (log scale)"));
     QCOMPARE(Drawn(logarithmic, 1).front().y(), std::log10(drawn.front().y()));
     QVERIFY(messages.messages.empty());
   }

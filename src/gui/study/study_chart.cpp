@@ -19,7 +19,8 @@ namespace dorix {
 
 namespace {
 
-// Beyond this many points a curve is drawn as a line alone.
+// A curve of up to this many points is drawn thick, its points marked;
+// beyond, as a thin line, which draws many times faster than a thick one.
 constexpr std::size_t kMostMarkedPoints = 40;
 
 QColor FluidColor(int fluid) {
@@ -66,6 +67,18 @@ std::vector<QList<QPointF>> Runs(const Study& study, const StudyCurve& curve, St
   return runs;
 }
 
+// A dashed line is drawn segment by segment: a transition, which changes
+// only with the film's properties, keeps every few of its points and its last.
+QList<QPointF> Thinned(const QList<QPointF>& run) {
+  constexpr qsizetype kMostDashedPoints = 100;
+  const qsizetype step = (run.size() + kMostDashedPoints - 1) / kMostDashedPoints;
+  if (step <= 1) return run;
+  QList<QPointF> thinned;
+  for (qsizetype i = 0; i < run.size(); i += step) thinned.append(run[i]);
+  if (thinned.back() != run.back()) thinned.append(run.back());
+  return thinned;
+}
+
 // The span of the values a result takes, on its scale.
 std::pair<double, double> ValueSpan(const Study& study, std::size_t result, bool logarithmic) {
   double lo = INFINITY;
@@ -84,14 +97,27 @@ std::pair<double, double> ValueSpan(const Study& study, std::size_t result, bool
 
 }  // namespace
 
-StudyChart::StudyChart(const Study& study, std::size_t result, StudyScales scales)
-    : scales_(scales) {
+StudyChart::StudyChart() {
   legend()->setAlignment(Qt::AlignRight);
+  crosshair_ = new ChartCrosshair(this);
+}
+
+void StudyChart::Show(const Study& study, std::size_t result, StudyScales scales) {
+  crosshair_->hide();
+  removeAllSeries();
+  for (QAbstractAxis* axis : axes()) {
+    removeAxis(axis);
+    delete axis;
+  }
+  curves_.clear();
+  transitions_.clear();
+  scales_ = scales;
+
   const std::vector<AxisTick> xTicks =
       Ticks(std::min(study.range.start, study.range.stop),
             std::max(study.range.start, study.range.stop), scales_.logX);
   const QString field = FieldTitle(*study.problem, study.table.ColumnName(study.sweptColumn));
-  xAxis_ = NewNumberAxis(scales_.logX ? field + " (logarithmic scale)" : field, xTicks);
+  xAxis_ = NewNumberAxis(scales_.logX ? field + " (log scale)" : field, xTicks);
   addAxis(xAxis_, Qt::AlignBottom);
 
   const std::string_view name = study.table.ColumnName(study.table.FirstResultColumn() + result);
@@ -100,16 +126,17 @@ StudyChart::StudyChart(const Study& study, std::size_t result, StudyScales scale
   yBottom_ = yTicks.front().at;
   yTop_ = yTicks.back().at;
   const QString title = ResultAxisTitle(*study.problem, name);
-  yAxis_ = NewNumberAxis(scales_.logY ? title + " (logarithmic scale)" : title, yTicks);
+  yAxis_ = NewNumberAxis(scales_.logY ? title + " (log scale)" : title, yTicks);
   addAxis(yAxis_, Qt::AlignLeft);
 
   frame_ = new QLineSeries;
   Attach(frame_, false);
-  if (name == kReynoldsNumber) AddTransitions(study);
   AddCurves(study, result);
-  crosshair_ = new ChartCrosshair(this);
+  if (name == kReynoldsNumber) AddTransitions(study);
 }
 
+// Points come after the axes: a series placed on the plot with its points
+// would be laid out once for each axis it is attached to.
 void StudyChart::Attach(QAbstractSeries* series, bool inLegend) {
   addSeries(series);
   series->attachAxis(xAxis_);
@@ -135,12 +162,14 @@ void StudyChart::AddCurves(const Study& study, std::size_t result) {
     // A fluid refused throughout still has its name in the legend.
     if (runs.empty()) runs.emplace_back();
     for (QList<QPointF>& run : runs) {
-      QLineSeries* piece = NewPiece(LinePen(color, 2));
-      piece->setPointsVisible(curve.points.size() <= kMostMarkedPoints || run.size() == 1);
-      piece->replace(run);
+      const bool sparse = curve.points.size() <= kMostMarkedPoints;
+      QLineSeries* piece = NewPiece(LinePen(color, sparse ? 2 : 1));
+      piece->setPointsVisible(sparse || run.size() == 1);
+      piece->setMarkerSize(sparse ? 7 : 5);
       const bool first = drawn.pieces.empty();
       if (first) piece->setName(FluidTitle(curve.fluid));
       Attach(piece, first);
+      piece->replace(run);
       drawn.pieces.push_back(piece);
     }
 
@@ -161,8 +190,8 @@ void StudyChart::AddCurves(const Study& study, std::size_t result) {
     drawn.dryOuts->setMarkerSize(9);
     drawn.dryOuts->setColor(color);
     drawn.dryOuts->setBorderColor(color);
-    drawn.dryOuts->replace(dryOuts);
     Attach(drawn.dryOuts, true);
+    drawn.dryOuts->replace(dryOuts);
   }
 }
 
@@ -170,11 +199,14 @@ void StudyChart::AddTransitions(const Study& study) {
   struct Kind {
     std::optional<double> StudyPoint::*value;
     const char* name;
+    QColor color;
     Qt::PenStyle style;
   };
-  const Kind kinds[] = {
-      {&StudyPoint::ReWl, "Re(wl): laminar to wavy-laminar", Qt::DashLine},
-      {&StudyPoint::ReTur, "Re(tur): wavy-laminar to turbulent", Qt::DashDotLine}};
+  // In colours of their own, the fluids' curves being many.
+  const Kind kinds[] = {{&StudyPoint::ReWl, "Re(wl): laminar to wavy-laminar",
+                         QColor(0x2e, 0x8b, 0x57), Qt::DashLine},
+                        {&StudyPoint::ReTur, "Re(tur): wavy-laminar to turbulent",
+                         QColor(0xb2, 0x22, 0x22), Qt::DashDotLine}};
   for (const Kind& kind : kinds) {
     bool named = false;
     for (const StudyCurve& curve : study.curves) {
@@ -185,10 +217,10 @@ void StudyChart::AddTransitions(const Study& study) {
           return p.y() >= yBottom_ && p.y() <= yTop_;
         });
         if (!onPlot) continue;
-        QLineSeries* line = NewPiece(LinePen(FluidColor(curve.fluid), 1.2, kind.style));
-        line->replace(run);
+        QLineSeries* line = NewPiece(LinePen(kind.color, 1.2, kind.style));
         if (!named) line->setName(QString::fromUtf8(kind.name));
         Attach(line, !named);
+        line->replace(Thinned(run));
         named = true;
         transitions_.push_back(line);
       }

@@ -38,8 +38,11 @@ class StudyChart : public QChart {
   Q_OBJECT
 
  public:
-  // `result` counts the study's results from 0.
-  StudyChart(const Study& study, std::size_t result, StudyScales scales);
+  StudyChart();
+
+  // Draws a result of a study, in place of what the chart showed; `result`
+  // counts the study's results from 0.
+  void Show(const Study& study, std::size_t result, StudyScales scales);
 
   const FluidCurve& CurveOf(int fluid) const { return curves_.at(fluid); }
   const std::vector<QLineSeries*>& Transitions() const { return transitions_; }

@@ -19,8 +19,7 @@ struct ResultText {
 };
 
 constexpr ResultText kResultTexts[] = {
-    {kReynoldsNumber, "Re", "Film Reynolds number at the end of the wall Re",
-     "Film Reynolds number Re", ""},
+    {kReynoldsNumber, "Re", "Re at the end of the wall", "Film Reynolds number Re", ""},
     {kCondensationRate, "Condensation rate", "Condensation rate per unit width",
      "Condensation rate per unit length", "kg/m s"},
     {kFinalMassFlowRate, "Final mass flow rate", "Final mass flow rate per unit width", nullptr,

@@ -93,7 +93,6 @@ StudyWindow::StudyWindow(const Problem& problem, const QString& caption, const Q
   tblPoints->setModel(model_);
   tblPoints->setWordWrap(false);
   tblPoints->horizontalHeader()->setStretchLastSection(true);
-  tblPoints->horizontalHeader()->setResizeContentsPrecision(100);
   tblPoints->verticalHeader()->setDefaultSectionSize(tblPoints->fontMetrics().height() + 6);
   split->addWidget(upper);
   split->addWidget(tblPoints);
@@ -184,7 +183,6 @@ QWidget* StudyWindow::NewControls() {
 void StudyWindow::Seed(const ProblemFields& fields, int fluid) {
   fields_ = fields;
   fluid_ = fluid;
-  lblFluid->setText("Fluid: " + FluidTitle(fluid_));
   FillInputs();
   Run();
   show();
@@ -239,9 +237,11 @@ bool StudyWindow::Run() {
     return false;
   }
   std::vector<int> fluids{fluid_};
+  lblFluid->setText("Fluid: " + FluidTitle(fluid_));
   if (chkAllFluids->isChecked()) {
     fluids.clear();
     for (const dorix::Fluid& fluid : kFluids) fluids.push_back(fluid.number);
+    lblFluid->setText(QStringLiteral("All six fluids"));
   }
   auto study = std::make_unique<Study>(
       RunStudy({fields_, *range, fluids}, Module1.Store, Module1.Grav, AllCores()));
@@ -259,7 +259,14 @@ void StudyWindow::ShowTable() {
     const int span = model_->SpanAt(row);
     if (span > 1) tblPoints->setSpan(row, model_->FirstResultColumn(), 1, span);
   }
-  tblPoints->resizeColumnsToContents();
+  // Wide enough for its name and for a number at full precision; measured
+  // from the font, not from the cells, which would take longer than the study.
+  const QFontMetrics metrics = tblPoints->fontMetrics();
+  const int numberWidth = metrics.horizontalAdvance(QStringLiteral("-0.000000000000000000000"));
+  for (int column = 0; column < model_->columnCount(); ++column) {
+    const QString name = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    tblPoints->setColumnWidth(column, std::max(numberWidth, metrics.horizontalAdvance(name) + 24));
+  }
 }
 
 std::vector<std::size_t> StudyWindow::ChosenResults() const {
@@ -271,17 +278,16 @@ std::vector<std::size_t> StudyWindow::ChosenResults() const {
 }
 
 void StudyWindow::Redraw() {
-  while (QLayoutItem* item = chartLayout_->takeAt(0)) {
+  const std::vector<std::size_t> chosen = study_ ? ChosenResults() : std::vector<std::size_t>{};
+  // The charts stay from one run to the next; only their number changes.
+  while (charts_.size() > chosen.size()) {
+    QLayoutItem* item = chartLayout_->takeAt(static_cast<int>(charts_.size()) - 1);
     delete item->widget();
     delete item;
+    charts_.pop_back();
   }
-  charts_.clear();
-  if (!study_) return;
-  lblReadout->setText(QStringLiteral("Point at a chart to read the values there."));
-  const StudyScales scales{study_->range.logarithmic && study_->range.start > 0,
-                           chkLogResults->isChecked()};
-  for (const std::size_t result : ChosenResults()) {
-    auto* chart = new StudyChart(*study_, result, scales);
+  while (charts_.size() < chosen.size()) {
+    auto* chart = new StudyChart;
     auto* view = new HoverChartView(chart, chartPane_);
     connect(view, &HoverChartView::hovered, this,
             [this, chart](QPointF at) { ShowReadout(chart->ValueAt(at)); });
@@ -291,6 +297,11 @@ void StudyWindow::Redraw() {
     charts_.push_back(chart);
     chartLayout_->addWidget(view);
   }
+  if (!study_) return;
+  lblReadout->setText(QStringLiteral("Point at a chart to read the values there."));
+  const StudyScales scales{study_->range.logarithmic && study_->range.start > 0,
+                           chkLogResults->isChecked()};
+  for (std::size_t i = 0; i < chosen.size(); ++i) charts_[i]->Show(*study_, chosen[i], scales);
 }
 
 void StudyWindow::ShowReadout(double value) {
