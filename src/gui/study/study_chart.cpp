@@ -165,7 +165,7 @@ void StudyChart::AddCurves(const Study& study, std::size_t result) {
       const bool sparse = curve.points.size() <= kMostMarkedPoints;
       QLineSeries* piece = NewPiece(LinePen(color, sparse ? 2 : 1));
       piece->setPointsVisible(sparse || run.size() == 1);
-      piece->setMarkerSize(sparse ? 7 : 5);
+      piece->setMarkerSize(sparse ? 3.5 : 2.5);
       const bool first = drawn.pieces.empty();
       if (first) piece->setName(FluidTitle(curve.fluid));
       Attach(piece, first);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -31,6 +32,7 @@ namespace {
 constexpr const char* kDefaultField = "wall_temp";
 constexpr const char* kDefaultCount = "21";
 constexpr int kRangeFieldWidth = 90;
+constexpr int kChartMinimumHeight = 280;
 
 QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new QPushButton(caption, parent);
@@ -77,10 +79,15 @@ StudyWindow::StudyWindow(const Problem& problem, const QString& caption, const Q
   auto* upper = new QWidget(split);
   auto* upperLayout = new QVBoxLayout(upper);
   upperLayout->setContentsMargins(0, 0, 0, 0);
-  chartPane_ = new QWidget(upper);
+  // Charts too low for their labels would be no use: beyond two, they scroll.
+  auto* scroll = new QScrollArea(upper);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  chartPane_ = new QWidget(scroll);
   chartLayout_ = new QVBoxLayout(chartPane_);
   chartLayout_->setContentsMargins(0, 0, 0, 0);
-  upperLayout->addWidget(chartPane_, 1);
+  scroll->setWidget(chartPane_);
+  upperLayout->addWidget(scroll, 1);
   lblReadout = new QLabel(upper);
   lblReadout->setObjectName(QStringLiteral("lblReadout"));
   lblReadout->setWordWrap(true);
@@ -279,29 +286,34 @@ std::vector<std::size_t> StudyWindow::ChosenResults() const {
 
 void StudyWindow::Redraw() {
   const std::vector<std::size_t> chosen = study_ ? ChosenResults() : std::vector<std::size_t>{};
+  PlaceCharts(chosen.size());
+  if (!study_) return;
+  lblReadout->setText(QStringLiteral("Point at a chart to read the values there."));
+  const StudyScales scales{study_->range.logarithmic && study_->range.start > 0,
+                           chkLogResults->isChecked()};
+  for (std::size_t i = 0; i < chosen.size(); ++i) charts_[i]->Show(*study_, chosen[i], scales);
+}
+
+void StudyWindow::PlaceCharts(std::size_t count) {
   // The charts stay from one run to the next; only their number changes.
-  while (charts_.size() > chosen.size()) {
-    QLayoutItem* item = chartLayout_->takeAt(static_cast<int>(charts_.size()) - 1);
-    delete item->widget();
-    delete item;
+  while (charts_.size() > count) {
+    delete chartViews_.back();
+    chartViews_.pop_back();
     charts_.pop_back();
   }
-  while (charts_.size() < chosen.size()) {
+  while (charts_.size() < count) {
     auto* chart = new StudyChart;
     auto* view = new HoverChartView(chart, chartPane_);
+    view->setMinimumHeight(kChartMinimumHeight);
     connect(view, &HoverChartView::hovered, this,
             [this, chart](QPointF at) { ShowReadout(chart->ValueAt(at)); });
     connect(view, &HoverChartView::left, this, [this] {
       for (StudyChart* shown : charts_) shown->HideCrosshair();
     });
     charts_.push_back(chart);
-    chartLayout_->addWidget(view);
+    chartViews_.push_back(view);
+    chartLayout_->addWidget(view, 1);
   }
-  if (!study_) return;
-  lblReadout->setText(QStringLiteral("Point at a chart to read the values there."));
-  const StudyScales scales{study_->range.logarithmic && study_->range.start > 0,
-                           chkLogResults->isChecked()};
-  for (std::size_t i = 0; i < chosen.size(); ++i) charts_[i]->Show(*study_, chosen[i], scales);
 }
 
 void StudyWindow::ShowReadout(double value) {

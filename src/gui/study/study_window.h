@@ -88,6 +88,7 @@ class StudyWindow : public QWidget {
   void SuggestRange();
   void ShowTable();
   void Redraw();
+  void PlaceCharts(std::size_t count);
   std::vector<std::size_t> ChosenResults() const;
 
   const Problem& problem_;
@@ -100,6 +101,7 @@ class StudyWindow : public QWidget {
   QWidget* chartPane_ = nullptr;
   QVBoxLayout* chartLayout_ = nullptr;
   std::vector<StudyChart*> charts_;
+  std::vector<QWidget*> chartViews_;
 };
 
 }  // namespace dorix
