@@ -9,6 +9,7 @@
 #include "core/calc/study.h"
 #include "core/props/property_file.h"
 #include "core/state/module1.h"
+#include "gui/study/study_controls.h"
 #include "gui/study/study_window.h"
 
 // The goal: a study of 1 000 points recomputed and redrawn within one frame
@@ -76,11 +77,11 @@ std::unique_ptr<StudyWindow> PreparedWindow(const benchmark::State& state, NoMes
   auto window =
       std::make_unique<StudyWindow>(ProblemOf(fields), "BENCH", "bench", messages, nullptr);
   window->Seed(fields, 1);
-  window->cboInput->setCurrentIndex(window->cboInput->findData("wall_temp"));
-  window->txtFrom->setText("230");
-  window->txtTo->setText("370");
-  window->txtCount->setText(QString::number(kPoints));
-  window->chkAllFluids->setChecked(state.range(0) == 6);
+  window->controls->cboInput->setCurrentIndex(window->controls->cboInput->findData("wall_temp"));
+  window->controls->txtFrom->setText("230");
+  window->controls->txtTo->setText("370");
+  window->controls->txtCount->setText(QString::number(kPoints));
+  window->controls->chkAllFluids->setChecked(state.range(0) == 6);
   QCoreApplication::processEvents();
   return window;
 }
@@ -88,7 +89,7 @@ std::unique_ptr<StudyWindow> PreparedWindow(const benchmark::State& state, NoMes
 // Each iteration asks for another range, as a user changing it would: the
 // axes and every curve change.
 void Rerun(StudyWindow& window, benchmark::State& state) {
-  window.txtTo->setText(state.iterations() % 2 == 0 ? "370" : "365");
+  window.controls->txtTo->setText(state.iterations() % 2 == 0 ? "370" : "365");
   benchmark::DoNotOptimize(window.Run());
 }
 

@@ -25,6 +25,7 @@
 #include "core/text/format_value.h"
 #include "gui/charts/chart_crosshair.h"
 #include "gui/study/study_chart.h"
+#include "gui/study/study_controls.h"
 #include "gui/study/study_table_model.h"
 #include "gui/study/study_window.h"
 #include "gui/ui/coefficient_panel.h"
@@ -55,12 +56,12 @@ StudyWindow& OpenStudy(CalculatorWindow& form) {
 // Types a range into the study's controls and runs it.
 bool Sweep(StudyWindow& study, const QString& field, const QString& from, const QString& to,
            const QString& count, bool logarithmic = false) {
-  study.cboInput->setCurrentIndex(study.cboInput->findData(field));
-  study.txtFrom->setText(from);
-  study.txtTo->setText(to);
-  study.txtCount->setText(count);
-  const QSignalBlocker quiet(study.chkLogSteps);
-  study.chkLogSteps->setChecked(logarithmic);
+  study.controls->cboInput->setCurrentIndex(study.controls->cboInput->findData(field));
+  study.controls->txtFrom->setText(from);
+  study.controls->txtTo->setText(to);
+  study.controls->txtCount->setText(count);
+  const QSignalBlocker quiet(study.controls->chkLogSteps);
+  study.controls->chkLogSteps->setChecked(logarithmic);
   return study.Run();
 }
 
@@ -191,12 +192,12 @@ class StudyWindowTest : public testing_support::UiTestCase {
     QCOMPARE(seeded.coefficients.C, std::string("50"));
     QCOMPARE(seeded.tempTypeIndex, kSaturationVaporTemperature);
     QCOMPARE(study.Fluid(), 2);
-    QCOMPARE(study.lblFluid->text(), QString("Fluid: NH3"));
+    QCOMPARE(study.controls->lblFluid->text(), QString("Fluid: NH3"));
     // The vapour temperature is not read in saturation mode: nothing to vary.
-    QCOMPARE(study.cboInput->findData("vapor_temp"), -1);
-    QCOMPARE(study.cboInput->currentData().toString(), QString("wall_temp"));
-    QCOMPARE(study.txtFrom->text(), QString("200"));
-    QCOMPARE(study.txtTo->text(), QString("340"));
+    QCOMPARE(study.controls->cboInput->findData("vapor_temp"), -1);
+    QCOMPARE(study.controls->cboInput->currentData().toString(), QString("wall_temp"));
+    QCOMPARE(study.controls->txtFrom->text(), QString("200"));
+    QCOMPARE(study.controls->txtTo->text(), QString("340"));
     for (const Row& row : TableRows(*study.TableModel())) {
       QCOMPARE(row.at("C"), QString("50"));
       QCOMPARE(row.at("length"), QString("2.5"));
@@ -210,8 +211,8 @@ class StudyWindowTest : public testing_support::UiTestCase {
     form.cmdStudy->click();
     QCOMPARE(std::get<WallCondensationFields>(study.Fields()).wallTemp, std::string("280"));
     QCOMPARE(study.Fluid(), 1);
-    QCOMPARE(study.cboInput->currentData().toString(), QString("length"));
-    QCOMPARE(study.txtTo->text(), QString("3"));
+    QCOMPARE(study.controls->cboInput->currentData().toString(), QString("length"));
+    QCOMPARE(study.controls->txtTo->text(), QString("3"));
     QCOMPARE(study.TableModel()->rowCount(), 5);
     QVERIFY(messages.messages.empty());
   }
@@ -337,8 +338,8 @@ class StudyWindowTest : public testing_support::UiTestCase {
     form.menTempType_Click();
     StudyWindow& study = OpenStudy(form);
     QVERIFY(Sweep(study, "wall_temp", "200", "360", "9"));
-    study.chkResults[0]->setChecked(true);  // Re beside h
-    study.chkAllFluids->setChecked(true);
+    study.controls->chkResults[0]->setChecked(true);  // Re beside h
+    study.controls->chkAllFluids->setChecked(true);
 
     const Study& all = *study.CurrentStudy();
     QCOMPARE(all.curves.size(), std::size_t{6});
@@ -356,7 +357,7 @@ class StudyWindowTest : public testing_support::UiTestCase {
     QCOMPARE(rows[0].at("fluid"), QString("water"));
     QCOMPARE(rows[53].at("fluid"), QString("r134a"));
     // Each fluid's rows are its own study's.
-    study.chkAllFluids->setChecked(false);
+    study.controls->chkAllFluids->setChecked(false);
     const std::vector<Row> water = TableRows(*study.TableModel());
     for (std::size_t i = 0; i < water.size(); ++i) {
       Row overlaid = rows[i];
@@ -395,15 +396,15 @@ class StudyWindowTest : public testing_support::UiTestCase {
     WindowSet windows(&messages);
     StudyWindow& study = OpenStudy(windows.frmCVW());
     const Study* before = study.CurrentStudy();
-    study.txtFrom->setText(range[0]);
-    study.txtTo->setText(range[1]);
-    study.txtCount->setText(range[2]);
+    study.controls->txtFrom->setText(range[0]);
+    study.controls->txtTo->setText(range[1]);
+    study.controls->txtCount->setText(range[2]);
     {
-      const QSignalBlocker quiet(study.chkLogSteps);
-      study.chkLogSteps->setChecked(logarithmic);
+      const QSignalBlocker quiet(study.controls->chkLogSteps);
+      study.controls->chkLogSteps->setChecked(logarithmic);
     }
     // Enter in a range field runs the study.
-    QTest::keyClick(study.txtTo, Qt::Key_Return);
+    QTest::keyClick(study.controls->txtTo, Qt::Key_Return);
     QCOMPARE(messages.messages, std::vector<std::string>{message.toStdString()});
     QCOMPARE(study.CurrentStudy(), before);
     QCOMPARE(study.TableModel()->rowCount(), 21);
@@ -413,8 +414,8 @@ class StudyWindowTest : public testing_support::UiTestCase {
     MessageRecorder messages;
     WindowSet windows(&messages);
     StudyWindow& study = OpenStudy(windows.frmCVW());
-    study.chkResults[0]->setChecked(true);
-    study.chkResults[2]->setChecked(false);
+    study.controls->chkResults[0]->setChecked(true);
+    study.controls->chkResults[2]->setChecked(false);
     QVERIFY(Sweep(study, "length", "0.01", "100", "41", true));
     const StudyChart& chart = *study.Charts().front();
     QCOMPARE(chart.XAxis()->titleText(), QString("Length of wall [m] (log scale)"));
@@ -433,7 +434,12 @@ class StudyWindowTest : public testing_support::UiTestCase {
     for (const QPointF& p : wavy.points()) QCOMPARE(p.y(), 30.0);
     QCOMPARE(chart.Transitions()[1]->name(), QString("Re(tur): wavy-laminar to turbulent"));
 
-    study.chkLogResults->setChecked(true);
+    // The readout takes the point nearest on the axis as drawn: 0.1418 lies
+    // nearer 0.1259 but, on a logarithmic axis, nearer 0.1585.
+    study.ShowReadout(0.1418);
+    QVERIFY(study.lblReadout->text().startsWith("Length of wall [m] = 0.1585    H2O: Re = "));
+
+    study.controls->chkLogResults->setChecked(true);
     const StudyChart& logarithmic = *study.Charts().front();
     QCOMPARE(logarithmic.YAxis()->titleText(), QString("Re at the end of the wall (log scale)"));
     QCOMPARE(Drawn(logarithmic, 1).front().y(), std::log10(drawn.front().y()));
@@ -523,13 +529,13 @@ class StudyWindowTest : public testing_support::UiTestCase {
     WindowSet windows(&messages);
     StudyWindow& study = OpenStudy(windows.frmEVW());
     const Study* computed = study.CurrentStudy();
-    QCOMPARE(study.chkResults.size(), std::size_t{4});
-    QCOMPARE(study.chkResults[1]->text(), QString("Final mass flow rate"));
-    for (QCheckBox* box : study.chkResults) box->setChecked(true);
+    QCOMPARE(study.controls->chkResults.size(), std::size_t{4});
+    QCOMPARE(study.controls->chkResults[1]->text(), QString("Final mass flow rate"));
+    for (QCheckBox* box : study.controls->chkResults) box->setChecked(true);
     QCOMPARE(study.Charts().size(), std::size_t{4});
     QCOMPARE(study.Charts()[2]->YAxis()->titleText(),
              QString("Evaporation rate per unit width [kg/m s]"));
-    for (QCheckBox* box : study.chkResults) box->setChecked(false);
+    for (QCheckBox* box : study.controls->chkResults) box->setChecked(false);
     QVERIFY(study.Charts().empty());
     QCOMPARE(study.CurrentStudy(), computed);
   }

@@ -7,18 +7,16 @@
 #include "core/calc/study.h"
 #include "core/state/message_sink.h"
 #include "gui/charts/file_export.h"
+#include "gui/study/study_chart.h"
 
-class QCheckBox;
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTableView;
 class QVBoxLayout;
 
 namespace dorix {
 
-class StudyChart;
+class StudyControls;
 class StudyTableModel;
 
 // A parametric study of a calculator window's problem: one field swept over
@@ -37,16 +35,7 @@ class StudyWindow : public QWidget {
               MessageSink& messages, QWidget* parent);
   ~StudyWindow() override;
 
-  QComboBox* cboInput = nullptr;
-  QLineEdit* txtFrom = nullptr;
-  QLineEdit* txtTo = nullptr;
-  QLineEdit* txtCount = nullptr;
-  QCheckBox* chkLogSteps = nullptr;
-  QPushButton* cmdRun = nullptr;
-  std::vector<QCheckBox*> chkResults;  // one per result of the problem, in report order
-  QCheckBox* chkAllFluids = nullptr;
-  QCheckBox* chkLogResults = nullptr;
-  QLabel* lblFluid = nullptr;
+  StudyControls* controls = nullptr;
   QLabel* lblReadout = nullptr;
   QTableView* tblPoints = nullptr;
   QPushButton* cmdExportPng = nullptr;
@@ -83,15 +72,12 @@ class StudyWindow : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QWidget* NewControls();
-  void FillInputs();
-  void SuggestRange();
   void ShowTable();
   void Redraw();
   void PlaceCharts(std::size_t count);
-  std::vector<std::size_t> ChosenResults() const;
+  // How the charts of the current study scale their axes.
+  StudyScales Scales() const;
 
-  const Problem& problem_;
   ProblemFields fields_;
   int fluid_ = 1;
   std::unique_ptr<Study> study_;
