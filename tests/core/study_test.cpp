@@ -100,20 +100,6 @@ std::unique_ptr<PropertyStore> StudyRun::store_;
 
 const std::vector<int> kAllFluids{1, 2, 3, 4, 5, 6};
 
-TEST_F(StudyRun, GivesEachFluidItsCurveInOrderWithTheSweptValuesAsRead) {
-  const Study study = Run(WallCondensationFields{}, {"wall-temp", 280, 360, 5, false}, kAllFluids);
-  ASSERT_EQ(study.curves.size(), 6u);
-  EXPECT_EQ(study.RowCount(), 30u);
-  EXPECT_EQ(study.table.ColumnName(study.sweptColumn), "wall_temp");
-  for (std::size_t f = 0; f < 6; ++f) {
-    EXPECT_EQ(study.curves[f].fluid, kAllFluids[f]);
-    ASSERT_EQ(study.curves[f].points.size(), 5u);
-    for (long i = 0; i < 5; ++i) {
-      EXPECT_EQ(study.X(study.curves[f].points[i]), 280.0 + 20.0 * i);
-    }
-  }
-}
-
 TEST_F(StudyRun, IsTheSameOnOneThreadAsOnSeveral) {
   const SweepRange range{"flow_rate", 0.001, 2, 300, true};
   const Study one = Run(EvaporationFields{}, range, kAllFluids, 1);

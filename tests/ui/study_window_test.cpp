@@ -225,8 +225,6 @@ class StudyWindowTest : public testing_support::UiTestCase {
     QTest::addColumn<bool>("logarithmic");
     QTest::newRow("wall length in logarithmic steps, ammonia")
         << "frmCVW" << 2 << "length" << QStringList{"0.001", "20", "40"} << true;
-    QTest::newRow("wall temperature past saturation")
-        << "frmCVW" << 1 << "wall_temp" << QStringList{"300", "390", "10"} << false;
     QTest::newRow("tubes by their number, R-134a")
         << "frmHT" << 6 << "tubes" << QStringList{"-2", "30", "17"} << false;
     QTest::newRow("evaporating film from dry-out to turbulent")

@@ -27,8 +27,9 @@ class StudyWindow;
 class WindowSet;
 
 // What the three problem windows share: the Fluid button with its "Fluid:"
-// label at the top of the input column, Calculate, Done and Plot under it, the
-// report box beside it, the messages, and the refresh on every activation.
+// label at the top of the input column, Calculate, Done, Plot and Study under
+// it, the report box beside it, the messages, and the refresh on every
+// activation.
 // Closing the window with the frame's close control only hides it, as Done does.
 class CalculatorWindow : public QWidget {
   Q_OBJECT
