@@ -5,6 +5,7 @@
 
 #include "cli/output.h"
 #include "cli/run_calc.h"
+#include "core/calc/sweep_table.h"
 #include "core/fluids/fluid.h"
 
 namespace dorix::cli {

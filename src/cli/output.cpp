@@ -14,24 +14,7 @@ namespace {
 
 using Status = CalculationOutcome::Status;
 
-const NamedValue* Find(const std::vector<NamedValue>& values, std::string_view name) {
-  for (const auto& value : values) {
-    if (value.name == name) return &value;
-  }
-  return nullptr;
-}
-
 }  // namespace
-
-std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + '"';
-}
 
 std::string NumberText(double value) {
   return RoundTripText(value);
@@ -65,38 +48,6 @@ std::string OutcomeJson(const Problem& problem, int fluid, const ProblemFields& 
   for (const auto& result : outcome.results)
     json["results"][std::string(result.name)] = result.value;
   return json.dump(2) + "\n";
-}
-
-CsvTable::CsvTable(const Problem& problem, const std::vector<FieldOption>& fields)
-    : results_(problem.results.begin(), problem.results.end()), dryOutColumn_(problem.canDryOut) {
-  for (const auto& option : fields) inputs_.emplace_back(option.field.name);
-}
-
-std::string CsvTable::Header() const {
-  std::string line;
-  for (const auto& name : inputs_) line += name + ",";
-  for (const auto& name : results_) line += name + ",";
-  if (dryOutColumn_) line += "dry_out,";
-  return line + "message\n";
-}
-
-std::string CsvTable::Row(const CalculationOutcome& outcome, std::string_view message) const {
-  std::string line;
-  for (const auto& name : inputs_) {
-    if (const NamedValue* input = Find(outcome.inputs, name)) line += NumberText(input->value);
-    line += ',';
-  }
-  for (const auto& name : results_) {
-    if (const NamedValue* result = Find(outcome.results, name)) line += NumberText(result->value);
-    line += ',';
-  }
-  if (dryOutColumn_) {
-    if (outcome.status != Status::kRefused) {
-      line += outcome.status == Status::kDryOut ? "true" : "false";
-    }
-    line += ',';
-  }
-  return line + CsvField(message) + "\n";
 }
 
 }  // namespace dorix::cli

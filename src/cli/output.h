@@ -15,29 +15,11 @@ std::string NumberText(double value);
 // The report as the window shows it, with LF line ends unless `crlf`.
 std::string ReportText(const CalculationOutcome& outcome, bool crlf);
 
-// A CSV field, quoted when it holds a separator, a quote or a line end.
-std::string CsvField(std::string_view text);
-
 // One JSON object: problem, fluid, the preset of the coefficients (or
 // "custom") or the row factor, inputs as read, properties with the
 // temperature they were evaluated at, results (and dry_out where the film can
 // dry out), every number at full double precision.
 std::string OutcomeJson(const Problem& problem, int fluid, const ProblemFields& fields,
                         const CalculationOutcome& outcome);
-
-// CSV of a sweep: one column per field, per result, dry_out where the film
-// can dry out, and the message that refused a point.
-class CsvTable {
- public:
-  CsvTable(const Problem& problem, const std::vector<FieldOption>& fields);
-
-  std::string Header() const;
-  std::string Row(const CalculationOutcome& outcome, std::string_view message) const;
-
- private:
-  std::vector<std::string> inputs_;
-  std::vector<std::string> results_;
-  bool dryOutColumn_;
-};
 
 }  // namespace dorix::cli

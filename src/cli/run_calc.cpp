@@ -48,6 +48,7 @@ constexpr const char* kProblemFooter =
     "into the field NAME (its option without the dashes) and prints CSV: a header, then\n"
     "one row per value with the inputs, the results and, where the point is refused,\n"
     "the message in the 'message' column. Example: --sweep wall-temp=280:360:9\n"
+    "With ':log' after COUNT the values step by a constant ratio: length=0.01:10:31:log\n"
     "A refused input prints the window's message on standard error (exit status 1).\n"
     "An evaporating film that dries out is a result: the properties only, a note on\n"
     "standard error, exit status 0, and in JSON \"dry_out\": true with no results.";
@@ -115,7 +116,7 @@ void AddProblemOptions(CLI::App& command, const Problem& problem, ProblemFields&
   command
       .add_option("--sweep", common.sweep,
                   "vary field NAME (length, wall-temp, ...) over COUNT values; CSV out")
-      ->type_name("NAME=START:STOP:COUNT")
+      ->type_name("NAME=START:STOP:COUNT[:log]")
       ->group("Output");
   command
       .add_option("--jobs", common.jobs,

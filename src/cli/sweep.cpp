@@ -1,46 +1,52 @@
 #include "cli/sweep.h"
 
 #include <charconv>
-#include <cmath>
 
-#include "cli/output.h"
+#include "core/calc/sweep_table.h"
+#include "core/text/decimal_text.h"
 
 namespace dorix::cli {
 
 namespace {
 
-std::optional<double> ParseFinite(std::string_view text) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  double value = 0.0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return value;
-}
+constexpr std::string_view kLogarithmicSuffix = ":log";
 
 }  // namespace
 
-std::optional<SweepRange> ParseSweep(std::string_view text, std::string& error) {
+std::optional<SweepRange> ParseSweep(std::string_view option, std::string& error) {
+  const bool logarithmic = option.ends_with(kLogarithmicSuffix);
+  const std::string_view text =
+      logarithmic ? option.substr(0, option.size() - kLogarithmicSuffix.size()) : option;
   const auto equals = text.find('=');
   const auto colon1 = text.find(':', equals == std::string_view::npos ? 0 : equals);
   const auto colon2 =
       colon1 == std::string_view::npos ? std::string_view::npos : text.find(':', colon1 + 1);
   if (equals == std::string_view::npos || equals == 0 || colon2 == std::string_view::npos) {
-    error = "--sweep takes NAME=START:STOP:COUNT, such as length=0.5:2:16, not \"" +
-            std::string(text) + "\".";
+    error = "--sweep takes NAME=START:STOP:COUNT[:log], such as length=0.5:2:16, not \"" +
+            std::string(option) + "\".";
     return std::nullopt;
   }
   SweepRange sweep;
   sweep.name = text.substr(0, equals);
-  const auto start = ParseFinite(text.substr(equals + 1, colon1 - equals - 1));
-  const auto stop = ParseFinite(text.substr(colon1 + 1, colon2 - colon1 - 1));
+  const auto start = ParseDouble(text.substr(equals + 1, colon1 - equals - 1));
+  const auto stop = ParseDouble(text.substr(colon1 + 1, colon2 - colon1 - 1));
   if (!start || !stop) {
     error = "--sweep: START and STOP must be decimal numbers, as in length=0.5:2:16.";
     return std::nullopt;
   }
   sweep.start = *start;
   sweep.stop = *stop;
+  sweep.logarithmic = logarithmic;
+  switch (sweep.Check()) {
+    case SweepRange::Fault::kLogarithmicSigns:
+      error = "--sweep: logarithmic steps need START and STOP of one sign, neither zero.";
+      return std::nullopt;
+    case SweepRange::Fault::kTooWide:
+      error = "--sweep: START and STOP are too far apart to step between.";
+      return std::nullopt;
+    case SweepRange::Fault::kNone:
+      break;
+  }
   const std::string_view count = text.substr(colon2 + 1);
   const auto [end, failure] =
       std::from_chars(count.data(), count.data() + count.size(), sweep.count);
@@ -55,12 +61,11 @@ std::optional<SweepRange> ParseSweep(std::string_view text, std::string& error) 
 
 void WriteSweep(const Problem& problem, const ProblemFields& fields, const SweepRange& sweep,
                 const CalculationSetup& setup, unsigned jobs, std::ostream& out) {
-  ProblemFields names = fields;
-  const CsvTable table(problem, BindFields(names));
-  out << table.Header();
+  const SweepTable table(problem);
+  out << table.CsvHeader();
   RunSweep(
       fields, sweep, setup, jobs,
-      [&](long, const CalculationOutcome& outcome) { return table.Row(outcome, outcome.message); },
+      [&](long, const CalculationOutcome& outcome) { return table.CsvRow(table.Point(outcome)); },
       [&](long, const std::vector<std::string>& rows) {
         for (const std::string& row : rows) out << row;
       });

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <cmath>
 #include <map>
 #include <nlohmann/json.hpp>
 
@@ -100,6 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                               {"ht", "--saturated"},
                               "wall-temp",
                               "300:380:5"},
+                    SweepCase{"WallLengthInLogarithmicSteps", {"cvw"}, "length", "0.01:10:7:log"},
                     SweepCase{"EvaporationFromDryOutToTurbulentTop",
                               {"evw", "--wall-temp", "305"},
                               "flow-rate",
@@ -119,6 +121,17 @@ TEST(Sweep, SpacesItsValuesEvenlyAndNamesItsColumns) {
   EXPECT_EQ(rows[0].at("reynolds_number"), "");
 }
 
+TEST(Sweep, StepsByAConstantRatioWhenLogarithmic) {
+  const test::CalcRun run = RunCalc({"evw", "--sweep", "flow-rate=0.001:1:4:log"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<Row> rows = ParseCsv(run.out);
+  ASSERT_EQ(rows.size(), 4u);
+  // As read into the single-precision field.
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(Number(rows[i].at("flow_rate")), static_cast<float>(std::pow(10.0, i - 3)));
+  }
+}
+
 TEST(Sweep, QuotesAMessageThatHoldsQuotes) {
   const test::CalcRun run = RunCalc({"evw", "--A", "x,y", "--sweep", "length=1:2:2"});
   const std::vector<std::string> lines = test::Lines(run.out);
@@ -128,8 +141,10 @@ TEST(Sweep, QuotesAMessageThatHoldsQuotes) {
 }
 
 TEST(Sweep, RefusesARangeItCannotRun) {
-  for (const char* sweep : {"length", "length=1:2", "length=a:2:3", "length=1:2:0",
-                            "length=1:2:2.5", "tubes=1:2:3", "=1:2:3"}) {
+  for (const char* sweep :
+       {"length", "length=1:2", "length=a:2:3", "length=1:2:0", "length=1:2:2.5", "tubes=1:2:3",
+        "=1:2:3", "length=0:1:3:log", "length=-1:1:3:log", "length=1:2:3:lin", "length=1:2:log",
+        "length=-1e308:1e308:3"}) {
     EXPECT_EQ(RunCalc({"cvw", "--sweep", sweep}).status, 2) << sweep;
   }
   EXPECT_EQ(RunCalc({"cvw", "--saturated", "--sweep", "vapor-temp=380:400:3"}).status, 2);

@@ -570,17 +570,18 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
     QTest::newRow("vertical wall")
         << "frmCVW" << QStringList{"cmdFluid",    "txtPressure", "menTempType", "txtVaporTemp",
                                    "txtWallTemp", "txtLength",   "cmdCalc",     "cmdDone",
-                                   "cmdPlot",     "cmdCompare",  "menPreset",   "txtCoeffC"};
+                                   "cmdPlot",     "cmdStudy",    "cmdCompare",  "menPreset",
+                                   "txtCoeffC"};
     QTest::newRow("horizontal tubes")
         << "frmHT"
         << QStringList{"cmdFluid",   "txtPressure", "menTempType",  "txtVaporTemp", "txtWallTemp",
                        "txtTubeDia", "txtNumTube",  "menRowFactor", "cmdCalc",      "cmdDone",
-                       "cmdPlot",    "cmdCompare",  "txtOutput"};
+                       "cmdPlot",    "cmdStudy",    "cmdCompare",   "txtOutput"};
     QTest::newRow("evaporation") << "frmEVW"
                                  << QStringList{"cmdFluid",  "txtSatTemp", "txtWallTemp",
                                                 "txtLength", "txtIMFR",    "cmdCalc",
-                                                "cmdDone",   "cmdPlot",    "cmdCompare",
-                                                "menPreset", "txtCoeffC"};
+                                                "cmdDone",   "cmdPlot",    "cmdStudy",
+                                                "cmdCompare", "menPreset", "txtCoeffC"};
   }
 
   void tabRunsDownTheInputColumnToTheButtons() {

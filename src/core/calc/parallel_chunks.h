@@ -4,6 +4,8 @@
 #include <thread>
 #include <vector>
 
+#include "core/calc/vector_state.h"
+
 namespace dorix {
 
 // All the cores of this machine, at least one.
@@ -27,6 +29,7 @@ void ParallelChunks(long count, unsigned jobs, Compute compute, Consume consume)
     const long size = std::min(kChunk, count - first);
     results.assign(static_cast<std::size_t>(size), Result{});
     auto work = [&](long from, long to) {
+      ClearUpperVectorState();
       for (long i = from; i < to; ++i) results[static_cast<std::size_t>(i)] = compute(first + i);
     };
     const long parts = std::min<long>(jobs, size);

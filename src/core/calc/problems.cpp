@@ -89,6 +89,13 @@ const std::vector<Problem>& Problems() {
   return problems;
 }
 
+const Problem& ProblemOf(const ProblemFields& fields) {
+  for (const Problem& problem : Problems()) {
+    if (problem.defaults.index() == fields.index()) return problem;
+  }
+  return Problems().front();  // every kind of fields has its problem
+}
+
 std::vector<FieldOption> BindFields(ProblemFields& fields) {
   return std::visit([](auto& f) { return Bind(f); }, fields);
 }

@@ -36,6 +36,9 @@ struct Problem {
 
 const std::vector<Problem>& Problems();
 
+// The problem whose fields these are.
+const Problem& ProblemOf(const ProblemFields& fields);
+
 // Options for every field of `fields`, in the order the calculation reads them.
 std::vector<FieldOption> BindFields(ProblemFields& fields);
 

@@ -12,4 +12,14 @@ double SweepRange::Value(long i) const {
   return start + (stop - start) * t;
 }
 
+SweepRange::Fault SweepRange::Check() const {
+  if (logarithmic) {
+    if (!((start > 0.0 && stop > 0.0) || (start < 0.0 && stop < 0.0))) {
+      return Fault::kLogarithmicSigns;
+    }
+    return std::isfinite(stop / start) ? Fault::kNone : Fault::kTooWide;
+  }
+  return std::isfinite(stop - start) ? Fault::kNone : Fault::kTooWide;
+}
+
 }  // namespace dorix

@@ -20,6 +20,14 @@ struct SweepRange {
 
   // Value number i, 0 ≤ i < count; the first is START and the last STOP exactly.
   double Value(long i) const;
+
+  // What keeps the values from lying between the ends, if anything.
+  enum class Fault {
+    kNone,
+    kLogarithmicSigns,  // logarithmic steps between ends of two signs, or from or to zero
+    kTooWide,           // the difference or ratio of the ends overflows
+  };
+  Fault Check() const;
 };
 
 // Runs the problem once per value of the swept field (one of `fields`),

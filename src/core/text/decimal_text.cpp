@@ -24,14 +24,23 @@ bool StripSign(std::string_view& text) {
   return true;
 }
 
-}  // namespace
-
-std::optional<float> ParseSingle(std::string_view text) {
+template <typename Number>
+std::optional<Number> ParseDecimal(std::string_view text) {
   if (!StripSign(text)) return std::nullopt;
-  float value = 0.0F;
+  Number value{};
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
+}
+
+}  // namespace
+
+std::optional<float> ParseSingle(std::string_view text) {
+  return ParseDecimal<float>(text);
+}
+
+std::optional<double> ParseDouble(std::string_view text) {
+  return ParseDecimal<double>(text);
 }
 
 bool IsBeyondSingleRange(std::string_view text) {

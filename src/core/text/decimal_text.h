@@ -11,6 +11,10 @@ namespace dorix {
 // gives no value.
 std::optional<float> ParseSingle(std::string_view text);
 
+// A decimal number as ParseSingle takes it, kept at double precision; a
+// value beyond the double range gives none.
+std::optional<double> ParseDouble(std::string_view text);
+
 // True for a well-formed decimal number whose magnitude single precision
 // cannot hold ("1e39", "1e-50").
 bool IsBeyondSingleRange(std::string_view text);

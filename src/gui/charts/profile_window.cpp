@@ -2,12 +2,9 @@
 
 #include <QBarSet>
 #include <QCheckBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 #include "core/calc/profile_csv.h"
@@ -30,11 +27,7 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption
 }  // namespace
 
 ProfileWindow::ProfileWindow(const QString& fileStem, MessageSink& messages, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      messages_(messages),
-      fileStem_(fileStem),
-      lastFolder_(QDir::homePath()),
-      chooseFile_(SaveFileDialog()) {
+    : QWidget(parent, Qt::Window), export_(this, fileStem, messages) {
   setObjectName(QStringLiteral("frmProfile"));
   resize(1120, 700);
 
@@ -137,39 +130,12 @@ void ProfileWindow::ShowTubeReadout(int index) {
   lblReadout->setText(TubeReadout(row->tubes[static_cast<std::size_t>(index)]));
 }
 
-QString ProfileWindow::ChooseFile(const QString& caption, const QString& suffix,
-                                  const QString& filter) {
-  const QString suggested = QDir(lastFolder_).filePath(fileStem_ + "." + suffix);
-  QString path = chooseFile_(this, caption, suggested, filter);
-  if (path.isEmpty()) return path;
-  if (QFileInfo(path).suffix().isEmpty()) path += "." + suffix;
-  lastFolder_ = QFileInfo(path).absolutePath();
-  return path;
-}
-
 bool ProfileWindow::ExportPng() {
-  const QString path = ChooseFile(QStringLiteral("Export the chart as PNG"), QStringLiteral("png"),
-                                  QStringLiteral("PNG images (*.png)"));
-  if (path.isEmpty()) return false;
-  if (charts_->grab().save(path, "PNG")) return true;
-  messages_.ShowMessage("*** ERROR: The picture could not be written to " + path.toStdString() +
-                        ".");
-  return false;
+  return export_.Png(*charts_);
 }
 
 bool ProfileWindow::ExportCsv() {
-  const QString path = ChooseFile(QStringLiteral("Export the profile data as CSV"),
-                                  QStringLiteral("csv"), QStringLiteral("CSV files (*.csv)"));
-  if (path.isEmpty()) return false;
-  QSaveFile file(path);
-  const std::string csv = ProfileCsv(profile_);
-  if (file.open(QIODevice::WriteOnly) &&
-      file.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size()) &&
-      file.commit()) {
-    return true;
-  }
-  messages_.ShowMessage("*** ERROR: The data could not be written to " + path.toStdString() + ".");
-  return false;
+  return export_.Csv(QStringLiteral("Export the profile data as CSV"), ProfileCsv(profile_));
 }
 
 }  // namespace dorix

@@ -5,7 +5,7 @@
 
 #include "core/calc/profile.h"
 #include "core/state/message_sink.h"
-#include "gui/charts/save_file_chooser.h"
+#include "gui/charts/file_export.h"
 
 class QCheckBox;
 class QLabel;
@@ -39,7 +39,7 @@ class ProfileWindow : public QWidget {
   // Draws a new profile under this title and brings the window up.
   void ShowProfile(const QString& title, Profile profile);
   const Profile& CurrentProfile() const { return profile_; }
-  void SetSaveFileChooser(SaveFileChooser chooser) { chooseFile_ = std::move(chooser); }
+  void SetSaveFileChooser(SaveFileChooser chooser) { export_.SetChooser(std::move(chooser)); }
 
   // The charts on show: one along a wall, two for a row of tubes.
   WallChart* Wall() const { return wallChart_; }
@@ -58,12 +58,8 @@ class ProfileWindow : public QWidget {
  private:
   void Redraw();
   void ClearCharts();
-  QString ChooseFile(const QString& caption, const QString& suffix, const QString& filter);
 
-  MessageSink& messages_;
-  QString fileStem_;
-  QString lastFolder_;
-  SaveFileChooser chooseFile_;
+  FileExport export_;
   Profile profile_;
   QWidget* charts_ = nullptr;
   QVBoxLayout* chartLayout_ = nullptr;

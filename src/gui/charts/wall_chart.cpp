@@ -2,7 +2,6 @@
 
 #include <QAreaSeries>
 #include <QCategoryAxis>
-#include <QGraphicsLineItem>
 #include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -10,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gui/charts/chart_crosshair.h"
 #include "gui/charts/number_axis.h"
 #include "gui/charts/profile_texts.h"
 
@@ -83,10 +83,7 @@ WallChart::WallChart(WallProfile profile, bool logRe) : profile_(std::move(profi
   AddMarks();
   AddCurves(logRe);
 
-  crosshair_ = new QGraphicsLineItem(this);
-  crosshair_->setPen(LinePen(Qt::black, 1, Qt::DotLine));
-  crosshair_->setZValue(20);
-  crosshair_->hide();
+  crosshair_ = new ChartCrosshair(this);
   connect(this, &QChart::plotAreaChanged, this, &WallChart::PlaceZoneLabels);
 }
 
@@ -212,10 +209,7 @@ void WallChart::ShowCrosshair(double x) {
     HideCrosshair();
     return;
   }
-  const qreal at = mapToPosition(QPointF(x, 0.0), hSeries_).x();
-  const QRectF plot = plotArea();
-  crosshair_->setLine(at, plot.top(), at, plot.bottom());
-  crosshair_->show();
+  crosshair_->ShowAt(x, hSeries_);
 }
 
 void WallChart::HideCrosshair() {

@@ -8,11 +8,12 @@
 #include "core/solvers/wall_profile.h"
 
 class QCategoryAxis;
-class QGraphicsLineItem;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
 
 namespace dorix {
+
+class ChartCrosshair;
 
 // The film along a vertical wall: Re(x) on the left axis, linear or
 // logarithmic, and the local coefficient h(x) with the report's average on
@@ -54,7 +55,7 @@ class WallChart : public QChart {
   QLineSeries* reSeries_ = nullptr;
   QLineSeries* hSeries_ = nullptr;
   std::vector<std::pair<ZoneSpan, QGraphicsSimpleTextItem*>> zoneLabels_;
-  QGraphicsLineItem* crosshair_ = nullptr;
+  ChartCrosshair* crosshair_ = nullptr;
 };
 
 }  // namespace dorix

@@ -20,6 +20,7 @@
 #include "gui/charts/profile_window.h"
 #include "gui/ui/action_messages.h"
 #include "gui/ui/comparison_window.h"
+#include "gui/study/study_window.h"
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/output_box.h"
 #include "gui/ui/qt_message_box.h"
@@ -99,11 +100,13 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption,
   cmdCalc = NewButton(this, "cmdCalc", QStringLiteral("Calculate"));
   cmdDone = NewButton(this, "cmdDone", QStringLiteral("Done"));
   cmdPlot = NewButton(this, "cmdPlot", QStringLiteral("Plot"));
+  cmdStudy = NewButton(this, "cmdStudy", QStringLiteral("&Study"));
   cmdCompare = NewButton(this, "cmdCompare", QStringLiteral("Compare"));
   buttons->addStretch(1);
   buttons->addWidget(cmdCalc);
   buttons->addWidget(cmdDone);
   buttons->addWidget(cmdPlot);
+  buttons->addWidget(cmdStudy);
   buttons->addWidget(cmdCompare);
   left->addSpacing(8);
   left->addLayout(buttons);
@@ -111,6 +114,7 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption,
   connect(cmdCalc, &QPushButton::clicked, this, &CalculatorWindow::cmdCalc_Click);
   connect(cmdDone, &QPushButton::clicked, this, &CalculatorWindow::cmdDone_Click);
   connect(cmdPlot, &QPushButton::clicked, this, &CalculatorWindow::cmdPlot_Click);
+  connect(cmdStudy, &QPushButton::clicked, this, &CalculatorWindow::cmdStudy_Click);
   connect(cmdCompare, &QPushButton::clicked, this, &CalculatorWindow::cmdCompare_Click);
 
   txtOutput = new OutputBox(this);
@@ -162,6 +166,15 @@ void CalculatorWindow::cmdPlot_Click() {
   }
   profileWindow_->ShowProfile(windowTitle() + " (" + cmdFluid->text() + "): profile",
                               std::move(*profile));
+}
+
+void CalculatorWindow::cmdStudy_Click() {
+  const ProblemFields fields = CurrentFields();
+  if (studyWindow_ == nullptr) {
+    studyWindow_ =
+        new StudyWindow(ProblemOf(fields), windowTitle(), problem_ + "-study", Messages(), this);
+  }
+  studyWindow_->Seed(fields, Module1.FluidNo);
 }
 
 void CalculatorWindow::cmdCompare_Click() {
@@ -218,6 +231,7 @@ void CalculatorWindow::ChainTabOrder(const std::vector<QWidget*>& rest) {
   order.push_back(cmdCalc);
   order.push_back(cmdDone);
   order.push_back(cmdPlot);
+  order.push_back(cmdStudy);
   order.push_back(cmdCompare);
   order.insert(order.end(), rest.begin(), rest.end());
   order.push_back(txtOutput);
@@ -228,6 +242,7 @@ void CalculatorWindow::hideEvent(QHideEvent* event) {
   // Not when the window system minimizes the window: it stays open.
   if (!event->spontaneous()) {
     if (profileWindow_ != nullptr) profileWindow_->hide();
+    if (studyWindow_ != nullptr) studyWindow_->hide();
     if (comparisonWindow_ != nullptr) comparisonWindow_->hide();
   }
   QWidget::hideEvent(event);

@@ -25,11 +25,13 @@ class ActionMessages;
 class ComparisonWindow;
 class OutputBox;
 class ProfileWindow;
+class StudyWindow;
 class WindowSet;
 
 // What the three problem windows share: the Fluid button with its "Fluid:"
-// label at the top of the input column, Calculate, Done, Plot and Compare under it, the
-// report box beside it, the messages, and the refresh on every activation.
+// label at the top of the input column, Calculate, Done, Plot, Study and
+// Compare under it, the report box beside it, the messages, and the refresh on
+// every activation.
 // Closing the window with the frame's close control only hides it, as Done does.
 class CalculatorWindow : public QWidget {
   Q_OBJECT
@@ -40,6 +42,7 @@ class CalculatorWindow : public QWidget {
   QPushButton* cmdCalc = nullptr;
   QPushButton* cmdDone = nullptr;
   QPushButton* cmdPlot = nullptr;
+  QPushButton* cmdStudy = nullptr;
   QPushButton* cmdCompare = nullptr;
   OutputBox* txtOutput = nullptr;
 
@@ -47,6 +50,8 @@ class CalculatorWindow : public QWidget {
 
   // The window's profile window, once Plot has opened it.
   ProfileWindow* profileWindow() const { return profileWindow_; }
+  // The window's parametric study, once Study has opened it.
+  StudyWindow* studyWindow() const { return studyWindow_; }
   // The window's comparison window, once Compare has opened it.
   ComparisonWindow* comparisonWindow() const { return comparisonWindow_; }
 
@@ -63,6 +68,9 @@ class CalculatorWindow : public QWidget {
   // after the very checks and messages of Calculate; a refused input opens
   // no profile.
   void cmdPlot_Click();
+  // Opens the window's parametric study from its current fields, selector
+  // and fluid.
+  void cmdStudy_Click();
   // Runs the current inputs under every preset or row factor and shows them
   // side by side; refusals go into the table, not into message boxes.
   void cmdCompare_Click();
@@ -99,19 +107,21 @@ class CalculatorWindow : public QWidget {
   // The check on leaving a length field: a message for a length of zero or
   // below, or for text that is not a number. Nothing else changes.
   void CheckLength(const QLineEdit& field);
-  // Tab order: down the input column, Calculate, Done, Plot, Compare, then `rest`, then the
-  // report.
+  // Tab order: down the input column, Calculate, Done, Plot, Study, Compare,
+  // then `rest`, then the report.
   void ChainTabOrder(const std::vector<QWidget*>& rest);
 
   bool event(QEvent* event) override;
-  // The profile and the comparison belong to their window: hidden by Done,
-  // the frame's close control or the main menu, the window takes them along.
+  // The profile, the study and the comparison belong to their window: hidden
+  // by Done, the frame's close control or the main menu, the window takes
+  // them along.
   void hideEvent(QHideEvent* event) override;
 
  private:
   WindowSet& windows_;
   QString problem_;
   ProfileWindow* profileWindow_ = nullptr;
+  StudyWindow* studyWindow_ = nullptr;
   ComparisonWindow* comparisonWindow_ = nullptr;
   std::unique_ptr<MessageSink> ownMessages_;
   std::unique_ptr<ActionMessages> messages_;

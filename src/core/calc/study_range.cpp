@@ -1,0 +1,73 @@
+#include "core/calc/study_range.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "core/text/decimal_text.h"
+#include "core/text/field_text.h"
+#include "core/text/round_trip_text.h"
+
+namespace dorix {
+
+namespace {
+
+// An end of the range: a decimal number that single precision can hold,
+// kept at double precision as the command line keeps it.
+std::optional<double> ReadEnd(std::string_view label, std::string_view text, std::string& message) {
+  const std::string_view trimmed = TrimBlanks(text);
+  const std::optional<double> value = ParseDouble(trimmed);
+  if (!value || !ParseSingle(trimmed)) {
+    message = NotANumberMessage(label, text);
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::optional<long> ReadCount(std::string_view text) {
+  text = TrimBlanks(text);
+  long count = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (count < 2 || count > kMostStudyPoints) return std::nullopt;
+  return count;
+}
+
+// Two significant digits, as the nearest double to the decimal number.
+double RoundToTwoDigits(double value) {
+  const int exponent = static_cast<int>(std::floor(std::log10(std::abs(value)))) - 1;
+  const double scale = std::pow(10.0, std::abs(exponent));
+  return exponent < 0 ? std::round(value * scale) / scale : std::round(value / scale) * scale;
+}
+
+}  // namespace
+
+std::optional<SweepRange> ReadStudyRange(const StudyRangeText& text, std::string& message) {
+  const std::optional<double> from = ReadEnd("From", text.from, message);
+  if (!from) return std::nullopt;
+  const std::optional<double> to = ReadEnd("To", text.to, message);
+  if (!to) return std::nullopt;
+  const std::optional<long> count = ReadCount(text.count);
+  if (!count) {
+    message = "*** ERROR: Number of points must be a whole number from 2 to " +
+              std::to_string(kMostStudyPoints) + ".";
+    return std::nullopt;
+  }
+  SweepRange range{text.field, *from, *to, *count, text.logarithmic};
+  // Ends that single precision holds are never too far apart to step between.
+  if (range.Check() == SweepRange::Fault::kLogarithmicSigns) {
+    message = "*** ERROR: Logarithmic steps need From and To of one sign, neither zero.";
+    return std::nullopt;
+  }
+  return range;
+}
+
+SuggestedRange SuggestRange(std::string_view fieldText) {
+  const std::optional<float> value = ReadFieldText(fieldText);
+  if (!value) return {"0", "1"};
+  if (*value == 0.0F) return {"-1", "1"};
+  const double low = RoundToTwoDigits(0.75 * *value);
+  const double high = RoundToTwoDigits(1.25 * *value);
+  return {RoundTripText(std::min(low, high)), RoundTripText(std::max(low, high))};
+}
+
+}  // namespace dorix

@@ -1,0 +1,97 @@
+#include "core/calc/sweep_table.h"
+
+#include "core/text/round_trip_text.h"
+
+namespace dorix {
+
+namespace {
+
+using Status = CalculationOutcome::Status;
+
+std::optional<double> Find(const std::vector<NamedValue>& values, std::string_view name) {
+  for (const auto& value : values) {
+    if (value.name == name) return value.value;
+  }
+  return std::nullopt;
+}
+
+constexpr std::string_view kDryOutName = "dry_out";
+constexpr std::string_view kMessageName = "message";
+
+}  // namespace
+
+SweepTable::SweepTable(const Problem& problem)
+    : resultCount_(problem.results.size()), dryOutColumn_(problem.canDryOut) {
+  ProblemFields fields = problem.defaults;
+  for (const FieldOption& option : BindFields(fields)) names_.push_back(option.field.name);
+  inputCount_ = names_.size();
+  names_.insert(names_.end(), problem.results.begin(), problem.results.end());
+  if (dryOutColumn_) names_.push_back(kDryOutName);
+  names_.push_back(kMessageName);
+}
+
+std::optional<std::size_t> SweepTable::ColumnOf(std::string_view name) const {
+  for (std::size_t column = 0; column < inputCount_ + resultCount_; ++column) {
+    if (names_[column] == name) return column;
+  }
+  return std::nullopt;
+}
+
+SweepPoint SweepTable::Point(const CalculationOutcome& outcome) const {
+  SweepPoint point;
+  point.inputs.reserve(inputCount_);
+  for (std::size_t column = 0; column < inputCount_; ++column) {
+    point.inputs.push_back(Find(outcome.inputs, names_[column]));
+  }
+  point.results.reserve(resultCount_);
+  for (std::size_t column = inputCount_; column < inputCount_ + resultCount_; ++column) {
+    point.results.push_back(Find(outcome.results, names_[column]));
+  }
+  point.status = outcome.status;
+  point.message = outcome.message;
+  return point;
+}
+
+std::string SweepTable::Cell(const SweepPoint& point, std::size_t column) const {
+  if (column < inputCount_) {
+    const auto& input = point.inputs[column];
+    return input ? RoundTripText(*input) : std::string();
+  }
+  if (column < inputCount_ + resultCount_) {
+    const auto& result = point.results[column - inputCount_];
+    return result ? RoundTripText(*result) : std::string();
+  }
+  if (column == MessageColumn()) return point.message;
+  if (point.status == Status::kRefused) return {};
+  return point.status == Status::kDryOut ? "true" : "false";
+}
+
+std::string SweepTable::CsvHeader() const {
+  std::string line;
+  for (std::size_t column = 0; column < names_.size(); ++column) {
+    if (column > 0) line += ',';
+    line += names_[column];
+  }
+  return line + '\n';
+}
+
+std::string SweepTable::CsvRow(const SweepPoint& point) const {
+  std::string line;
+  for (std::size_t column = 0; column < MessageColumn(); ++column) {
+    line += Cell(point, column);
+    line += ',';
+  }
+  return line + CsvField(point.message) + "\n";
+}
+
+std::string CsvField(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+}  // namespace dorix

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/calc/calculation.h"
+#include "core/calc/problems.h"
+
+namespace dorix {
+
+// One point of a sweep as its row of the table holds it.
+struct SweepPoint {
+  // One per input column: the value as read, none where the run stopped
+  // before reading the field.
+  std::vector<std::optional<double>> inputs;
+  // One per result column; none for a refused point or a film that dried out.
+  std::vector<std::optional<double>> results;
+  CalculationOutcome::Status status = CalculationOutcome::Status::kRefused;
+  std::string message;  // why the point was refused
+};
+
+// The table of a sweep: one column per field in the order the calculation
+// reads them, one per result, dry_out where the film can dry out, and the
+// message that refused a point. Numbers are written as the shortest text that
+// reads back as the same double, so other programs get every bit.
+class SweepTable {
+ public:
+  explicit SweepTable(const Problem& problem);
+
+  std::size_t ColumnCount() const { return names_.size(); }
+  std::string_view ColumnName(std::size_t column) const { return names_[column]; }
+  std::size_t InputCount() const { return inputCount_; }
+  std::size_t ResultCount() const { return resultCount_; }
+  std::size_t FirstResultColumn() const { return inputCount_; }
+  std::size_t MessageColumn() const { return names_.size() - 1; }
+  // The column of an input or result, or none.
+  std::optional<std::size_t> ColumnOf(std::string_view name) const;
+
+  SweepPoint Point(const CalculationOutcome& outcome) const;
+  // A cell as the CSV holds it, unquoted; empty where there is no value.
+  std::string Cell(const SweepPoint& point, std::size_t column) const;
+
+  std::string CsvHeader() const;
+  std::string CsvRow(const SweepPoint& point) const;
+
+ private:
+  std::vector<std::string_view> names_;
+  std::size_t inputCount_ = 0;
+  std::size_t resultCount_ = 0;
+  bool dryOutColumn_ = false;
+};
+
+// A CSV field, quoted when it holds a separator, a quote or a line end.
+std::string CsvField(std::string_view text);
+
+}  // namespace dorix

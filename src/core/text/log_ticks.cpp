@@ -1,0 +1,48 @@
+#include "core/text/log_ticks.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace dorix {
+
+namespace {
+
+constexpr double kLinearRatio = 3.0;
+constexpr double kMostDecadesOfSteps = 3.0;
+
+// 1, 2 or 5 times 10^exponent, as the nearest double to the decimal number.
+double RoundValue(int multiple, int exponent) {
+  const double power = std::pow(10.0, std::abs(exponent));
+  return exponent < 0 ? multiple / power : multiple * power;
+}
+
+std::vector<AxisTick> OneTwoFiveTicks(double lo, double hi) {
+  constexpr int kMultiples[] = {1, 2, 5};
+  std::vector<AxisTick> ticks;
+  for (int exponent = static_cast<int>(std::floor(std::log10(lo)));; ++exponent) {
+    for (const int multiple : kMultiples) {
+      const double value = RoundValue(multiple, exponent);
+      // Only the last round value at or below lo starts the axis.
+      if (value <= lo) ticks.clear();
+      ticks.push_back({std::log10(value), value});
+      if (value >= hi) return ticks;
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<AxisTick> LogarithmicTicks(double lo, double hi) {
+  if (!(lo > 0) || !std::isfinite(lo) || !std::isfinite(hi)) return DecadeTicks(lo, hi);
+  if (hi < lo) std::swap(lo, hi);
+  if (hi <= kLinearRatio * lo) {
+    // The steps stay below lo here, so every tick is positive.
+    std::vector<AxisTick> ticks = LinearTicks(lo, hi);
+    for (AxisTick& tick : ticks) tick.at = std::log10(tick.value);
+    return ticks;
+  }
+  if (std::log10(hi / lo) <= kMostDecadesOfSteps) return OneTwoFiveTicks(lo, hi);
+  return DecadeTicks(lo, hi);
+}
+
+}  // namespace dorix

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "core/calc/problems.h"
+#include "core/calc/study_range.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace dorix {
+
+// What a study asks for, in two rows: the field to vary with its range and
+// steps, and Run; the results to chart, all fluids or one, and the result
+// scale. It asks for a new study when a choice changes what is computed, and
+// for a new drawing when it changes only what is shown.
+class StudyControls : public QWidget {
+  Q_OBJECT
+
+ public:
+  StudyControls(const Problem& problem, QWidget* parent);
+
+  QComboBox* cboInput = nullptr;
+  QLineEdit* txtFrom = nullptr;
+  QLineEdit* txtTo = nullptr;
+  QLineEdit* txtCount = nullptr;
+  QCheckBox* chkLogSteps = nullptr;
+  QPushButton* cmdRun = nullptr;
+  std::vector<QCheckBox*> chkResults;  // one per result of the problem, in report order
+  QCheckBox* chkAllFluids = nullptr;
+  QCheckBox* chkLogResults = nullptr;
+  QLabel* lblFluid = nullptr;
+
+  // Offers the fields these texts leave to vary, keeping the one chosen if
+  // it is among them; a new choice gets a range suggested from its text.
+  void OfferFields(const ProblemFields& fields);
+
+  StudyRangeText RangeText() const;
+  // The chosen results, numbered from 0 in report order.
+  std::vector<std::size_t> ChosenResults() const;
+  bool AllFluids() const;
+  bool LogarithmicResults() const;
+
+ signals:
+  void runRequested();
+  void redrawRequested();
+
+ private:
+  void SuggestRange();
+
+  ProblemFields fields_;
+};
+
+}  // namespace dorix

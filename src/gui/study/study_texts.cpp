@@ -1,0 +1,104 @@
+#include "gui/study/study_texts.h"
+
+#include <QStringList>
+
+#include "core/calc/outcome_record.h"
+#include "core/fluids/fluid.h"
+#include "gui/charts/profile_texts.h"
+
+namespace dorix {
+
+namespace {
+
+struct ResultText {
+  std::string_view name;
+  const char* caption;
+  const char* title;
+  const char* tubeTitle;  // where a row of tubes names it otherwise
+  const char* unit;       // none for the coefficient's, which has a superscript
+};
+
+constexpr ResultText kResultTexts[] = {
+    {kReynoldsNumber, "Re", "Re at the end of the wall", "Film Reynolds number Re", ""},
+    {kCondensationRate, "Condensation rate", "Condensation rate per unit width",
+     "Condensation rate per unit length", "kg/m s"},
+    {kFinalMassFlowRate, "Final mass flow rate", "Final mass flow rate per unit width", nullptr,
+     "kg/m s"},
+    {kEvaporationRate, "Evaporation rate", "Evaporation rate per unit width", nullptr, "kg/m s"},
+    {kHeatTransferCoefficient, "h", "Average heat transfer coefficient h", nullptr, nullptr},
+};
+
+const ResultText& TextOf(std::string_view result) {
+  for (const ResultText& text : kResultTexts) {
+    if (text.name == result) return text;
+  }
+  return kResultTexts[0];
+}
+
+QString UnitOf(const ResultText& text) {
+  return text.unit != nullptr ? QString::fromUtf8(text.unit) : CoefficientUnit();
+}
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString ResultCaption(std::string_view result) {
+  return QString::fromUtf8(TextOf(result).caption);
+}
+
+QString ResultAxisTitle(const Problem& problem, std::string_view result) {
+  const ResultText& text = TextOf(result);
+  const bool tube =
+      std::holds_alternative<TubeCondensationFields>(problem.defaults) && text.tubeTitle != nullptr;
+  const QString title = QString::fromUtf8(tube ? text.tubeTitle : text.title);
+  const QString unit = UnitOf(text);
+  return unit.isEmpty() ? title : title + " [" + unit + "]";
+}
+
+QString FieldTitle(const Problem& problem, std::string_view field) {
+  ProblemFields fields = problem.defaults;
+  const std::vector<FieldOption> options = BindFields(fields);
+  const FieldOption* option = FindOption(options, field);
+  return option != nullptr ? FromView(option->field.label) : QString();
+}
+
+QString FluidTitle(int fluid) {
+  const Fluid* found = FindFluid(fluid);
+  return found != nullptr ? FromView(found->formula) : QString();
+}
+
+QString StudyReadout(const Study& study, std::size_t index,
+                     const std::vector<std::size_t>& results) {
+  using Status = CalculationOutcome::Status;
+  const StudyPoint& first = study.curves.front().points[index];
+  const std::optional<double> x = study.X(first);
+  QString readout = FieldTitle(*study.problem, study.table.ColumnName(study.sweptColumn)) + " = " +
+                    NumberText(x.value_or(study.range.Value(static_cast<long>(index))));
+  for (const StudyCurve& curve : study.curves) {
+    const SweepPoint& row = curve.points[index].row;
+    readout += "    " + FluidTitle(curve.fluid) + ": ";
+    if (row.status == Status::kRefused) {
+      readout += QString::fromStdString(row.message);
+      continue;
+    }
+    if (row.status == Status::kDryOut) {
+      readout += QStringLiteral("the film dries out");
+      continue;
+    }
+    QStringList values;
+    for (const std::size_t result : results) {
+      const ResultText& text =
+          TextOf(study.table.ColumnName(study.table.FirstResultColumn() + result));
+      const QString unit = UnitOf(text);
+      values << QString::fromUtf8(text.caption) + " = " + NumberText(*row.results[result]) +
+                    (unit.isEmpty() ? QString() : " " + unit);
+    }
+    readout += values.join(QStringLiteral(", "));
+  }
+  return readout;
+}
+
+}  // namespace dorix

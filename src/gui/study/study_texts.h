@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "core/calc/study.h"
+
+namespace dorix {
+
+// The texts of the study window. Every number in them is written as the
+// reports write it.
+
+// A result on its check box: "Re", "h", "Condensation rate".
+QString ResultCaption(std::string_view result);
+// A result's axis, with its unit: "Average heat transfer coefficient h [W/m² K]".
+QString ResultAxisTitle(const Problem& problem, std::string_view result);
+// A field of the problem as its window labels it: "Wall temperature [K]".
+QString FieldTitle(const Problem& problem, std::string_view field);
+// A fluid in legends and readouts: "H2O".
+QString FluidTitle(int fluid);
+
+// What the study gives at point number `index` of its range, fluid by
+// fluid, for the results numbered `results` (columns after the inputs).
+QString StudyReadout(const Study& study, std::size_t index,
+                     const std::vector<std::size_t>& results);
+
+}  // namespace dorix

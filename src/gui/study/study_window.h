@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "core/calc/study.h"
+#include "core/state/message_sink.h"
+#include "gui/charts/file_export.h"
+#include "gui/study/study_chart.h"
+
+class QLabel;
+class QPushButton;
+class QTableView;
+class QVBoxLayout;
+
+namespace dorix {
+
+class StudyControls;
+class StudyTableModel;
+
+// A parametric study of a calculator window's problem: one field swept over
+// a range, linear or logarithmic, for the window's fluid or for all six;
+// each chosen result against it in a chart of its own, with a readout of the
+// point under the mouse; and below, the table of every point as dorix-calc
+// --sweep writes it. Exports the charts as PNG or SVG and the table as CSV.
+// Each calculator window keeps one, shown modeless; closing it only hides it.
+class StudyWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `caption` is the calculator window's; `fileStem` names the files it
+  // suggests; messages about the range and files go to `messages`.
+  StudyWindow(const Problem& problem, const QString& caption, const QString& fileStem,
+              MessageSink& messages, QWidget* parent);
+  ~StudyWindow() override;
+
+  StudyControls* controls = nullptr;
+  QLabel* lblReadout = nullptr;
+  QTableView* tblPoints = nullptr;
+  QPushButton* cmdExportPng = nullptr;
+  QPushButton* cmdExportSvg = nullptr;
+  QPushButton* cmdExportCsv = nullptr;
+
+  // Takes a calculator window's fields and fluid as the point to vary from,
+  // runs the study and brings the window up. The range stays as it was
+  // unless the swept field is no longer one to vary.
+  void Seed(const ProblemFields& fields, int fluid);
+  const ProblemFields& Fields() const { return fields_; }
+  int Fluid() const { return fluid_; }
+
+  // The study on show, if any; its charts, one per chosen result; its table.
+  const Study* CurrentStudy() const { return study_.get(); }
+  const std::vector<StudyChart*>& Charts() const { return charts_; }
+  StudyTableModel* TableModel() const { return model_; }
+
+  void SetSaveFileChooser(SaveFileChooser chooser) { export_.SetChooser(std::move(chooser)); }
+  // The readout and crosshairs for the point nearest to a swept value.
+  void ShowReadout(double value);
+
+ public slots:
+  // Computes the study of the range as typed; false, with a message, when
+  // the range is not one.
+  bool Run();
+  // Each asks for a file name; false when cancelled or not written.
+  bool ExportPng();
+  bool ExportSvg();
+  bool ExportCsv();
+
+ protected:
+  // Enter anywhere in the window runs the study.
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void ShowTable();
+  void Redraw();
+  void PlaceCharts(std::size_t count);
+  // How the charts of the current study scale their axes.
+  StudyScales Scales() const;
+
+  ProblemFields fields_;
+  int fluid_ = 1;
+  std::unique_ptr<Study> study_;
+  MessageSink& messages_;
+  FileExport export_;
+  StudyTableModel* model_ = nullptr;
+  QWidget* chartPane_ = nullptr;
+  QVBoxLayout* chartLayout_ = nullptr;
+  std::vector<StudyChart*> charts_;
+  std::vector<QWidget*> chartViews_;
+};
+
+}  // namespace dorix

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "core/calc/study.h"
+#include "core/calc/study_range.h"
+#include "core/fluids/fluid.h"
+#include "core/props/property_file.h"
+
+namespace dorix {
+namespace {
+
+struct RangeCase {
+  const char* name;
+  StudyRangeText text;
+  std::string message;  // empty: a range
+};
+
+void PrintTo(const RangeCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class StudyRangeTexts : public testing::TestWithParam<RangeCase> {};
+
+TEST_P(StudyRangeTexts, GiveARangeOrOneMessage) {
+  const RangeCase& c = GetParam();
+  std::string message;
+  const std::optional<SweepRange> range = ReadStudyRange(c.text, message);
+  EXPECT_EQ(message, c.message);
+  EXPECT_EQ(range.has_value(), c.message.empty());
+}
+
+const std::string kCountMessage =
+    "*** ERROR: Number of points must be a whole number from 2 to 10000.";
+const std::string kLogMessage =
+    "*** ERROR: Logarithmic steps need From and To of one sign, neither zero.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, StudyRangeTexts,
+    testing::Values(
+        RangeCase{"Linear", {"length", "0.5", "2", "16", false}, ""},
+        RangeCase{"BlanksAroundAndDescending", {"length", " 2 ", " -0.5", " 10000 ", false}, ""},
+        RangeCase{"Logarithmic", {"length", "0.01", "10", "31", true}, ""},
+        RangeCase{"LogarithmicNegative", {"w", "-2", "-0.5", "5", true}, ""},
+        RangeCase{"FromNotANumber",
+                  {"length", "abc", "2", "16", false},
+                  "*** ERROR: From is not a number: \"abc\"."},
+        RangeCase{"ToEmpty",
+                  {"length", "1", "  ", "16", false},
+                  "*** ERROR: To is empty; please enter a number."},
+        RangeCase{"ToInfinite",
+                  {"length", "1", "inf", "16", false},
+                  "*** ERROR: To is not a number: \"inf\"."},
+        RangeCase{"FromBeyondSinglePrecision",
+                  {"length", "1e39", "2", "16", false},
+                  "*** ERROR: From is beyond the range of single-precision numbers: \"1e39\"."},
+        RangeCase{"CountOne", {"length", "1", "2", "1", false}, kCountMessage},
+        RangeCase{"CountTooMany", {"length", "1", "2", "10001", false}, kCountMessage},
+        RangeCase{"CountFraction", {"length", "1", "2", "2.5", false}, kCountMessage},
+        RangeCase{"CountEmpty", {"length", "1", "2", "", false}, kCountMessage},
+        RangeCase{"LogarithmicFromZero", {"length", "0", "2", "5", true}, kLogMessage},
+        RangeCase{"LogarithmicAcrossZero", {"length", "-1", "2", "5", true}, kLogMessage}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StudyRange, SuggestsThreeQuartersToFiveQuartersOfTheFieldsValue) {
+  // The value as the field reads it: -1.06 in single precision is a little
+  // nearer zero, and three quarters of it rounds to -0.79.
+  const std::vector<std::tuple<std::string, std::string, std::string>> cases{
+      {"300", "230", "380"},
+      {"1.0", "0.75", "1.3"},
+      {"101325", "76000", "130000"},
+      {"0.0038", "0.0029", "0.0048"},
+      {"-1.06", "-1.3", "-0.79"},
+      {"0", "-1", "1"},
+      {"abc", "0", "1"}};
+  for (const auto& [text, from, to] : cases) {
+    const SuggestedRange range = SuggestRange(text);
+    EXPECT_EQ(range.from, from) << text;
+    EXPECT_EQ(range.to, to) << text;
+  }
+}
+
+class StudyRun : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    store_ = std::make_unique<PropertyStore>();
+    const LoadResult loaded = LoadPropertyFile(DORIX_PROPERTY_FILE, *store_);
+    ASSERT_TRUE(loaded.ok) << loaded.message;
+  }
+
+  static Study Run(ProblemFields fields, SweepRange range, std::vector<int> fluids,
+                   unsigned jobs = 2) {
+    return RunStudy({std::move(fields), std::move(range), std::move(fluids)}, *store_, kGrav, jobs);
+  }
+
+  static std::unique_ptr<PropertyStore> store_;
+};
+
+std::unique_ptr<PropertyStore> StudyRun::store_;
+
+const std::vector<int> kAllFluids{1, 2, 3, 4, 5, 6};
+
+TEST_F(StudyRun, IsTheSameOnOneThreadAsOnSeveral) {
+  const SweepRange range{"flow_rate", 0.001, 2, 300, true};
+  const Study one = Run(EvaporationFields{}, range, kAllFluids, 1);
+  const Study several = Run(EvaporationFields{}, range, kAllFluids, 3);
+  EXPECT_EQ(StudyCsv(one), StudyCsv(several));
+}
+
+TEST_F(StudyRun, CsvOfSeveralFluidsLeadsEachRowWithItsFluid) {
+  const SweepRange range{"length", 0.5, 2, 3, false};
+  const Study all = Run(WallCondensationFields{}, range, {1, 6});
+  const std::string water = StudyCsv(Run(WallCondensationFields{}, range, {1}));
+  const std::string r134a = StudyCsv(Run(WallCondensationFields{}, range, {6}));
+  const auto body = [](const std::string& csv) { return csv.substr(csv.find('\n') + 1); };
+  std::string expected = "fluid," + water.substr(0, water.find('\n') + 1);
+  for (const auto& [name, csv] : {std::pair{"water", water}, std::pair{"r134a", r134a}}) {
+    std::string rows = body(csv);
+    for (std::size_t at = 0; at < rows.size(); at = rows.find('\n', at) + 1) {
+      rows.insert(at, std::string(name) + ",");
+    }
+    expected += rows;
+  }
+  EXPECT_EQ(StudyCsv(all), expected);
+}
+
+TEST_F(StudyRun, MarksTheWallFilmsTransitionsAndNotTheTubesOrRefusedPoints) {
+  // The default panel has v = 0: Re(wl) is C whatever the Prandtl number.
+  const Study wall = Run(WallCondensationFields{}, {"length", -1, 2, 4, false}, {1});
+  for (const StudyPoint& point : wall.curves[0].points) {
+    // A length of zero or below is refused before the properties are found.
+    const bool refused = point.row.status == CalculationOutcome::Status::kRefused;
+    EXPECT_EQ(point.ReWl.has_value(), !refused);
+    if (point.ReWl) {
+      EXPECT_EQ(*point.ReWl, 30.0);
+      EXPECT_GT(*point.ReTur, *point.ReWl);
+    }
+  }
+  const Study tubes = Run(TubeCondensationFields{}, {"tubes", 1, 9, 3, false}, {1});
+  for (const StudyPoint& point : tubes.curves[0].points) EXPECT_FALSE(point.ReWl);
+}
+
+}  // namespace
+}  // namespace dorix
