@@ -456,7 +456,7 @@ class StudyWindowTest : public testing_support::UiTestCase {
     const SweepPoint& point = study.CurrentStudy()->curves.front().points[1].row;
     QCOMPARE(study.lblReadout->text(), "Wall temperature [K] = 320.0    H2O: h = " +
                                            QString::fromStdString(FormatValue(*point.results[2])) +
-                                           " W/m\u00B2 K");
+                                           " W/m\u00B2K");
     study.ShowReadout(379.0);
     QCOMPARE(study.lblReadout->text(),
              QString("Wall temperature [K] = 380.0    H2O: *** ERROR: Wall temp. should be lower "

@@ -35,8 +35,10 @@ const ResultText& TextOf(std::string_view result) {
   return kResultTexts[0];
 }
 
-QString UnitOf(const ResultText& text) {
-  return text.unit != nullptr ? QString::fromUtf8(text.unit) : CoefficientUnit();
+// The heat-transfer coefficient is written in the unit of the problem's report.
+QString UnitOf(const Problem& problem, const ResultText& text) {
+  if (text.unit != nullptr) return QString::fromUtf8(text.unit);
+  return CoefficientUnit(std::holds_alternative<EvaporationFields>(problem.defaults)).trimmed();
 }
 
 QString FromView(std::string_view text) {
@@ -54,7 +56,7 @@ QString ResultAxisTitle(const Problem& problem, std::string_view result) {
   const bool tube =
       std::holds_alternative<TubeCondensationFields>(problem.defaults) && text.tubeTitle != nullptr;
   const QString title = QString::fromUtf8(tube ? text.tubeTitle : text.title);
-  const QString unit = UnitOf(text);
+  const QString unit = UnitOf(problem, text);
   return unit.isEmpty() ? title : title + " [" + unit + "]";
 }
 
@@ -92,7 +94,7 @@ QString StudyReadout(const Study& study, std::size_t index,
     for (const std::size_t result : results) {
       const ResultText& text =
           TextOf(study.table.ColumnName(study.table.FirstResultColumn() + result));
-      const QString unit = UnitOf(text);
+      const QString unit = UnitOf(*study.problem, text);
       values << QString::fromUtf8(text.caption) + " = " + NumberText(*row.results[result]) +
                     (unit.isEmpty() ? QString() : " " + unit);
     }
