@@ -568,20 +568,20 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("order");
     QTest::newRow("vertical wall")
-        << "frmCVW" << QStringList{"cmdFluid",    "txtPressure", "menTempType", "txtVaporTemp",
-                                   "txtWallTemp", "txtLength",   "cmdCalc",     "cmdDone",
-                                   "cmdPlot",     "cmdStudy",    "cmdCompare",  "menPreset",
-                                   "txtCoeffC"};
+        << "frmCVW"
+        << QStringList{"cmdFluid",   "txtPressure", "menTempType", "txtVaporTemp", "txtWallTemp",
+                       "txtLength",  "cmdCalc",     "cmdDone",     "cmdPlot",      "cmdStudy",
+                       "cmdCompare", "menPreset",   "txtCoeffC"};
     QTest::newRow("horizontal tubes")
         << "frmHT"
         << QStringList{"cmdFluid",   "txtPressure", "menTempType",  "txtVaporTemp", "txtWallTemp",
                        "txtTubeDia", "txtNumTube",  "menRowFactor", "cmdCalc",      "cmdDone",
                        "cmdPlot",    "cmdStudy",    "cmdCompare",   "txtOutput"};
     QTest::newRow("evaporation") << "frmEVW"
-                                 << QStringList{"cmdFluid",  "txtSatTemp", "txtWallTemp",
-                                                "txtLength", "txtIMFR",    "cmdCalc",
-                                                "cmdDone",   "cmdPlot",    "cmdStudy",
-                                                "cmdCompare", "menPreset", "txtCoeffC"};
+                                 << QStringList{"cmdFluid",   "txtSatTemp", "txtWallTemp",
+                                                "txtLength",  "txtIMFR",    "cmdCalc",
+                                                "cmdDone",    "cmdPlot",    "cmdStudy",
+                                                "cmdCompare", "menPreset",  "txtCoeffC"};
   }
 
   void tabRunsDownTheInputColumnToTheButtons() {

@@ -12,19 +12,11 @@
 #include "gui/charts/profile_texts.h"
 #include "gui/charts/tube_chart.h"
 #include "gui/charts/wall_chart.h"
+#include "gui/widgets/push_button.h"
 
 namespace dorix {
 
-namespace {
-
-QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setAutoDefault(true);
-  return button;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 ProfileWindow::ProfileWindow(const QString& fileStem, MessageSink& messages, QWidget* parent)
     : QWidget(parent, Qt::Window), export_(this, fileStem, messages) {
@@ -51,8 +43,8 @@ ProfileWindow::ProfileWindow(const QString& fileStem, MessageSink& messages, QWi
   auto* tools = new QHBoxLayout;
   chkLogRe = new QCheckBox(QStringLiteral("Logarithmic Re scale"), this);
   chkLogRe->setObjectName(QStringLiteral("chkLogRe"));
-  cmdExportPng = NewButton(this, "cmdExportPng", QStringLiteral("Export PNG..."));
-  cmdExportCsv = NewButton(this, "cmdExportCsv", QStringLiteral("Export CSV..."));
+  cmdExportPng = NewPushButton(this, "cmdExportPng", QStringLiteral("Export PNG..."));
+  cmdExportCsv = NewPushButton(this, "cmdExportCsv", QStringLiteral("Export CSV..."));
   tools->addWidget(chkLogRe);
   tools->addStretch(1);
   tools->addWidget(cmdExportPng);

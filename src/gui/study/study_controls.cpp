@@ -10,6 +10,7 @@
 
 #include "core/calc/outcome_record.h"
 #include "gui/study/study_texts.h"
+#include "gui/widgets/push_button.h"
 
 namespace dorix {
 
@@ -62,9 +63,7 @@ StudyControls::StudyControls(const Problem& problem, QWidget* parent)
   txtCount = NewRangeField(this, "txtCount");
   txtCount->setText(QString::fromLatin1(kDefaultCount));
   chkLogSteps = NewCheckBox(this, "chkLogSteps", QStringLiteral("Logarithmic steps"));
-  cmdRun = new QPushButton(QStringLiteral("&Run"), this);
-  cmdRun->setObjectName(QStringLiteral("cmdRun"));
-  cmdRun->setAutoDefault(true);
+  cmdRun = NewPushButton(this, "cmdRun", QStringLiteral("&Run"));
   range->addWidget(cboInput);
   range->addWidget(new QLabel(QStringLiteral("from"), this));
   range->addWidget(txtFrom);

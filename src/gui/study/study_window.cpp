@@ -20,6 +20,7 @@
 #include "gui/study/study_controls.h"
 #include "gui/study/study_table_model.h"
 #include "gui/study/study_texts.h"
+#include "gui/widgets/push_button.h"
 
 namespace dorix {
 
@@ -77,15 +78,11 @@ StudyWindow::StudyWindow(const Problem& problem, const QString& caption, const Q
   root->addWidget(split, 1);
 
   auto* tools = new QHBoxLayout;
-  cmdExportPng = new QPushButton(QStringLiteral("Export PNG..."), this);
-  cmdExportSvg = new QPushButton(QStringLiteral("Export SVG..."), this);
-  cmdExportCsv = new QPushButton(QStringLiteral("Export CSV..."), this);
+  cmdExportPng = NewPushButton(this, "cmdExportPng", QStringLiteral("Export PNG..."));
+  cmdExportSvg = NewPushButton(this, "cmdExportSvg", QStringLiteral("Export SVG..."));
+  cmdExportCsv = NewPushButton(this, "cmdExportCsv", QStringLiteral("Export CSV..."));
   tools->addStretch(1);
-  for (const auto& [button, name] :
-       {std::pair{cmdExportPng, "cmdExportPng"}, std::pair{cmdExportSvg, "cmdExportSvg"},
-        std::pair{cmdExportCsv, "cmdExportCsv"}}) {
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(true);
+  for (QPushButton* button : {cmdExportPng, cmdExportSvg, cmdExportCsv}) {
     button->setEnabled(false);  // until there is a study
     tools->addWidget(button);
   }

@@ -18,13 +18,14 @@
 #include "core/fluids/fluid.h"
 #include "core/state/module1.h"
 #include "gui/charts/profile_window.h"
+#include "gui/study/study_window.h"
 #include "gui/ui/action_messages.h"
 #include "gui/ui/comparison_window.h"
-#include "gui/study/study_window.h"
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/output_box.h"
 #include "gui/ui/qt_message_box.h"
 #include "gui/ui/window_set.h"
+#include "gui/widgets/push_button.h"
 
 namespace dorix {
 
@@ -55,14 +56,6 @@ class LostFocusWatch : public QObject {
   std::function<void()> handler_;
 };
 
-QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  // Enter on a focused button presses it, as Space does.
-  button->setAutoDefault(true);
-  return button;
-}
-
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption,
@@ -89,7 +82,7 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption,
   left->addLayout(column_);
 
   Label1 = NewLabel("Label1", QStringLiteral("Fluid:"));
-  cmdFluid = NewButton(this, "cmdFluid", QString());
+  cmdFluid = NewPushButton(this, "cmdFluid", QString());
   cmdFluid->setFixedWidth(kFieldWidth);
   column_->addWidget(Label1, 0, 0, Qt::AlignRight | Qt::AlignVCenter);
   column_->addWidget(cmdFluid, 0, 1);
@@ -97,11 +90,11 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption,
   connect(cmdFluid, &QPushButton::clicked, this, &CalculatorWindow::cmdFluid_Click);
 
   auto* buttons = new QHBoxLayout;
-  cmdCalc = NewButton(this, "cmdCalc", QStringLiteral("Calculate"));
-  cmdDone = NewButton(this, "cmdDone", QStringLiteral("Done"));
-  cmdPlot = NewButton(this, "cmdPlot", QStringLiteral("Plot"));
-  cmdStudy = NewButton(this, "cmdStudy", QStringLiteral("&Study"));
-  cmdCompare = NewButton(this, "cmdCompare", QStringLiteral("Compare"));
+  cmdCalc = NewPushButton(this, "cmdCalc", QStringLiteral("Calculate"));
+  cmdDone = NewPushButton(this, "cmdDone", QStringLiteral("Done"));
+  cmdPlot = NewPushButton(this, "cmdPlot", QStringLiteral("Plot"));
+  cmdStudy = NewPushButton(this, "cmdStudy", QStringLiteral("&Study"));
+  cmdCompare = NewPushButton(this, "cmdCompare", QStringLiteral("Compare"));
   buttons->addStretch(1);
   buttons->addWidget(cmdCalc);
   buttons->addWidget(cmdDone);
