@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Times a vectorised call of the Python module: 100 000 points of each
 problem in one call, on all cores. Prints the best of several runs, wall
 clock and the process's CPU time.

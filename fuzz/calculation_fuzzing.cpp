@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calculation_fuzzing.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Falling-film evaporation fed arbitrary input: fluid number, then
 // saturation temperature, wall temperature, length, initial mass flow rate
 // and the coefficients C, v, D, w, A, n, B, m, s, one a line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Field-text conversion fed arbitrary bytes, checked against the C library's
 // correctly rounded strtof on every text of the accepted decimal form; the
 // same text read with units in every quantity reads a plain number alike.

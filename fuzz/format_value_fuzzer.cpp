@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FormatValue fed arbitrary doubles (and single-precision values widened to
 // double, as the windows pass field values): the band chosen, the pattern's
 // shape and the value the text stands for are checked independently.

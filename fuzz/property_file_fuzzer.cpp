@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The property-file loader fed arbitrary bytes from memory. A file it takes
 // holds only finite values in at most 200 curves of at most 200 points; a
 // file it refuses gets one message naming the file and a line of it. A file

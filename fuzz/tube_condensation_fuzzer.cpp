@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Condensation on horizontal tubes fed arbitrary input: fluid number,
 // selector index, then pressure, vapour temperature, wall temperature,
 // tube diameter and number of tubes, one a line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Condensation on a vertical wall fed arbitrary input: fluid number,
 // selector index, then pressure, vapour temperature, wall temperature,
 // length and the coefficients C, v, D, w, A, n, B, m, s, one a line.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Run by CPack once the package's files are staged and stripped: removes the
 # compiler's identification (.comment) and the .note section from the
 # programs, as Debian strips the programs it packages.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets up a Debian 12 machine for DORIX (the Debian packages that are
 # missing), builds it, then starts the program (run) or runs every test (test):
 # the normal build's tests, the same tests under AddressSanitizer and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Rewrites the golden reports in tests/fixtures/golden with the built
 # dorix-calc and the delivered property file. Run it after a deliberate change
 # of the property data or of the reports, then review the difference:

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Writes the manual page of dorix-calc as POD from the program's own help:
 # `dorix-calc --help` and `dorix-calc PROBLEM --help` for every problem, so
 # that the page lists exactly the options the program takes. A hand-written

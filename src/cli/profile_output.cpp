@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/profile_output.h"
 
 #include <CLI/CLI.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/run_calc.h"
 
 #include <CLI/CLI.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/sweep.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The compiled half of the Python package `dorix`: prepares the points of a
 // call from Python values, computes them without the interpreter lock, and
 // hands the columns back as NumPy arrays. dorix/__init__.py is the API.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "python/point_batch.h"
 
 #include <algorithm>

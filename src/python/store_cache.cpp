@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "python/store_cache.h"
 
 #include <map>

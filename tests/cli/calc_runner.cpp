@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calc_runner.h"
 
 #include <sstream>

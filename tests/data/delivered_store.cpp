@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "delivered_store.h"
 
 #include <fstream>

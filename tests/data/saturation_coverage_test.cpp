@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every saturation state of every fluid gives a report in all three
 // calculations. Saturated vapour condenses at each saturation temperature of
 // the fluid's saturation-temperature table (the pressure is the input), a film

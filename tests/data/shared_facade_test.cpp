@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The windows reach the calculations through the shared state; everything
 // else calls the reentrant core. Random runs through both must agree to the
 // bit: the records, the report, the message shown, and the shared slots the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Builds the Debian package, checks its runtime dependencies and contents,
 # then unpacks it and runs the packaged dorix-calc outside the source tree.
 include(${CMAKE_CURRENT_LIST_DIR}/run_checked.cmake)

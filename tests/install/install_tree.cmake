@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the build into a fresh prefix, checks what lands there and that
 # the desktop files are valid, then moves the tree elsewhere and runs the
 # installed dorix-calc, which must still find its installed data.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Builds the Debian package and has lintian check it: any error or warning
 # fails the test. Every tag lintian gives, info and pedantic ones included,
 # is printed, so the log shows what is left.

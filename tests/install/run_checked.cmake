@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Helpers of the install checks: run a program and insist on its outcome.
 
 # dorix_scratch_folder(<variable> <name>): a new empty folder in the system's

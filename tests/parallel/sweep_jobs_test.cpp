@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A sweep gives byte-identical CSV on any number of threads, refused points,
 // dry-outs and every problem included.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "wall_case.h"
 
 namespace dorix::test {

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Shared helpers: the built dorix-calc, run as a script would run it."""
 
 import json

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Arrays broadcast as NumPy broadcasts them; each point is the single call
 with that point's values, refused points are NaN with their message beside."""
 

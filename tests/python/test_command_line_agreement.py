@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The module gives dorix-calc's numbers bit for bit, and its messages word
 for word, single call by single call and for the same points in one array,
 under every preset and row factor."""

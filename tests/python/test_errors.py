@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """A refused run raises Refused with the window's message; a call the
 module cannot make raises TypeError, ValueError or OSError. Either way the
 module stays usable."""

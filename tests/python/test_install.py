@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """`cmake --install` puts the package where the system Python finds it below
 the prefix, and the installed package finds the installed property file from
 any working folder."""

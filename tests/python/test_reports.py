@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Each golden report, made by dorix-calc, is the module's report for the
 same arguments."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Texts with units convert to the field's SI unit before the single-precision
 rounding, in the module as in dorix-calc; plain numbers are read as before."""
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "film_fixtures.h"
 
 #include <cmath>

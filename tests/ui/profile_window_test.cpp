@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QAreaSeries>
 #include <QBarSet>
 #include <QCategoryAxis>

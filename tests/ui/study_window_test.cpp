@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QCategoryAxis>
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "curve_catalog.h"
 
 #include <array>

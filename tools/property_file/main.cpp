@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the delivered property file BoilProp.dat from the reference tables,
 // checks it with the program's own loader and lookup, and optionally writes
 // the Markdown section of data/README.md that describes it.

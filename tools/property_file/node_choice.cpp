@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "node_choice.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "property_file_build.h"
 
 #include <algorithm>

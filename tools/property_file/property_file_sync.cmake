@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs make_property_file and compares its output with the committed property
 # file or with the generated section of data/README.md (MODE check-file or
 # check-readme), or writes the output over both (MODE update).

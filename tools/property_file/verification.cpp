@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "verification.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calc/calculation.h"
 #include "core/calc/calculation_run.h"
 #include "core/calc/condensation_steps.h"

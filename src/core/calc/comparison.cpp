@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calc/comparison.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calc/condensation_steps.h"
 
 #include "core/props/film_properties.h"

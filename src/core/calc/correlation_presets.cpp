@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calc/correlation_presets.h"
 
 namespace dorix {

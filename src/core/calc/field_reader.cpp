@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calc/field_reader.h"
 
 namespace dorix {

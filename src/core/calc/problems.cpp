@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calc/problems.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calc/profile_csv.h"
 
 #include "core/text/round_trip_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calc/report.h"
 
 #include <span>

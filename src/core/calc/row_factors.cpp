@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calc/row_factors.h"
 
 namespace dorix {

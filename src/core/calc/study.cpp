@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calc/study.h"
 
 #include "core/calc/outcome_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calc/study_range.h"
 
 #include <charconv>

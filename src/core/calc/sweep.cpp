@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calc/sweep.h"
 
 #include <cmath>

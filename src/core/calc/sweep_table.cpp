@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calc/sweep_table.h"
 
 #include "core/text/round_trip_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/fluids/fluid.h"
 
 #include <cctype>

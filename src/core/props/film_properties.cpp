@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/props/film_properties.h"
 
 namespace dorix {

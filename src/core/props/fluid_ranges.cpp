@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/props/fluid_ranges.h"
 
 #include <algorithm>

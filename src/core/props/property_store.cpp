@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/props/property_store.h"
 
 #include "core/props/property_curve.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/solvers/condensing_wall.h"
 
 #include <cmath>

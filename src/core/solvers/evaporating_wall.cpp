@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/solvers/evaporating_wall.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/solvers/film_reference.h"
 
 #include "core/fluids/fluid.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/solvers/solve_fault.h"
 
 namespace dorix {

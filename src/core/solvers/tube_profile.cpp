@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/solvers/tube_profile.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/solvers/wall_profile.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/state/get_property.h"
 
 #include "core/state/module1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/state/module1.h"
 
 namespace dorix {

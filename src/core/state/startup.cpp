@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/state/startup.h"
 
 #include "core/props/property_file_locator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/text/axis_ticks.h"
 
 #include <algorithm>

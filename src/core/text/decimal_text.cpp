@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/text/decimal_text.h"
 
 #include <charconv>

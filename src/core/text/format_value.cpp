@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/text/format_value.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/text/round_trip_text.h"
 
 #include <charconv>

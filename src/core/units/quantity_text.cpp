@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/units/quantity_text.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/units/unit_conversion.h"
 
 #include <udunits2.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/app/dorix_window.h"
 
 #include <QApplication>

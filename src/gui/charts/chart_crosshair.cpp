@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/charts/chart_crosshair.h"
 
 #include <QChart>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/charts/file_export.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/charts/hover_chart_view.h"
 
 #include <QMouseEvent>

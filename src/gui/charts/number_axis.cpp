@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/charts/number_axis.h"
 
 #include <QCategoryAxis>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/charts/profile_texts.h"
 
 #include <string_view>

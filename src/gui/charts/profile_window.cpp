@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/charts/profile_window.h"
 
 #include <QBarSet>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/charts/save_file_chooser.h"
 
 #include <QFileDialog>

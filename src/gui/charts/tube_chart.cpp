@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/charts/tube_chart.h"
 
 #include <QBarSeries>

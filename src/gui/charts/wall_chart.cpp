@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/charts/wall_chart.h"
 
 #include <QAreaSeries>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/study/study_chart.h"
 
 #include <QCategoryAxis>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/study/study_table_model.h"
 
 #include <QBrush>

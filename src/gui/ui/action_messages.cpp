@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/ui/action_messages.h"
 
 #include <QCoreApplication>

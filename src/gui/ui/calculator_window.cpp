@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/ui/calculator_window.h"
 
 #include <QEvent>

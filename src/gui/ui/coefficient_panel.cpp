@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/ui/coefficient_panel.h"
 
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/ui/comparison_window.h"
 
 #include <QHeaderView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/ui/condensation_window.h"
 
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/ui/frm_ht.h"
 
 #include <QComboBox>

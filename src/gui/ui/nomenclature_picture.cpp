@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/ui/nomenclature_picture.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/ui/output_box.h"
 
 #include <QFontDatabase>

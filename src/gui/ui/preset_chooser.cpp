@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/ui/preset_chooser.h"
 
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/ui/qt_message_box.h"
 
 #include <QMessageBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/ui/ranges_picture.h"
 
 #include <QPainter>

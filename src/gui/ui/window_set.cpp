@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/ui/window_set.h"
 
 #include "gui/ui/frm_cvw.h"

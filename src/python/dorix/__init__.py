@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """DORIX film heat transfer with a change of phase, from Python.
 
 The three problems of the desktop program and dorix-calc, computed by the same
