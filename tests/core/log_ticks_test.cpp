@@ -46,3 +46,37 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace dorix
+
+namespace dorix {
+namespace {
+
+struct LabelCase {
+  const char* name;
+  double lo;
+  double hi;
+  std::vector<std::string> labels;
+};
+
+class LogarithmicLabels : public testing::TestWithParam<LabelCase> {};
+
+// Each tick keeps only the decimals it needs; very large or small values go
+// scientific on every tick, as on a linear axis.
+TEST_P(LogarithmicLabels, EachTickWithTheDecimalsItNeeds) {
+  const LabelCase& c = GetParam();
+  EXPECT_EQ(LogarithmicTickLabels(LogarithmicTicks(c.lo, c.hi)), c.labels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, LogarithmicLabels,
+    testing::Values(
+        LabelCase{"ManyDecades", 0.001, 20, {"0.001", "0.01", "0.1", "1", "10", "100"}},
+        LabelCase{"WithinADecade", 0.5, 4, {"0.5", "1", "2", "5"}},
+        LabelCase{"SmallButPlain",
+                  1e-5,
+                  1e-3,
+                  {"0.00001", "0.00002", "0.00005", "0.0001", "0.0002", "0.0005", "0.001"}},
+        LabelCase{"Scientific", 1e-8, 1e-4, {"1E-08", "1E-07", "1E-06", "1E-05", "1E-04"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace dorix

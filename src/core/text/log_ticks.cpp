@@ -46,4 +46,16 @@ std::vector<AxisTick> LogarithmicTicks(double lo, double hi) {
   return DecadeTicks(lo, hi);
 }
 
+std::vector<std::string> LogarithmicTickLabels(const std::vector<AxisTick>& ticks) {
+  std::vector<std::string> labels = TickLabels(ticks);
+  for (std::string& label : labels) {
+    if (label.find('E') != std::string::npos) return labels;  // the axis is scientific
+    // The axis's common decimals, less the zeros this tick does not need.
+    if (label.find('.') == std::string::npos) continue;
+    label.erase(label.find_last_not_of('0') + 1);
+    if (label.back() == '.') label.pop_back();
+  }
+  return labels;
+}
+
 }  // namespace dorix

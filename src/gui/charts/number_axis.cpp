@@ -4,6 +4,8 @@
 #include <QCategoryAxis>
 #include <string>
 
+#include "core/text/log_ticks.h"
+
 namespace dorix {
 
 namespace {
@@ -29,6 +31,10 @@ QCategoryAxis* NewLabelledAxis(const QString& title, const std::vector<AxisTick>
 
 QCategoryAxis* NewNumberAxis(const QString& title, const std::vector<AxisTick>& ticks) {
   return NewLabelledAxis(title, ticks, TickLabels(ticks));
+}
+
+QCategoryAxis* NewLogarithmicAxis(const QString& title, const std::vector<AxisTick>& ticks) {
+  return NewLabelledAxis(title, ticks, LogarithmicTickLabels(ticks));
 }
 
 QCategoryAxis* NewDecadeAxis(const QString& title, const std::vector<AxisTick>& ticks) {

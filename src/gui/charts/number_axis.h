@@ -14,6 +14,10 @@ namespace dorix {
 // with its value, all labels in one notation (TickLabels).
 QCategoryAxis* NewNumberAxis(const QString& title, const std::vector<AxisTick>& ticks);
 
+// A logarithmic axis at round values over any span, each labelled with the
+// decimals it needs.
+QCategoryAxis* NewLogarithmicAxis(const QString& title, const std::vector<AxisTick>& ticks);
+
 // A logarithmic axis: the ticks sit at the powers of ten, labelled "10³".
 QCategoryAxis* NewDecadeAxis(const QString& title, const std::vector<AxisTick>& ticks);
 

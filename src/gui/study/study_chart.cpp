@@ -118,7 +118,8 @@ void StudyChart::Show(const Study& study, std::size_t result, StudyScales scales
       Ticks(std::min(study.range.start, study.range.stop),
             std::max(study.range.start, study.range.stop), scales_.logX);
   const QString field = FieldTitle(*study.problem, study.table.ColumnName(study.sweptColumn));
-  xAxis_ = NewNumberAxis(scales_.logX ? field + " (log scale)" : field, xTicks);
+  xAxis_ = scales_.logX ? NewLogarithmicAxis(field + " (log scale)", xTicks)
+                        : NewNumberAxis(field, xTicks);
   addAxis(xAxis_, Qt::AlignBottom);
 
   const std::string_view name = study.table.ColumnName(study.table.FirstResultColumn() + result);
@@ -127,7 +128,8 @@ void StudyChart::Show(const Study& study, std::size_t result, StudyScales scales
   yBottom_ = yTicks.front().at;
   yTop_ = yTicks.back().at;
   const QString title = ResultAxisTitle(*study.problem, name);
-  yAxis_ = NewNumberAxis(scales_.logY ? title + " (log scale)" : title, yTicks);
+  yAxis_ = scales_.logY ? NewLogarithmicAxis(title + " (log scale)", yTicks)
+                        : NewNumberAxis(title, yTicks);
   addAxis(yAxis_, Qt::AlignLeft);
 
   frame_ = new QLineSeries;
