@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "core/text/decimal_form.h"
+
 namespace dorix {
 
 namespace {
@@ -29,30 +31,19 @@ constexpr std::array<Band, 6> kFixedBands = {{
     {1000, 10000, 0},
 }};
 
-// |x| as digits × 10^(exponent − 14), digits holding 15 significant decimal digits.
-struct DecimalForm {
-  std::uint64_t digits = 0;
-  int exponent = 0;
-};
-
-DecimalForm ToDecimalForm(double x) {
-  std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                                    std::chars_format::scientific, kSignificantDigits - 1);
-  DecimalForm form;
-  const char* p = buffer.data();
-  for (; p != result.ptr && *p != 'e'; ++p) {
-    if (*p >= '0' && *p <= '9')
-      form.digits = form.digits * 10 + static_cast<std::uint64_t>(*p - '0');
+// 10^n for n = 0..19.
+constexpr auto kPowersOfTen = [] {
+  std::array<std::uint64_t, 20> powers{};
+  std::uint64_t power = 1;
+  for (std::uint64_t& entry : powers) {
+    entry = power;
+    power *= 10;
   }
-  form.exponent = std::atoi(p + 1);
-  return form;
-}
+  return powers;
+}();
 
 std::uint64_t PowerOfTen(int n) {
-  std::uint64_t power = 1;
-  for (int i = 0; i < n; ++i) power *= 10;
-  return power;
+  return kPowersOfTen[static_cast<std::size_t>(n)];
 }
 
 // digits / 10^dropped, rounded half away from zero.
@@ -71,22 +62,23 @@ void AppendDigits(std::string& out, std::uint64_t n) {
 }
 
 void AppendFixed(std::string& out, double x, int decimals) {
-  const DecimalForm form = ToDecimalForm(x);
+  const DecimalForm form = FifteenDigits(x);
   // In every fixed band the digits dropped lie between 10 and 12.
   const std::uint64_t scaled =
       RoundAway(form.digits, kSignificantDigits - 1 - form.exponent - decimals);
-  const std::uint64_t unit = PowerOfTen(decimals);
-  AppendDigits(out, scaled / unit);
+  // The digits of `scaled`, with leading zeros up to one before the point.
+  std::array<char, 32> buffer{};
+  char* first = buffer.data() + decimals + 1;
+  char* const end = std::to_chars(first, buffer.data() + buffer.size(), scaled).ptr;
+  while (end - first < decimals + 1) *--first = '0';
+  const auto whole = static_cast<std::size_t>(end - first - decimals);
+  out.append(first, whole);
   out += '.';
-  if (decimals == 0) return;
-  // The fraction with its leading zeros: unit + fraction has decimals + 1 digits.
-  const std::size_t at = out.size();
-  AppendDigits(out, unit + scaled % unit);
-  out.erase(at, 1);
+  out.append(first + whole, static_cast<std::size_t>(decimals));
 }
 
 void AppendScientific(std::string& out, double x) {
-  DecimalForm form = ToDecimalForm(x);
+  DecimalForm form = FifteenDigits(x);
   std::uint64_t mantissa = RoundAway(form.digits, kSignificantDigits - 3);
   if (mantissa == 1000) {
     mantissa = 100;
