@@ -39,11 +39,14 @@ struct SweepRange {
 template <typename Map, typename Consume>
 void RunSweep(const ProblemFields& fields, const SweepRange& sweep, const CalculationSetup& setup,
               unsigned jobs, Map map, Consume consume) {
+  ProblemFields names = fields;
+  const std::vector<FieldOption> options = BindFields(names);
+  const auto swept = static_cast<std::size_t>(FindOption(options, sweep.name) - options.data());
   ParallelChunks(
       sweep.count, jobs,
       [&](long i) {
         ProblemFields point = fields;
-        *FindOption(BindFields(point), sweep.name)->text = RoundTripText(sweep.Value(i));
+        *BindFields(point)[swept].text = RoundTripText(sweep.Value(i));
         return map(i, Calculate(point, setup));
       },
       consume);
