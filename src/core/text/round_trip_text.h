@@ -9,4 +9,7 @@ namespace dorix {
 // data export, which other programs read, not people.
 std::string RoundTripText(double value);
 
+// Appends RoundTripText(value) to `out` without a string of its own.
+void AppendRoundTripText(std::string& out, double value);
+
 }  // namespace dorix
