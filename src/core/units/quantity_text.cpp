@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/units/quantity_text.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -65,15 +64,6 @@ std::optional<NumberWithUnit> SplitUnit(std::string_view text) {
   return NumberWithUnit{text.substr(0, length), unit};
 }
 
-// The number in double precision; out of range counts as infinite.
-double ParseDouble(std::string_view number) {
-  if (number.front() == '+') number.remove_prefix(1);
-  double value = 0.0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (error != std::errc()) return std::numeric_limits<double>::infinity();
-  return value;
-}
-
 // The converted value in single precision, none where it does not fit.
 std::optional<float> ToSingle(double value) {
   if (!(std::abs(value) <= std::numeric_limits<float>::max())) return std::nullopt;
@@ -99,7 +89,9 @@ FieldReading ReadWithUnit(const NumberWithUnit& split, std::string_view shown, Q
   const QuantityUnits& units = UnitsOf(quantity);
   const std::string unitIn = Quoted(split.unit) + " in " + Quoted(shown);
   const std::string suggestion = "; use " + std::string(units.examples) + ".";
-  const UnitConversion conversion = ConvertToSi(ParseDouble(split.number), split.unit, quantity);
+  const UnitConversion conversion = ConvertToSi(
+      ParseDouble(split.number).value_or(std::numeric_limits<double>::infinity()), split.unit,
+      quantity);  // a number beyond double precision converts to a value out of range
   std::optional<float> value;
   switch (conversion.fit) {
     case UnitFit::kIsSiUnit:
