@@ -98,9 +98,7 @@ void AddProblemOptions(CLI::App& command, const Problem& problem, ProblemFields&
                   "Use saturation temp [K]: Tsat at the pressure, not --vapor-temp")
         ->group("Fields");
   }
-  command
-      .add_option("--fluid", common.fluid,
-                  "water, ammonia, nitrogen, mercury, r22, r134a, or the number 1 to 6")
+  command.add_option("--fluid", common.fluid, FluidChoices())
       ->capture_default_str()
       ->group("Fluid and data");
   command
@@ -213,8 +211,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
   const Fluid* fluid = ParseFluid(common.fluid);
   if (!fluid) {
-    return UsageError(err, "unknown fluid \"" + common.fluid +
-                               "\": use water, ammonia, nitrogen, mercury, r22, r134a or 1 to 6.");
+    return UsageError(err, "unknown fluid \"" + common.fluid + "\": use " + FluidChoices() + ".");
   }
   if (common.saturated) SelectSaturationTemperature(fields);
   ApplyCorrelationOptions(*commands[*chosen], common.correlation, fields);

@@ -74,12 +74,12 @@ int FluidNumber(py::handle value) {
   } else if (py::isinstance<py::int_>(value) && !py::isinstance<py::bool_>(value)) {
     fluid = FindFluid(value.cast<int>());
   } else {
-    throw py::type_error("fluid takes a name or a number 1 to 6, not " +
+    throw py::type_error("fluid takes a name or a number, not " +
                          std::string(py::str(value.get_type().attr("__name__"))));
   }
   if (!fluid) {
-    throw py::value_error("unknown fluid " + std::string(py::repr(value)) +
-                          ": use water, ammonia, nitrogen, mercury, r22, r134a or 1 to 6");
+    throw py::value_error("unknown fluid " + std::string(py::repr(value)) + ": use " +
+                          FluidChoices());
   }
   return fluid->number;
 }

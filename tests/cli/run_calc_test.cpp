@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"FieldOfAnotherProblem", {"cvw", "--tubes", "3"}, 2, "--tubes"},
         StatusCase{"NoTemperatureChoiceInEvaporation", {"evw", "--saturated"}, 2, "--saturated"},
         StatusCase{"UnknownFluid", {"cvw", "--fluid", "helium"}, 2, "unknown fluid \"helium\""},
-        StatusCase{"FluidNumberOutOfRange", {"cvw", "--fluid", "7"}, 2, "unknown fluid"},
+        StatusCase{"FluidNumberOutOfRange", {"cvw", "--fluid", "13"}, 2, "unknown fluid"},
         StatusCase{"UnknownFormat", {"cvw", "--format", "xml"}, 2, "xml"},
         StatusCase{"MissingPropertyFile",
                    {"cvw", "--data", "/nonexistent/BoilProp.dat"},

@@ -41,11 +41,12 @@ std::vector<ReferenceRow> ReferenceRows(const std::string& curve) {
 }
 
 std::vector<CurveId> DeliveredCurves() {
-  const char* const prefixes[] = {"wat", "nh3", "n2", "hg", "fre22", "fr134a"};
+  const char* const prefixes[] = {"wat", "nh3",     "n2",      "hg",   "fre22", "fr134a",
+                                  "r32", "r1234yf", "r1234ze", "r290", "r600a", "co2"};
   const char* const suffixes[] = {"rol", "mul", "kl",  "prl", "tsat", "psat",
                                   "sig", "hfg", "muv", "kv",  "cpv"};
   std::vector<CurveId> curves;
-  for (int fluid = 1; fluid <= 6; ++fluid) {
+  for (int fluid = 1; fluid <= 12; ++fluid) {
     for (int code = 1; code <= 11; ++code) {
       if (fluid == 4 && code == 11) continue;
       curves.push_back({std::string(prefixes[fluid - 1]) + suffixes[code - 1], fluid, code});

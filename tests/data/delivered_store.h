@@ -37,7 +37,7 @@ struct CurveId {
 // Names the curve in test output.
 void PrintTo(const CurveId& curve, std::ostream* out);
 
-// The 65 curves in the order the file holds them: fluids 1..6, each with
+// The 131 curves in the order the file holds them: fluids 1..12, each with
 // property codes 1..11, mercury without its vapour specific heat.
 std::vector<CurveId> DeliveredCurves();
 

@@ -26,7 +26,8 @@ using VaporCurve = std::pair<int, int>;
 // The vapour curves are saturated vapour below the normal boiling point and
 // vapour at 1 atm above it, so their slope changes there. No cubic of the
 // lookup may reach across that point. Mercury's vapour curves start above
-// its boiling point and have no kink.
+// its boiling point and CO2's all lie above its triple-point pressure of
+// 5.2 bar: neither has a kink.
 class VaporKink : public DeliveredFileTest, public ::testing::WithParamInterface<VaporCurve> {
  protected:
   int Fluid() const { return GetParam().first; }
@@ -96,7 +97,7 @@ TEST_P(VaporKink, ValuesBelowTheBoilingPointUseNoPointAboveIt) {
 
 std::vector<VaporCurve> KinkedCurves() {
   std::vector<VaporCurve> curves;
-  for (const int fluid : {1, 2, 3, 5, 6}) {
+  for (const int fluid : {1, 2, 3, 5, 6, 7, 8, 9, 10, 11}) {
     for (const int code : {kVaporViscosity, kVaporConductivity, kVaporSpecificHeat}) {
       curves.emplace_back(fluid, code);
     }

@@ -89,5 +89,28 @@ INSTANTIATE_TEST_SUITE_P(
                       SpotValue{"enthalpy", 3, kEnthalpyOfVaporization, 77.355, 199.18e3, 25}),
     [](const auto& info) { return std::string(info.param.label); });
 
+// Today's refrigerants: normal boiling points and vapour pressures at 0 °C
+// as the authors of their equations of state publish them (Tillner-Roth &
+// Yokozeki 1997, Richter et al. 2011, Thol & Lemmon 2016, Lemmon et al. 2009,
+// Bücker & Wagner 2006), and CO2 at 0 °C and its triple point (Span &
+// Wagner 1996).
+INSTANTIATE_TEST_SUITE_P(
+    DeliveredFileRefrigerants, SpotValues,
+    ::testing::Values(
+        SpotValue{"R32_boiling", 7, kSaturationTemperature, 101325, 221.5, 0.05},
+        SpotValue{"R1234yf_boiling", 8, kSaturationTemperature, 101325, 243.7, 0.05},
+        SpotValue{"R1234ze_boiling", 9, kSaturationTemperature, 101325, 254.2, 0.05},
+        SpotValue{"propane_boiling", 10, kSaturationTemperature, 101325, 231.04, 0.005},
+        SpotValue{"isobutane_boiling", 11, kSaturationTemperature, 101325, 261.4, 0.05},
+        SpotValue{"R32_pressure", 7, kSaturationPressure, 273.15, 0.813e6, 600},
+        SpotValue{"R1234yf_pressure", 8, kSaturationPressure, 273.15, 0.316e6, 530},
+        SpotValue{"R1234ze_pressure", 9, kSaturationPressure, 273.15, 0.217e6, 520},
+        SpotValue{"propane_pressure", 10, kSaturationPressure, 273.15, 0.4745e6, 100},
+        SpotValue{"isobutane_pressure", 11, kSaturationPressure, 273.15, 0.157e6, 520},
+        SpotValue{"CO2_pressure", 12, kSaturationPressure, 273.15, 3.4851e6, 400},
+        SpotValue{"CO2_density", 12, kLiquidDensity, 273.15, 927.4, 0.15},
+        SpotValue{"CO2_triple_point", 12, kSaturationPressure, 216.592, 0.51795e6, 70}),
+    [](const auto& info) { return std::string(info.param.label); });
+
 }  // namespace
 }  // namespace dorix

@@ -135,7 +135,7 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
     QTest::newRow("mercury") << 4 << "Hg";
     QTest::newRow("R-22") << 5 << "R-22";
     QTest::newRow("R-134a") << 6 << "R-134a";
-    QTest::newRow("outside 1 to 6 leaves it") << 7 << "N2";
+    QTest::newRow("outside 1 to 12 leaves it") << 13 << "N2";
   }
 
   void theFluidButtonNamesTheFluidOnActivation() {

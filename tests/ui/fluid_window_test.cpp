@@ -153,6 +153,31 @@ class FluidWindowTest : public testing_support::UiTestCase {
     }
   }
 
+  // The page button turns to today's refrigerants and back; a fluid of the
+  // second page is chosen like the first six, and the window opens again on
+  // the page of the fluid in use, its table reading the same file.
+  void theSecondPageHoldsTodaysRefrigerants() {
+    Module1.FluidNo = 1;
+    FrmLiquid window;
+    QVERIFY(testing_support::ShowAndActivate(window));
+    QVERIFY(!window.cmdFluid[6]->isVisible());
+    QTest::mouseClick(window.cmdPage, Qt::LeftButton);
+    QVERIFY(window.cmdFluid[11]->isVisible() && !window.cmdFluid[0]->isVisible());
+    QCOMPARE(window.cmdFluid[11]->text(), QString("12) CO2"));
+    QCOMPARE(window.cmdFluid[11]->geometry(), window.cmdFluid[5]->geometry());
+    QCOMPARE(Joined(window.Image2->CellLines(12, RangeColumn::kLiquid).front()),
+             QString("216.59 -"));
+    QTest::keyClick(&window, Qt::Key_Tab);
+    QVERIFY(window.cmdFluid[6]->hasFocus());
+    QTest::mouseClick(window.cmdFluid[11], Qt::LeftButton);
+    QCOMPARE(Module1.FluidNo, 12);
+    QVERIFY(!window.isVisible());
+    QVERIFY(testing_support::ShowAndActivate(window));
+    QCOMPARE(window.CurrentPage(), 1);
+    QTest::mouseClick(window.cmdPage, Qt::LeftButton);
+    QCOMPARE(window.CurrentPage(), 0);
+  }
+
   void enterPressesTheFocusedButton() {
     FrmLiquid window;
     QVERIFY(testing_support::ShowAndActivate(window));

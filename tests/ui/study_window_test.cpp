@@ -341,20 +341,22 @@ class StudyWindowTest : public testing_support::UiTestCase {
     study.controls->chkAllFluids->setChecked(true);
 
     const Study& all = *study.CurrentStudy();
-    QCOMPARE(all.curves.size(), std::size_t{6});
+    QCOMPARE(all.curves.size(), std::size_t{12});
     QCOMPARE(study.Fluid(), 1);
     QCOMPARE(study.Charts().size(), std::size_t{2});
     QCoreApplication::processEvents();  // the new charts come on show
     for (const StudyChart* chart : study.Charts()) {
-      QCOMPARE(LegendNames(*chart).mid(0, 6),
-               (QStringList{"H2O", "NH3", "N2", "Hg", "R-22", "R-134a"}));
+      QCOMPARE(LegendNames(*chart).mid(0, 12),
+               (QStringList{"H2O", "NH3", "N2", "Hg", "R-22", "R-134a", "R-32", "R-1234yf",
+                            "R-1234ze(E)", "R-290", "R-600a", "CO2"}));
     }
     const StudyTableModel& model = *study.TableModel();
-    QCOMPARE(model.rowCount(), 54);
+    QCOMPARE(model.rowCount(), 108);
     QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QString("fluid"));
     const std::vector<Row> rows = TableRows(model);
     QCOMPARE(rows[0].at("fluid"), QString("water"));
     QCOMPARE(rows[53].at("fluid"), QString("r134a"));
+    QCOMPARE(rows[107].at("fluid"), QString("co2"));
     // Each fluid's rows are its own study's.
     study.controls->chkAllFluids->setChecked(false);
     const std::vector<Row> water = TableRows(*study.TableModel());

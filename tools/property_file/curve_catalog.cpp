@@ -2,6 +2,7 @@
 #include "curve_catalog.h"
 
 #include <array>
+#include <cmath>
 
 #include "core/fluids/fluid.h"
 #include "core/props/property_curve.h"
@@ -62,6 +63,10 @@ ScaleFactor ScaleFactorOf(int code) {
 
 double ToleranceOf(int code) {
   return code == kSaturationTemperature ? 1e-5 : 1e-4;
+}
+
+double CurveStart(int fluid, int code) {
+  return fluid == kPropane && code == kSaturationTemperature ? 1000.0 : -INFINITY;
 }
 
 }  // namespace dorix::tools

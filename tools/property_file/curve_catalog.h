@@ -38,4 +38,10 @@ ScaleFactor ScaleFactorOf(int code);
 // matches what 1e-4 in the saturation pressure means in temperature.
 double ToleranceOf(int code);
 
+// The abscissa below which a curve leaves its reference rows out, or -inf.
+// Propane's saturation temperature starts at 1 kPa: below, its table spans
+// six more decades of pressure down to the triple point, of no practical
+// use, which would take more than the 200 points a curve may have at 1e-5.
+double CurveStart(int fluid, int code);
+
 }  // namespace dorix::tools

@@ -5,12 +5,6 @@
 
 namespace dorix::tools {
 
-namespace {
-
-constexpr double kAtmosphere = 101325.0;
-
-}  // namespace
-
 std::optional<double> NormalBoilingPoint(const ReferenceTable& tsat) {
   for (const ReferenceRow& row : tsat.rows) {
     if (row.x == kAtmosphere) return row.y;

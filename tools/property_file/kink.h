@@ -7,6 +7,8 @@
 
 namespace dorix::tools {
 
+inline constexpr double kAtmosphere = 101325.0;
+
 // The normal boiling point: the saturation temperature at 101325 Pa, read
 // from the row a saturation-temperature table holds for that pressure.
 std::optional<double> NormalBoilingPoint(const ReferenceTable& tsat);

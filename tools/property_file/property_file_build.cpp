@@ -42,9 +42,12 @@ bool ReadFluid(const std::filesystem::path& folder, int fluid, FluidCurves& curv
 }
 
 // Marks the normal boiling point on the vapour curves as a kink: the row
-// there must lie on the border between two windows.
+// there must lie on the border between two windows. A fluid whose whole
+// saturation line lies above 1 atm (CO2) has none: its vapour curves are
+// all at 1 atm.
 bool MarkKinks(FluidCurves& curves, std::string& error) {
   ReferenceTable tsat{"", curves.at(kSaturationTemperature).delivered.rows};
+  if (tsat.rows.front().x > kAtmosphere) return true;
   const auto boilingPoint = NormalBoilingPoint(tsat);
   if (!boilingPoint) {
     error = curves.at(kSaturationTemperature).delivered.name + " has no row at 101325 Pa";
@@ -73,7 +76,9 @@ bool LoadSamples(Curve& curve, std::string& error) {
 // curve ends on the last row it reaches.
 void PlanCurve(Curve& curve, int lastRow) {
   NodeRequest request;
-  request.first = 0;
+  const std::vector<ReferenceRow>& rows = curve.delivered.rows;
+  const double start = CurveStart(curve.delivered.fluid, curve.delivered.code);
+  while (request.first < lastRow && rows[request.first].x < start) ++request.first;
   request.last = lastRow;
   request.borders = curve.borders;
   request.tolerance = curve.delivered.tolerance;

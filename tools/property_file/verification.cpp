@@ -24,8 +24,11 @@ CurveCheck CheckCurve(const DeliveredCurve& curve) {
 
   int first = -1;
   int last = -1;
+  // A row is inside the curve when its abscissa, held in single precision as
+  // the curve's points are, lies between the first and the last point: the
+  // rows the curve was planned on, its end rows included.
   for (int r = 0; r < static_cast<int>(curve.rows.size()); ++r) {
-    const double x = curve.rows[r].x;
+    const float x = static_cast<float>(curve.rows[r].x);
     if (x < check.from || x > check.to) continue;
     if (first < 0) first = r;
     last = r;

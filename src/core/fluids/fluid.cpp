@@ -32,9 +32,22 @@ const Fluid* FindFluid(int number) {
 
 const Fluid* ParseFluid(std::string_view text) {
   for (const Fluid& fluid : kFluids) {
-    if (SameName(text, fluid.name) || text == std::to_string(fluid.number)) return &fluid;
+    const bool named = SameName(text, fluid.name) || SameName(text, fluid.displayName) ||
+                       (!fluid.alias.empty() && SameName(text, fluid.alias));
+    if (named || text == std::to_string(fluid.number)) return &fluid;
   }
   return nullptr;
+}
+
+std::string FluidChoices() {
+  std::string text;
+  for (const Fluid& fluid : kFluids) {
+    text += std::string(fluid.name);
+    if (!fluid.alias.empty()) text += " (" + std::string(fluid.alias) + ")";
+    text += ", ";
+  }
+  text.resize(text.size() - 2);
+  return text + " or the number 1 to " + std::to_string(kFluidCount);
 }
 
 }  // namespace dorix

@@ -3,11 +3,12 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace dorix {
 
-inline constexpr int kFluidCount = 6;
+inline constexpr int kFluidCount = 12;
 
 // Fluid numbers, as the fluid window and the shared FluidNo count them.
 enum FluidNumber : int {
@@ -17,6 +18,12 @@ enum FluidNumber : int {
   kMercury = 4,
   kR22 = 5,
   kR134a = 6,
+  kR32 = 7,
+  kR1234yf = 8,
+  kR1234ze = 9,
+  kPropane = 10,
+  kIsobutane = 11,
+  kCarbonDioxide = 12,
 };
 
 // Everything the program knows of a working fluid besides its property curves.
@@ -24,6 +31,7 @@ struct Fluid {
   int number;
   std::string_view curvePrefix;    // "wat": curve names are prefix + property suffix
   std::string_view name;           // "water": command line, Python, tables
+  std::string_view alias;          // "propane": another name the command line takes, or empty
   std::string_view displayName;    // "R-134a": text meant for people
   std::string_view formula;        // "H2O": the calculator windows' Fluid button
   std::string_view buttonCaption;  // "1) H2O": the fluid window's button, blanks included
@@ -35,19 +43,32 @@ struct Fluid {
 };
 
 inline constexpr std::array<Fluid, kFluidCount> kFluids{{
-    {kWater, "wat", "water", "water", "H2O", "1) H2O", 0.33, 0.35},
-    {kAmmonia, "nh3", "ammonia", "ammonia", "NH3", "2) NH3 ", 0.61, 0.35},
-    {kNitrogen, "n2", "nitrogen", "nitrogen", "N2", "3) N2   ", 0.5, std::nullopt},
-    {kMercury, "hg", "mercury", "mercury", "Hg", "4) Hg   ", 0.5, std::nullopt},
-    {kR22, "fre22", "r22", "R-22", "R-22", "5) R-22", 0.5, std::nullopt},
-    {kR134a, "fr134a", "r134a", "R-134a", "R-134a", "6) R-134a", 0.5, std::nullopt},
+    {kWater, "wat", "water", "", "water", "H2O", "1) H2O", 0.33, 0.35},
+    {kAmmonia, "nh3", "ammonia", "", "ammonia", "NH3", "2) NH3 ", 0.61, 0.35},
+    {kNitrogen, "n2", "nitrogen", "", "nitrogen", "N2", "3) N2   ", 0.5, std::nullopt},
+    {kMercury, "hg", "mercury", "", "mercury", "Hg", "4) Hg   ", 0.5, std::nullopt},
+    {kR22, "fre22", "r22", "", "R-22", "R-22", "5) R-22", 0.5, std::nullopt},
+    {kR134a, "fr134a", "r134a", "", "R-134a", "R-134a", "6) R-134a", 0.5, std::nullopt},
+    // Today's refrigerants, beside the six of the fluid window's first page.
+    {kR32, "r32", "r32", "", "R-32", "R-32", "7) R-32", 0.5, std::nullopt},
+    {kR1234yf, "r1234yf", "r1234yf", "", "R-1234yf", "R-1234yf", "8) R-1234yf", 0.5, std::nullopt},
+    {kR1234ze, "r1234ze", "r1234ze", "", "R-1234ze(E)", "R-1234ze(E)", "9) R-1234ze(E)", 0.5,
+     std::nullopt},
+    {kPropane, "r290", "r290", "propane", "R-290", "R-290", "10) R-290", 0.5, std::nullopt},
+    {kIsobutane, "r600a", "r600a", "isobutane", "R-600a", "R-600a", "11) R-600a", 0.5,
+     std::nullopt},
+    {kCarbonDioxide, "co2", "co2", "r744", "CO2", "CO2", "12) CO2", 0.5, std::nullopt},
 }};
 
-// The fluid of a number 1..6, or none.
+// The fluid of a number 1..kFluidCount, or none.
 const Fluid* FindFluid(int number);
 
-// The fluid of a name ("water", "R134a", "r-134a"; any case) or of its
-// number written as text ("6"), or none.
+// The fluid of a name ("water", "R134a", "r-134a", "R-1234ze(E)",
+// "propane"; any case) or of its number written as text ("6"), or none.
 const Fluid* ParseFluid(std::string_view text);
+
+// The names ParseFluid takes, for messages and help texts: "water, ammonia,
+// ..., co2 (r744) or the number 1 to 12".
+std::string FluidChoices();
 
 }  // namespace dorix

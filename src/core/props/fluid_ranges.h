@@ -18,7 +18,7 @@ struct ValueRange {
   double high = 0.0;
 };
 
-// The range over which the store's curves of a fluid (1..6) cover a column,
+// The range over which the store's curves of a fluid (1..12) cover a column,
 // as the fluid window shows it: the abscissae common to every curve of the
 // column that the store holds. Tsat is the temperature range of the
 // saturation-pressure curve and Psat the pressure range of the

@@ -30,7 +30,7 @@ enum PropertyCode : int {
 // Mercury has no vapour specific heat curve; its value is this constant.
 inline constexpr double kMercuryVaporSpecificHeat = 104.0;
 
-// Curve name of a fluid (1..6) and property code (1..11), such as "wattsat";
+// Curve name of a fluid (1..kFluidCount) and property code (1..11), such as "wattsat";
 // empty when either is outside its range.
 std::string CurveName(int fluid, int code);
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/fluids/fluid.h"
+
 namespace dorix {
 
 inline constexpr int kMaxCurves = 200;
@@ -41,13 +43,13 @@ struct PropertyStore {
   // only evaluates it. Called once the curves are in place; the store is not
   // to change after it.
   void IndexCurves();
-  // Slot of the fluid's (1..6) curve of a property code (1..11), or 0.
+  // Slot of the fluid's (1..kFluidCount) curve of a property code (1..11), or 0.
   [[nodiscard]] int CurveSlot(int fluid, int code) const;
   // The fitted windows of an indexed slot by first point, or null.
   [[nodiscard]] const CubicFit* WindowFits(int slot) const;
 
  private:
-  std::array<std::array<std::int16_t, 12>, 7> slots_{};
+  std::array<std::array<std::int16_t, 12>, kFluidCount + 1> slots_{};
   std::vector<std::vector<CubicFit>> fits_;  // [slot][first point]
 };
 

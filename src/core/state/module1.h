@@ -18,7 +18,7 @@ namespace dorix {
 // and slots of their own (see shared_calculation.h for the windows' way in).
 struct Module1State : PropertySlots {
   std::string CrLf = "\r\n";
-  int FluidNo = 1;  // 1 water, 2 ammonia, 3 nitrogen, 4 mercury, 5 R-22, 6 R-134a
+  int FluidNo = 1;  // 1 water, 2 ammonia, 3 nitrogen, 4 mercury, 5 R-22, 6 R-134a, 7.. kFluids
   double Grav = kGrav;
 
   // The curve store, and the working curve that SelectTable copies a curve into.

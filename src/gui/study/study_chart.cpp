@@ -7,10 +7,12 @@
 #include <QPen>
 #include <QScatterSeries>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 
 #include "core/calc/outcome_record.h"
+#include "core/fluids/fluid.h"
 #include "core/text/log_ticks.h"
 #include "gui/charts/chart_crosshair.h"
 #include "gui/charts/number_axis.h"
@@ -24,16 +26,33 @@ namespace {
 // beyond, as a thin line, which draws many times faster than a thick one.
 constexpr std::size_t kMostMarkedPoints = 40;
 
+// Twelve colours that stay apart on white, one per fluid.
 QColor FluidColor(int fluid) {
-  static const QColor kColors[] = {{0x1f, 0x4e, 0x9a}, {0xd9, 0x5f, 0x02}, {0x1b, 0x9e, 0x77},
-                                   {0x75, 0x70, 0xb3}, {0xe7, 0x29, 0x8a}, {0x66, 0x66, 0x66}};
-  return kColors[static_cast<std::size_t>(std::clamp(fluid, 1, 6) - 1)];
+  static const std::array<QColor, kFluidCount> kColors = {{{0x1f, 0x4e, 0x9a},
+                                                           {0xd9, 0x5f, 0x02},
+                                                           {0x1b, 0x9e, 0x77},
+                                                           {0x75, 0x70, 0xb3},
+                                                           {0xe7, 0x29, 0x8a},
+                                                           {0x66, 0x66, 0x66},
+                                                           {0x8c, 0x56, 0x4b},
+                                                           {0x00, 0x9e, 0xd8},
+                                                           {0x9a, 0x8a, 0x00},
+                                                           {0xc0, 0x1e, 0x1e},
+                                                           {0x5a, 0x1e, 0x82},
+                                                           {0x2c, 0xa0, 0x2c}}};
+  return kColors[static_cast<std::size_t>(std::clamp(fluid, 1, kFluidCount) - 1)];
 }
 
 QPen LinePen(const QColor& color, qreal width, Qt::PenStyle style = Qt::SolidLine) {
   QPen pen(color, width, style);
   pen.setCosmetic(true);
   return pen;
+}
+
+// The fluids beyond the first six are drawn dashed, so that no two curves
+// look alike even where two colours come close.
+Qt::PenStyle FluidLineStyle(int fluid) {
+  return fluid > kR134a ? Qt::DashLine : Qt::SolidLine;
 }
 
 // Where a value sits on an axis: none where it has no place on the scale.
@@ -166,7 +185,7 @@ void StudyChart::AddCurves(const Study& study, std::size_t result) {
     if (runs.empty()) runs.emplace_back();
     for (QList<QPointF>& run : runs) {
       const bool sparse = curve.points.size() <= kMostMarkedPoints;
-      QLineSeries* piece = NewPiece(LinePen(color, sparse ? 2 : 1));
+      QLineSeries* piece = NewPiece(LinePen(color, sparse ? 2 : 1, FluidLineStyle(curve.fluid)));
       piece->setPointsVisible(sparse || run.size() == 1);
       piece->setMarkerSize(sparse ? 3.5 : 2.5);
       const bool first = drawn.pieces.empty();

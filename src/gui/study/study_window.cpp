@@ -120,7 +120,7 @@ bool StudyWindow::Run() {
   if (controls->AllFluids()) {
     fluids.clear();
     for (const dorix::Fluid& fluid : kFluids) fluids.push_back(fluid.number);
-    controls->lblFluid->setText(QStringLiteral("All six fluids"));
+    controls->lblFluid->setText(QStringLiteral("All %1 fluids").arg(kFluidCount));
   }
   auto study = std::make_unique<Study>(
       RunStudy({fields_, *range, fluids}, Module1.Store, Module1.Grav, AllCores()));

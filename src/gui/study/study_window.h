@@ -21,7 +21,7 @@ class StudyControls;
 class StudyTableModel;
 
 // A parametric study of a calculator window's problem: one field swept over
-// a range, linear or logarithmic, for the window's fluid or for all six;
+// a range, linear or logarithmic, for the window's fluid or for all fluids;
 // each chosen result against it in a chart of its own, with a readout of the
 // point under the mouse; and below, the table of every point as dorix-calc
 // --sweep writes it. Exports the charts as PNG or SVG and the table as CSV.

@@ -39,22 +39,22 @@ RichLine HeaderText(int column) {
   return {Plain(kHeaders[column])};
 }
 
-// "1. H2O" with subscript digits in the formula.
+// "1. H2O" with subscript digits in the formulas; the refrigerants by their
+// numbers.
 RichLine FluidLabel(int fluid) {
   const QString number = QStringLiteral("%1. ").arg(fluid);
   switch (fluid) {
-    case 1:
+    case kWater:
       return {Plain(number + "H"), Lowered("2"), Plain("O")};
-    case 2:
+    case kAmmonia:
       return {Plain(number + "NH"), Lowered("3")};
-    case 3:
+    case kNitrogen:
       return {Plain(number + "N"), Lowered("2")};
-    case 4:
-      return {Plain(number + "Hg")};
-    case 5:
-      return {Plain(number + "R-22")};
+    case kCarbonDioxide:
+      return {Plain(number + "CO"), Lowered("2")};
     default:
-      return {Plain(number + "R-134a")};
+      const std::string_view name = FindFluid(fluid)->displayName;
+      return {Plain(number + QString::fromLatin1(name.data(), static_cast<int>(name.size())))};
   }
 }
 
@@ -102,8 +102,9 @@ void DrawCentred(QPainter& painter, const QRectF& cell, const std::vector<RichLi
 
 }  // namespace
 
-RangesPicture::RangesPicture(const std::array<QRect, kFluidCount>& rowLabels, QWidget* parent)
-    : QWidget(parent) {
+RangesPicture::RangesPicture(const std::array<QRect, kTableRows>& rowLabels, int firstFluid,
+                             QWidget* parent)
+    : QWidget(parent), firstFluid_(firstFluid) {
   setObjectName(QStringLiteral("Image1"));
   setFixedSize(static_cast<int>(kWidth), static_cast<int>(kHeight));
 
@@ -111,7 +112,7 @@ RangesPicture::RangesPicture(const std::array<QRect, kFluidCount>& rowLabels, QW
   // middle of the gap between two.
   rowRules_.front() = kOuterRule;
   rowRules_[1] = rowLabels.front().top() - 0.5;
-  for (int i = 1; i < kFluidCount; ++i) {
+  for (int i = 1; i < kTableRows; ++i) {
     rowRules_[i + 1] = (rowLabels[i - 1].bottom() + 1 + rowLabels[i].top()) / 2.0;
   }
   rowRules_.back() = rowLabels.back().bottom() + 1.5;
@@ -119,11 +120,11 @@ RangesPicture::RangesPicture(const std::array<QRect, kFluidCount>& rowLabels, QW
   columnRules_[1] = rowLabels.front().right() + 1.5;
   std::copy(kRangeColumnRules.begin(), kRangeColumnRules.end(), columnRules_.begin() + 2);
 
-  for (int fluid = 1; fluid <= kFluidCount; ++fluid) {
+  for (int row = 0; row < kTableRows; ++row) {
     for (int c = 0; c < kRangeColumnCount; ++c) {
       const auto column = static_cast<RangeColumn>(c);
-      cells_[fluid - 1][c] = RangeLines(CoveredRange(Module1.Store, fluid, column), column,
-                                        columnRules_[c + 2] - columnRules_[c + 1]);
+      cells_[row][c] = RangeLines(CoveredRange(Module1.Store, firstFluid_ + row, column), column,
+                                  columnRules_[c + 2] - columnRules_[c + 1]);
     }
   }
 }
@@ -134,7 +135,7 @@ QRectF RangesPicture::CellRect(int row, int column) const {
 }
 
 std::vector<RichLine> RangesPicture::CellLines(int fluid, RangeColumn column) const {
-  return cells_.at(fluid - 1).at(static_cast<int>(column));
+  return cells_.at(fluid - firstFluid_).at(static_cast<int>(column));
 }
 
 void RangesPicture::paintEvent(QPaintEvent* /*event*/) {
@@ -158,10 +159,10 @@ void RangesPicture::paintEvent(QPaintEvent* /*event*/) {
   for (int c = 0; c < kRangeColumnCount; ++c) {
     DrawCentred(painter, CellRect(0, c + 1), {HeaderText(c)}, header);
   }
-  for (int fluid = 1; fluid <= kFluidCount; ++fluid) {
-    DrawCentred(painter, CellRect(fluid, 0), {FluidLabel(fluid)}, header);
+  for (int row = 0; row < kTableRows; ++row) {
+    DrawCentred(painter, CellRect(row + 1, 0), {FluidLabel(firstFluid_ + row)}, header);
     for (int c = 0; c < kRangeColumnCount; ++c) {
-      DrawCentred(painter, CellRect(fluid, c + 1), cells_[fluid - 1][c], cell);
+      DrawCentred(painter, CellRect(row + 1, c + 1), cells_[row][c], cell);
     }
   }
 }
