@@ -52,7 +52,7 @@ inline constexpr std::array<Fluid, kFluidCount> kFluids{{
     // Today's refrigerants, beside the six of the fluid window's first page.
     {kR32, "r32", "r32", "", "R-32", "R-32", "7) R-32", 0.5, std::nullopt},
     {kR1234yf, "r1234yf", "r1234yf", "", "R-1234yf", "R-1234yf", "8) R-1234yf", 0.5, std::nullopt},
-    {kR1234ze, "r1234ze", "r1234ze", "", "R-1234ze(E)", "R-1234ze(E)", "9) R-1234ze(E)", 0.5,
+    {kR1234ze, "r1234ze", "r1234ze", "", "R-1234ze(E)", "R-1234ze(E)", "9) R-1234ze", 0.5,
      std::nullopt},
     {kPropane, "r290", "r290", "propane", "R-290", "R-290", "10) R-290", 0.5, std::nullopt},
     {kIsobutane, "r600a", "r600a", "isobutane", "R-600a", "R-600a", "11) R-600a", 0.5,

@@ -53,7 +53,9 @@ RichLine FluidLabel(int fluid) {
     case kCarbonDioxide:
       return {Plain(number + "CO"), Lowered("2")};
     default:
-      const std::string_view name = FindFluid(fluid)->displayName;
+      // As the button over it names the fluid, so that no wider text shows beside it.
+      const std::string_view caption = FindFluid(fluid)->buttonCaption;
+      const std::string_view name = caption.substr(caption.find(' ') + 1);
       return {Plain(number + QString::fromLatin1(name.data(), static_cast<int>(name.size())))};
   }
 }
