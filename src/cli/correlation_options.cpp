@@ -66,6 +66,14 @@ void AddCorrelationOptions(CLI::App& command, const ProblemFields& fields,
         ->group("Fields");
     command.footer(command.get_footer() + "\n" + RowFactorHelp());
   }
+  command
+      .add_option("--vapor-density", options.vaporDensity,
+                  "neglected (the classic film model) or included: the film's buoyancy "
+                  "g(1 - rho_v/rho_l), rho_v the saturated vapour at Tsat")
+      ->type_name("NAME")
+      ->check(CLI::IsMember(std::vector<std::string>{"neglected", "included"}))
+      ->capture_default_str()
+      ->group("Fields");
   command.add_flag("--compare", options.compare, "a table of every preset or row factor; CSV out")
       ->group("Output");
   command.footer(command.get_footer() + "\n" + kCompareHelp);
@@ -73,6 +81,7 @@ void AddCorrelationOptions(CLI::App& command, const ProblemFields& fields,
 
 void ApplyCorrelationOptions(const CLI::App& command, const CorrelationOptions& options,
                              ProblemFields& fields) {
+  SetVaporDensity(fields, *ParseVaporDensity(options.vaporDensity));
   if (auto* tubes = std::get_if<TubeCondensationFields>(&fields)) {
     tubes->rowFactor = FindRowFactor(options.rowFactor)->factor;
   }

@@ -11,11 +11,13 @@ class App;
 
 namespace dorix::cli {
 
-// --preset NAME (the vertical walls), --row-factor NAME (the tube row) and
-// --compare: which published correlations a run uses, or a table of all.
+// --preset NAME (the vertical walls), --row-factor NAME (the tube row),
+// --vapor-density and --compare: which published correlations a run uses,
+// whether the film counts the vapour's density, or a table of all.
 struct CorrelationOptions {
   std::string preset;  // empty: the coefficients as given
   std::string rowFactor = "nusselt";
+  std::string vaporDensity = "neglected";
   bool compare = false;
 };
 

@@ -27,6 +27,12 @@ std::string ReportText(const CalculationOutcome& outcome, bool crlf) {
   return report;
 }
 
+nlohmann::ordered_json NotesJson(const std::vector<ValidityNote>& notes) {
+  nlohmann::ordered_json json = nlohmann::ordered_json::array();
+  for (const ValidityNote& note : notes) json.push_back({{"code", note.code}, {"text", note.text}});
+  return json;
+}
+
 std::string OutcomeJson(const Problem& problem, int fluid, const ProblemFields& fields,
                         const CalculationOutcome& outcome) {
   nlohmann::ordered_json json;
@@ -37,6 +43,7 @@ std::string OutcomeJson(const Problem& problem, int fluid, const ProblemFields& 
   } else {
     json["row_factor"] = ChoiceOf(outcome.rowFactor).name;
   }
+  json["vapor_density"] = VaporDensityName(outcome.vaporDensity);
   json["inputs"] = nlohmann::ordered_json::object();
   for (const auto& input : outcome.inputs) json["inputs"][std::string(input.name)] = input.value;
   json["properties"] = nlohmann::ordered_json::object();
@@ -48,6 +55,7 @@ std::string OutcomeJson(const Problem& problem, int fluid, const ProblemFields& 
   json["results"] = nlohmann::ordered_json::object();
   for (const auto& result : outcome.results)
     json["results"][std::string(result.name)] = result.value;
+  json["notes"] = NotesJson(outcome.notes);
   return json.dump(2) + "\n";
 }
 

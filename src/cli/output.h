@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "core/calc/calculation.h"
 #include "core/calc/problems.h"
 
@@ -20,6 +22,9 @@ std::string ReportText(const CalculationOutcome& outcome, bool crlf);
 // "custom") or the row factor, inputs as read, properties with the
 // temperature they were evaluated at, results (and dry_out where the film can
 // dry out), every number at full double precision.
+// A run's validity notes as JSON: [{"code": ..., "text": ...}, ...].
+nlohmann::ordered_json NotesJson(const std::vector<ValidityNote>& notes);
+
 std::string OutcomeJson(const Problem& problem, int fluid, const ProblemFields& fields,
                         const CalculationOutcome& outcome);
 

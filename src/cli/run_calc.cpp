@@ -163,6 +163,7 @@ int CalculateOnce(const Problem& problem, const ProblemFields& fields,
     err << "dorix-calc: note: the film dries out before the end of the wall; there are no "
            "results.\n";
   }
+  for (const ValidityNote& note : outcome.notes) err << "note: " << note.text << '\n';
   out << (common.format == "json" ? OutcomeJson(problem, setup.fluid, fields, outcome)
                                   : ReportText(outcome, common.crlf));
   return kExitSuccess;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/props/saturated_vapor.h"
 #include "core/state/get_property.h"
 #include "core/state/module1.h"
 #include "delivered_store.h"
@@ -111,6 +112,32 @@ INSTANTIATE_TEST_SUITE_P(
         SpotValue{"CO2_density", 12, kLiquidDensity, 273.15, 927.4, 0.15},
         SpotValue{"CO2_triple_point", 12, kSaturationPressure, 216.592, 0.51795e6, 70}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// The saturated vapour's density from the file's curves by Clapeyron,
+// against the equations of state: water at its normal boiling point
+// (IAPWS-95), R-134a at 40 °C (Tillner-Roth & Baehr), CO2 at 0 °C (Span &
+// Wagner), each within 1e-3.
+struct VaporDensitySpot {
+  const char* label;
+  int fluid;
+  double Tsat;
+  double expected;
+};
+
+class SaturatedVaporDensity : public DeliveredFileTest,
+                              public ::testing::WithParamInterface<VaporDensitySpot> {};
+
+TEST_P(SaturatedVaporDensity, MatchesTheEquationOfState) {
+  const auto rho = dorix::SaturatedVaporDensity(Module1.Store, GetParam().fluid, GetParam().Tsat);
+  ASSERT_TRUE(rho.has_value());
+  EXPECT_NEAR(*rho, GetParam().expected, 1e-3 * GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(DeliveredFile, SaturatedVaporDensity,
+                         ::testing::Values(VaporDensitySpot{"water", 1, 373.124, 0.5976},
+                                           VaporDensitySpot{"R134a", 6, 313.15, 50.08},
+                                           VaporDensitySpot{"CO2", 12, 273.15, 97.65}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
 }  // namespace dorix

@@ -60,6 +60,9 @@ std::optional<EvaporationRun> RunEvaporation(const EvaporationFields& fields, Ru
   if (g.OutOfRange == 1) return context.Refuse<Run>(kSaturationOutOfRange);
 
   TakeProperties(context, in);
+  if (!ApplyVaporDensity(context, fields.vaporDensity, in.Tsat, in.RhoL, in.Grav, run.rhoV)) {
+    return std::nullopt;
+  }
   return Solved(context, run, SolveEvaporation);
 }
 
@@ -69,6 +72,7 @@ CalculationOutcome CalculateEvaporation(const EvaporationFields& fields,
                     [](const EvaporationRun& run, CalculationOutcome& outcome) {
                       RecordLiquidProperties(outcome, run.input.CpL);
                       RecordEnthalpyOfVaporization(outcome);
+                      RecordVaporDensity(outcome, run.rhoV);
                       // A dry-out is an answer, not an error: the properties stand alone.
                       if (run.result.dryOut) {
                         outcome.status = CalculationOutcome::Status::kDryOut;

@@ -44,6 +44,9 @@ std::optional<TubeCondensationRun> RunTubeCondensation(const TubeCondensationFie
   }
 
   TakeProperties(context, in);
+  if (!ApplyVaporDensity(context, fields.vaporDensity, in.Tsat, in.RhoL, in.Grav, run.rhoV)) {
+    return std::nullopt;
+  }
   in.rowFactor = fields.rowFactor;
   return Solved(context, run, SolveTubeCondensation);
 }
@@ -53,6 +56,7 @@ CalculationOutcome CalculateTubeCondensation(const TubeCondensationFields& field
   return Calculated(ProblemKind::kTubeCondensation, fields, setup, RunTubeCondensation,
                     [](const TubeCondensationRun& run, CalculationOutcome& outcome) {
                       RecordCondensationProperties(outcome, run.P, run.input.CpL);
+                      RecordVaporDensity(outcome, run.rhoV);
                       outcome.results.insert(outcome.results.end(),
                                              {{kReynoldsNumber, run.result.Re},
                                               {kHeatTransferCoefficient, run.result.h},

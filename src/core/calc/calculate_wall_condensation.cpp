@@ -36,6 +36,9 @@ std::optional<WallCondensationRun> RunWallCondensation(const WallCondensationFie
   if (!LookUpCondensationProperties(context, in.Tw, in.Tv)) return std::nullopt;
 
   TakeProperties(context, in);
+  if (!ApplyVaporDensity(context, fields.vaporDensity, in.Tsat, in.RhoL, in.Grav, run.rhoV)) {
+    return std::nullopt;
+  }
   return Solved(context, run, SolveWallCondensation);
 }
 
@@ -44,6 +47,7 @@ CalculationOutcome CalculateWallCondensation(const WallCondensationFields& field
   return Calculated(ProblemKind::kWallCondensation, fields, setup, RunWallCondensation,
                     [](const WallCondensationRun& run, CalculationOutcome& outcome) {
                       RecordCondensationProperties(outcome, run.P, run.input.CpL);
+                      RecordVaporDensity(outcome, run.rhoV);
                       outcome.results.insert(outcome.results.end(),
                                              {{kReynoldsNumber, run.result.ReL},
                                               {kCondensationRate, run.result.Gamma},

@@ -27,6 +27,11 @@ struct CoefficientTexts {
   bool operator==(const CoefficientTexts&) const = default;
 };
 
+// Whether the film's buoyancy counts the vapour's density: neglected, as the
+// classic film model has it, or included as g·(1 − ρv/ρl), ρv the saturated
+// vapour at Tsat, in every regime and for the tube row.
+enum class VaporDensity { kNeglected, kIncluded };
+
 // Selector entries of the condensation windows' vapour-temperature choice.
 inline constexpr int kTypedVaporTemperature = 0;
 inline constexpr int kSaturationVaporTemperature = 1;
@@ -40,6 +45,7 @@ struct WallCondensationFields {
   std::string length = "1.0";
   CoefficientTexts coefficients;
   int tempTypeIndex = kTypedVaporTemperature;
+  VaporDensity vaporDensity = VaporDensity::kNeglected;
 };
 
 // The texts of the film-condensation-on-horizontal-tubes window's fields.
@@ -51,6 +57,7 @@ struct TubeCondensationFields {
   std::string numberOfTubes = "5.0";
   int tempTypeIndex = kTypedVaporTemperature;
   RowFactor rowFactor = RowFactor::kNusselt;
+  VaporDensity vaporDensity = VaporDensity::kNeglected;
 };
 
 // The texts of the falling-film-evaporation window's fields.
@@ -60,6 +67,7 @@ struct EvaporationFields {
   std::string length = "1.0";
   std::string flowRate = "1.0";
   CoefficientTexts coefficients;
+  VaporDensity vaporDensity = VaporDensity::kNeglected;
 };
 
 // Gravity as the calculations use it: deliberately 9.8065, not the standard 9.80665.
@@ -88,6 +96,16 @@ struct CalculationSetup {
   PropertySlots propertySlots;
 };
 
+// A word on a result that stretches the model behind it: a stable code
+// ("vapor-density") and a one-line text with the numbers involved. Never
+// part of a report.
+struct ValidityNote {
+  std::string_view code;
+  std::string text;
+
+  bool operator==(const ValidityNote&) const = default;
+};
+
 // The record of one calculation: everything its report shows, or the message
 // that refused it. Reports are built from it (report.h).
 struct CalculationOutcome {
@@ -104,6 +122,8 @@ struct CalculationOutcome {
   std::vector<NamedValue> results;
   PropertySlots propertySlots;                // the slots as the run left them, refused or not
   RowFactor rowFactor = RowFactor::kNusselt;  // the tube row's, as the run used it
+  VaporDensity vaporDensity = VaporDensity::kNeglected;  // as the run used it
+  std::vector<ValidityNote> notes;                       // where a finished run stretches its model
 };
 
 // The Calculate routine of each problem window, on its own: reads the field

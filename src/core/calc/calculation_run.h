@@ -46,18 +46,21 @@ struct RunContext {
 // and looked up, and its solution. Calculate writes the record of a run; the
 // profiles draw the same run along the wall or the row.
 struct WallCondensationRun {
-  double P = 0.0;  // pressure as read [Pa]
+  double P = 0.0;     // pressure as read [Pa]
+  double rhoV = 0.0;  // saturated vapour density, where the film counts it [kg/m³]
   WallCondensationInput input;
   WallCondensationResult result;
 };
 
 struct TubeCondensationRun {
-  double P = 0.0;  // pressure as read [Pa]
+  double P = 0.0;     // pressure as read [Pa]
+  double rhoV = 0.0;  // saturated vapour density, where the film counts it [kg/m³]
   TubeCondensationInput input;
   TubeCondensationResult result;
 };
 
 struct EvaporationRun {
+  double rhoV = 0.0;  // saturated vapour density, where the film counts it [kg/m³]
   EvaporationInput input;
   EvaporationResult result;  // a dry-out is a run, not a refusal
 };

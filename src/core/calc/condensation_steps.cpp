@@ -2,6 +2,7 @@
 #include "core/calc/condensation_steps.h"
 
 #include "core/props/film_properties.h"
+#include "core/props/saturated_vapor.h"
 #include "core/solvers/film_reference.h"
 
 namespace dorix {
@@ -35,6 +36,19 @@ bool LookUpCondensationProperties(RunContext& context, double Tw, double Tv) {
     context.refusal = message;
     return false;
   }
+  return true;
+}
+
+bool ApplyVaporDensity(RunContext& context, VaporDensity choice, double Tsat, double RhoL,
+                       double& grav, double& rhoV) {
+  if (choice == VaporDensity::kNeglected) return true;
+  const auto density = SaturatedVaporDensity(context.store, context.fluid, Tsat);
+  if (!density || !(*density < RhoL)) {
+    context.refusal = "*** ERROR: The saturated vapor density at Tsat is out of range.";
+    return false;
+  }
+  rhoV = *density;
+  grav *= 1 - rhoV / RhoL;
   return true;
 }
 

@@ -59,6 +59,13 @@ void TakeProperties(const RunContext& context, Input& in) {
   in.Grav = context.grav;
 }
 
+// With the vapour density included, the film's buoyancy becomes
+// g·(1 − ρv/ρl): `grav` is scaled and `rhoV` set to the saturated vapour's
+// density at Tsat. False, refused, where that density cannot be had.
+// Neglected, both stay as they are.
+bool ApplyVaporDensity(RunContext& context, VaporDensity choice, double Tsat, double RhoL,
+                       double& grav, double& rhoV);
+
 // Solves and refuses a run whose solution has a fault.
 template <typename Run, typename Solve>
 std::optional<Run> Solved(RunContext& context, Run run, Solve solve) {

@@ -36,14 +36,18 @@ CoefficientTexts NusseltLaminar() {
 
 const std::vector<CorrelationPreset>& CorrelationPresets() {
   static const std::vector<CorrelationPreset> presets{
-      {"default", "Chun & Seban (1971)",
+      {"default",
+       "Chun & Seban (1971)",
        "Chun, K. R. and Seban, R. A. (1971), Heat transfer to evaporating liquid films, Journal "
        "of Heat Transfer 93(4), 391-396.",
        "Measured on water films falling down a heated vertical tube, Pr 1.77 to 5.7: "
        "wavy-laminar Nu = 0.822 Re^-0.22 from Re 30, turbulent Nu = 0.0038 Re^0.4 Pr^0.65 "
        "above Re 5800 Pr^-1.06.",
-       CoefficientTexts{}},
-      {"kutateladze-labuntsov", "Kutateladze (1963), Labuntsov (1957)",
+       CoefficientTexts{},
+       // Their films ran to Re 21 000.
+       {.reynoldsHigh = 21000, .prandtlLow = 1.77, .prandtlHigh = 5.7}},
+      {"kutateladze-labuntsov",
+       "Kutateladze (1963), Labuntsov (1957)",
        "Kutateladze, S. S. (1963), Fundamentals of Heat Transfer, Academic Press, New York "
        "(wavy-laminar film); Labuntsov, D. A. (1957), Heat transfer in film condensation of "
        "pure steam on vertical surfaces and horizontal tubes, Teploenergetika 4(7), 72-80 "
@@ -51,14 +55,18 @@ const std::vector<CorrelationPreset>& CorrelationPresets() {
        "The textbook laws of film condensation for ordinary (not metallic) liquids: laminar "
        "below Re 30, wavy-laminar to Re 1600, turbulent above; the local forms of the average "
        "laws Re/(1.08 Re^1.22 - 5.2) and Re/(8750 + 58 Pr^-0.5 (Re^0.75 - 253)).",
-       KutateladzeLabuntsov()},
-      {"nusselt-laminar", "Nusselt (1916)",
+       KutateladzeLabuntsov(),
+       // Ordinary liquids: Prandtl numbers of one and more.
+       {.prandtlLow = 1.0}},
+      {"nusselt-laminar",
+       "Nusselt (1916)",
        "Nusselt, W. (1916), Die Oberfl\u00E4chenkondensation des Wasserdampfes, Zeitschrift des "
        "VDI 60, 541-546 and 569-575.",
        "A smooth laminar film along the whole wall (transitions at Re 1E+30, which no wall "
        "reaches). Close to measurements below Re 30; beyond, waves and turbulence raise h "
        "above it.",
-       NusseltLaminar()},
+       NusseltLaminar(),
+       {.reynoldsHigh = 30}},
   };
   return presets;
 }

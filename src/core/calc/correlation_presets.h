@@ -1,12 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cmath>
 #include <string_view>
 #include <vector>
 
 #include "core/calc/calculation.h"
 
 namespace dorix {
+
+// The films a set of coefficients was fitted to, as film Reynolds and liquid
+// Prandtl numbers; an open side is infinite.
+struct FittedRange {
+  double reynoldsLow = 0.0;
+  double reynoldsHigh = INFINITY;
+  double prandtlLow = 0.0;
+  double prandtlHigh = INFINITY;
+};
 
 // A published set of the nine film-correlation coefficients of the
 // vertical-wall problems, with where it comes from and where it holds.
@@ -16,6 +26,7 @@ struct CorrelationPreset {
   std::string_view reference;  // the full publications
   std::string_view validity;   // the films the set was made for
   CoefficientTexts texts;
+  FittedRange fitted;  // the same, in numbers, for the validity notes
 };
 
 // What coefficients that match no preset are called.

@@ -25,4 +25,10 @@ void RecordCondensationProperties(CalculationOutcome& outcome, double P, double 
   RecordEnthalpyOfVaporization(outcome);
 }
 
+void RecordVaporDensity(CalculationOutcome& outcome, double rhoV) {
+  if (!(rhoV > 0)) return;
+  outcome.properties.push_back({kVaporDensityName, rhoV, outcome.propertySlots.Tsat});
+  outcome.vaporDensity = VaporDensity::kIncluded;
+}
+
 }  // namespace dorix

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/calc/calculation_run.h"
+#include "core/calc/validity_notes.h"
 
 namespace dorix {
 
@@ -18,6 +19,7 @@ inline constexpr std::string_view kLiquidSpecificHeatName = "liquid_specific_hea
 inline constexpr std::string_view kLiquidPrandtlName = "liquid_prandtl_number";
 inline constexpr std::string_view kVaporSpecificHeatName = "vapor_specific_heat";
 inline constexpr std::string_view kEnthalpyOfVaporizationName = "enthalpy_of_vaporization";
+inline constexpr std::string_view kVaporDensityName = "saturated_vapor_density";
 
 inline constexpr std::string_view kReynoldsNumber = "reynolds_number";
 inline constexpr std::string_view kCondensationRate = "condensation_rate";
@@ -45,6 +47,7 @@ CalculationOutcome Calculated(ProblemKind problem, const Fields& fields,
   outcome.properties.reserve(8);
   outcome.results.reserve(4);
   record(*finished, outcome);
+  AddValidityNotes(*finished, fields, context, outcome.notes);
   return outcome;
 }
 
@@ -57,5 +60,8 @@ void RecordEnthalpyOfVaporization(CalculationOutcome& outcome);
 // temperature at pressure P, the liquid film, the vapour and the enthalpy of
 // vaporization.
 void RecordCondensationProperties(CalculationOutcome& outcome, double P, double CpL);
+// The saturated vapour's density at Tsat where the film counts it (rhoV
+// above zero): the one line a report gains with the vapour density included.
+void RecordVaporDensity(CalculationOutcome& outcome, double rhoV);
 
 }  // namespace dorix

@@ -139,4 +139,19 @@ CalculationOutcome Calculate(const ProblemFields& fields, const CalculationSetup
       fields);
 }
 
+std::string_view VaporDensityName(VaporDensity choice) {
+  return choice == VaporDensity::kIncluded ? "included" : "neglected";
+}
+
+std::optional<VaporDensity> ParseVaporDensity(std::string_view name) {
+  for (const VaporDensity choice : {VaporDensity::kNeglected, VaporDensity::kIncluded}) {
+    if (name == VaporDensityName(choice)) return choice;
+  }
+  return std::nullopt;
+}
+
+void SetVaporDensity(ProblemFields& fields, VaporDensity choice) {
+  std::visit([choice](auto& problem) { problem.vaporDensity = choice; }, fields);
+}
+
 }  // namespace dorix

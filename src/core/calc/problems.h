@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -49,6 +50,12 @@ const FieldOption* FindOption(const std::vector<FieldOption>& options, std::stri
 // The coefficient panel's texts of a vertical-wall problem; none for the tube row.
 CoefficientTexts* CoefficientsOf(ProblemFields& fields);
 const CoefficientTexts* CoefficientsOf(const ProblemFields& fields);
+
+// The vapour-density choice as the command line, JSON and Python name it:
+// "neglected" or "included"; ParseVaporDensity takes those names only.
+std::string_view VaporDensityName(VaporDensity choice);
+std::optional<VaporDensity> ParseVaporDensity(std::string_view name);
+void SetVaporDensity(ProblemFields& fields, VaporDensity choice);
 
 // Selects "Use saturation temp [K]" in a condensation problem.
 void SelectSaturationTemperature(ProblemFields& fields);

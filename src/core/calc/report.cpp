@@ -69,6 +69,7 @@ constexpr PropertyLineOf kPropertyLines[] = {
     {kLiquidPrandtlName, kLiquidPrandtlLine},
     {kVaporSpecificHeatName, kVaporSpecificHeatLine},
     {kEnthalpyOfVaporizationName, kEnthalpyOfVaporizationLine},
+    {kVaporDensityName, kVaporDensityLine},
 };
 
 struct ResultLine {

@@ -26,6 +26,8 @@ inline constexpr PropertyLineText kLiquidSpecificHeatLine{"Liquid specific heat 
                                                           " J/kg K at T="};
 inline constexpr PropertyLineText kLiquidPrandtlLine{"Liquid Prandtl number = ", " at T="};
 inline constexpr PropertyLineText kVaporSpecificHeatLine{"Vapor specific heat = ", " J/kg K at T="};
+inline constexpr PropertyLineText kVaporDensityLine{"Saturated vapor density = ",
+                                                    " kg/m\u00B3 at T="};
 inline constexpr PropertyLineText kEnthalpyOfVaporizationLine{"Enthalpy of vaporization = ",
                                                               " J/kg at T="};
 
