@@ -9,13 +9,19 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
+#include <tuple>
 
 #include "core/calc/correlation_presets.h"
+#include "core/calc/outcome_record.h"
 #include "core/calc/parallel_chunks.h"
 #include "core/calc/row_factors.h"
 #include "core/fluids/fluid.h"
+#include "core/props/property_curve.h"
 #include "core/text/round_trip_text.h"
+#include "core/units/quantity_text.h"
 #include "python/point_batch.h"
+#include "python/single_call.h"
 #include "python/store_cache.h"
 
 namespace py = pybind11;
@@ -55,6 +61,10 @@ std::vector<std::string> FieldNames(const std::string& problem) {
   return names;
 }
 
+py::array_t<double> NumPyArray(const std::vector<double>& values) {
+  return py::array_t<double>(static_cast<py::ssize_t>(values.size()), values.data());
+}
+
 // A field's text for one Python value: a text as typed, or a number as the
 // shortest text that reads back as it.
 std::string FieldText(std::string_view field, py::handle value) {
@@ -67,6 +77,13 @@ std::string FieldText(std::string_view field, py::handle value) {
                        std::string(py::str(value.get_type().attr("__name__"))));
 }
 
+// The fluids as a message offers them: "water, ammonia, ... or 1 to 6".
+std::string FluidChoices() {
+  std::string text;
+  for (const Fluid& fluid : kFluids) text += std::string(fluid.name) + ", ";
+  return text + "or 1 to " + std::to_string(kFluids.size());
+}
+
 int FluidNumber(py::handle value) {
   const Fluid* fluid = nullptr;
   if (py::isinstance<py::str>(value)) {
@@ -74,14 +91,127 @@ int FluidNumber(py::handle value) {
   } else if (py::isinstance<py::int_>(value) && !py::isinstance<py::bool_>(value)) {
     fluid = FindFluid(value.cast<int>());
   } else {
-    throw py::type_error("fluid takes a name or a number 1 to 6, not " +
-                         std::string(py::str(value.get_type().attr("__name__"))));
+    throw py::type_error("fluid takes a name or a number 1 to " + std::to_string(kFluids.size()) +
+                         ", not " + std::string(py::str(value.get_type().attr("__name__"))));
   }
   if (!fluid) {
-    throw py::value_error("unknown fluid " + std::string(py::repr(value)) +
-                          ": use water, ammonia, nitrogen, mercury, r22, r134a or 1 to 6");
+    throw py::value_error("unknown fluid " + std::string(py::repr(value)) + ": use " +
+                          FluidChoices());
   }
   return fluid->number;
+}
+
+std::shared_ptr<const PropertyStore> RequireStore(py::handle data) {
+  auto store = StoreOf(data, ModulePlace());
+  if (store) return store;
+  const std::string path = data.is_none() ? std::string() : data.cast<std::string>();
+  RaiseOsError(CachedStore(path, ModulePlace()).message);
+}
+
+// What a field measures, as the Python side names it for unit conversion.
+const char* QuantityName(Quantity quantity) {
+  switch (quantity) {
+    case Quantity::kTemperature:
+      return "temperature";
+    case Quantity::kPressure:
+      return "pressure";
+    case Quantity::kLength:
+      return "length";
+    case Quantity::kMassFlowPerWidth:
+      return "mass_flow_per_width";
+    case Quantity::kNone:
+      break;
+  }
+  return "";
+}
+
+Quantity QuantityNamed(const std::string& name) {
+  for (const Quantity quantity : {Quantity::kTemperature, Quantity::kPressure, Quantity::kLength,
+                                  Quantity::kMassFlowPerWidth}) {
+    if (name == QuantityName(quantity)) return quantity;
+  }
+  return Quantity::kNone;
+}
+
+// Each field of a problem in the order the calculation reads it:
+// (name, label, quantity, the window's default text).
+std::vector<std::tuple<std::string, std::string, std::string, std::string>> FieldTable(
+    const std::string& problem) {
+  ProblemFields fields = FindProblem(problem).defaults;
+  std::vector<std::tuple<std::string, std::string, std::string, std::string>> table;
+  for (const FieldOption& option : BindFields(fields)) {
+    table.emplace_back(option.field.name, option.field.label, QuantityName(option.field.quantity),
+                       *option.text);
+  }
+  return table;
+}
+
+// The properties a report shows at one temperature, by the same lookups:
+// name -> values, NaN where the file has none at that temperature.
+py::dict LookUpProperties(py::handle fluidValue, const NumberArray& temperatures, py::handle data) {
+  const int fluid = FluidNumber(fluidValue);
+  const auto store = RequireStore(data);
+  const auto count = static_cast<std::size_t>(temperatures.size());
+  const double* at = temperatures.data();
+  struct Column {
+    std::string_view name;
+    int code;  // 0: the liquid specific heat, made of three others
+    std::vector<double> values;
+  };
+  std::vector<Column> columns{{kLiquidDensityName, kLiquidDensity, {}},
+                              {kLiquidViscosityName, kLiquidViscosity, {}},
+                              {kLiquidConductivityName, kLiquidConductivity, {}},
+                              {kLiquidSpecificHeatName, 0, {}},
+                              {kLiquidPrandtlName, kLiquidPrandtl, {}},
+                              {kVaporSpecificHeatName, kVaporSpecificHeat, {}},
+                              {kEnthalpyOfVaporizationName, kEnthalpyOfVaporization, {}}};
+  {
+    py::gil_scoped_release unlocked;
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    for (Column& column : columns) column.values.resize(count, none);
+    for (std::size_t i = 0; i < count; ++i) {
+      for (Column& column : columns) {
+        if (column.code == 0) continue;
+        if (const auto value = LookUpProperty(*store, fluid, column.code, at[i])) {
+          column.values[i] = *value;
+        }
+      }
+      // As the calculations make it: CpL = PrL * KL / MuL.
+      const double PrL = columns[4].values[i];
+      const double KL = columns[2].values[i];
+      const double MuL = columns[1].values[i];
+      columns[3].values[i] = PrL * KL / MuL;
+    }
+  }
+  py::dict properties;
+  for (const Column& column : columns) properties[py::str(column.name)] = NumPyArray(column.values);
+  return properties;
+}
+
+py::array_t<double> LookUpSaturationTemperatures(py::handle fluidValue,
+                                                 const NumberArray& pressures, py::handle data) {
+  const int fluid = FluidNumber(fluidValue);
+  const auto store = RequireStore(data);
+  std::vector<double> values(static_cast<std::size_t>(pressures.size()),
+                             std::numeric_limits<double>::quiet_NaN());
+  {
+    py::gil_scoped_release unlocked;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      if (const auto value =
+              LookUpProperty(*store, fluid, kSaturationTemperature, pressures.data()[i])) {
+        values[i] = *value;
+      }
+    }
+  }
+  return NumPyArray(values);
+}
+
+// A text read as a field of this quantity reads it: (value, "") or (None, message).
+py::tuple ReadQuantity(const std::string& text, const std::string& quantity,
+                       const std::string& label) {
+  const FieldReading reading = ReadQuantityText(text, QuantityNamed(quantity), label);
+  if (reading.value) return py::make_tuple(static_cast<double>(*reading.value), "");
+  return py::make_tuple(py::none(), reading.message);
 }
 
 // The names of a table of the core, as a message lists them: "a, b or c".
@@ -107,10 +237,6 @@ bool OnPanel(const FieldOption& option, const CoefficientTexts* panel) {
 
 py::str Name(std::string_view name) {
   return {name.data(), name.size()};
-}
-
-py::array_t<double> NumPyArray(const std::vector<double>& values) {
-  return py::array_t<double>(static_cast<py::ssize_t>(values.size()), values.data());
 }
 
 py::dict ColumnDict(const std::vector<NamedColumn>& columns) {
@@ -294,6 +420,32 @@ PYBIND11_MODULE(_dorix, module) {
         return file->string();
       },
       "The property file used when no data= is given, None when there is none.");
+  module.attr("__version__") = DORIX_VERSION;
+  module.def("fields", &FieldTable,
+             "(name, label, quantity, default text) of each field of a problem, in the "
+             "order the calculation reads them.");
+  module.def("result_names", [](const std::string& problem) {
+    std::vector<std::string> names;
+    for (const std::string_view name : FindProblem(problem).results) names.emplace_back(name);
+    return names;
+  });
+  module.def("fluid_names", []() {
+    std::vector<std::string> names;
+    for (const Fluid& fluid : kFluids) names.emplace_back(fluid.name);
+    return names;
+  });
+  module.def("properties", &LookUpProperties, py::arg("fluid"), py::arg("temperatures"),
+             py::arg("data"));
+  module.def("saturation_temperatures", &LookUpSaturationTemperatures, py::arg("fluid"),
+             py::arg("pressures"), py::arg("data"));
+  module.def("read_quantity", &ReadQuantity);
+  py::class_<SingleCaller>(module, "SingleCaller")
+      .def(py::init([](const std::string& problem, const std::vector<std::string>& order,
+                       py::tuple defaults) {
+        return SingleCaller(problem, order, std::move(defaults), ModulePlace());
+      }))
+      .def("call", &SingleCaller::Call)
+      .def("report", &SingleCaller::Report);
   py::class_<Batch>(module, "Batch")
       .def(py::init<const std::string&, const py::dict&, const py::object&, const py::object&,
                     const std::string&, long, const std::optional<std::string>&,
