@@ -46,21 +46,6 @@ ProgramPlace ModulePlace() {
   throw py::error_already_set();
 }
 
-const Problem& FindProblem(const std::string& name) {
-  const auto& problems = Problems();
-  const auto found = std::find_if(problems.begin(), problems.end(),
-                                  [&name](const Problem& p) { return p.name == name; });
-  if (found == problems.end()) throw py::value_error("unknown problem \"" + name + "\"");
-  return *found;
-}
-
-std::vector<std::string> FieldNames(const std::string& problem) {
-  ProblemFields fields = FindProblem(problem).defaults;
-  std::vector<std::string> names;
-  for (const FieldOption& option : BindFields(fields)) names.emplace_back(option.field.name);
-  return names;
-}
-
 py::array_t<double> NumPyArray(const std::vector<double>& values) {
   return py::array_t<double>(static_cast<py::ssize_t>(values.size()), values.data());
 }
@@ -227,12 +212,6 @@ std::string Choices(const Table& table) {
 
 std::string Quoted(const std::string& name) {
   return py::repr(py::str(name));
-}
-
-// Whether an option holds one of the coefficient panel's texts.
-bool OnPanel(const FieldOption& option, const CoefficientTexts* panel) {
-  const std::less<const void*> before;
-  return panel != nullptr && !before(option.text, panel) && before(option.text, panel + 1);
 }
 
 py::str Name(std::string_view name) {
@@ -410,8 +389,6 @@ PYBIND11_MODULE(_dorix, module) {
   using namespace dorix;
   using namespace dorix::python;
   module.doc() = "The compiled core of the dorix package; use the functions of dorix.";
-  module.def("field_names", &FieldNames,
-             "The field keywords of a problem, in the order the calculation reads them.");
   module.def(
       "property_file",
       []() -> std::optional<std::string> {
@@ -424,16 +401,6 @@ PYBIND11_MODULE(_dorix, module) {
   module.def("fields", &FieldTable,
              "(name, label, quantity, default text) of each field of a problem, in the "
              "order the calculation reads them.");
-  module.def("result_names", [](const std::string& problem) {
-    std::vector<std::string> names;
-    for (const std::string_view name : FindProblem(problem).results) names.emplace_back(name);
-    return names;
-  });
-  module.def("fluid_names", []() {
-    std::vector<std::string> names;
-    for (const Fluid& fluid : kFluids) names.emplace_back(fluid.name);
-    return names;
-  });
   module.def("properties", &LookUpProperties, py::arg("fluid"), py::arg("temperatures"),
              py::arg("data"));
   module.def("saturation_temperatures", &LookUpSaturationTemperatures, py::arg("fluid"),
@@ -442,7 +409,7 @@ PYBIND11_MODULE(_dorix, module) {
   py::class_<SingleCaller>(module, "SingleCaller")
       .def(py::init([](const std::string& problem, const std::vector<std::string>& order,
                        py::tuple defaults) {
-        return SingleCaller(problem, order, std::move(defaults), ModulePlace());
+        return SingleCaller(FindProblem(problem), order, std::move(defaults), ModulePlace());
       }))
       .def("call", &SingleCaller::Call)
       .def("report", &SingleCaller::Report);

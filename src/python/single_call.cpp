@@ -2,6 +2,7 @@
 #include "python/single_call.h"
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 #include "core/calc/correlation_presets.h"
@@ -70,6 +71,19 @@ const Fluid* SingleFluid(py::handle value) {
 
 }  // namespace
 
+const Problem& FindProblem(const std::string& name) {
+  const auto& problems = Problems();
+  const auto found = std::find_if(problems.begin(), problems.end(),
+                                  [&name](const Problem& p) { return p.name == name; });
+  if (found == problems.end()) throw py::value_error("unknown problem \"" + name + "\"");
+  return *found;
+}
+
+bool OnPanel(const FieldOption& option, const CoefficientTexts* panel) {
+  const std::less<const void*> before;
+  return panel != nullptr && !before(option.text, panel) && before(option.text, panel + 1);
+}
+
 const py::str& NameCache::Get(std::string_view name) {
   for (const auto& [address, text] : names_) {
     if (address == name.data()) return text;
@@ -98,14 +112,9 @@ std::shared_ptr<const PropertyStore> StoreOf(py::handle data, const ProgramPlace
   return last;
 }
 
-SingleCaller::SingleCaller(const std::string& problem, const std::vector<std::string>& order,
+SingleCaller::SingleCaller(const Problem& problem, const std::vector<std::string>& order,
                            py::tuple defaults, ProgramPlace module)
-    : defaults_(std::move(defaults)), module_(std::move(module)) {
-  const auto& problems = Problems();
-  const auto found = std::find_if(problems.begin(), problems.end(),
-                                  [&problem](const Problem& p) { return p.name == problem; });
-  if (found == problems.end()) throw py::value_error("unknown problem \"" + problem + "\"");
-  problem_ = &*found;
+    : problem_(&problem), defaults_(std::move(defaults)), module_(std::move(module)) {
   if (order.size() != defaults_.size()) throw py::value_error("one default per field");
   ProblemFields fields = problem_->defaults;
   const std::vector<FieldOption> options = BindFields(fields);
@@ -116,9 +125,7 @@ SingleCaller::SingleCaller(const std::string& problem, const std::vector<std::st
     const FieldOption* option = FindOption(options, name);
     if (option == nullptr) throw py::value_error("unknown field \"" + name + "\"");
     fieldOf_.push_back(static_cast<std::size_t>(option - options.data()));
-    const std::less<const void*> before;
-    isCoefficient_.push_back(panel != nullptr && !before(option->text, panel) &&
-                             before(option->text, panel + 1));
+    isCoefficient_.push_back(OnPanel(*option, panel));
   }
 }
 

@@ -26,6 +26,12 @@ class NameCache {
   std::vector<std::pair<const char*, py::str>> names_;
 };
 
+// The problem of this name ("wall-condensation"); a ValueError for none.
+const Problem& FindProblem(const std::string& name);
+
+// Whether an option holds one of the coefficient panel's texts.
+bool OnPanel(const FieldOption& option, const CoefficientTexts* panel);
+
 // The store of the property file at `data` (None: the one dorix-calc would
 // find from `module`), loaded once; null when there is none. Kept between
 // calls so that a call with the same data= looks for nothing again.
@@ -45,8 +51,8 @@ class SingleCaller {
   // `order` names the fields in the order `values` will hold them;
   // `defaults` holds the Python default of each, kept as the window's text
   // when a call passes that very object.
-  SingleCaller(const std::string& problem, const std::vector<std::string>& order,
-               py::tuple defaults, ProgramPlace module);
+  SingleCaller(const Problem& problem, const std::vector<std::string>& order, py::tuple defaults,
+               ProgramPlace module);
 
   py::object Call(py::tuple values, py::handle fluid, py::handle saturated, py::handle preset,
                   py::handle rowFactor, py::handle data);

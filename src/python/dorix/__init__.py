@@ -223,19 +223,6 @@ class Result:
         return "\n".join(lines) + ">"
 
 
-def _single(problem: str, raw: tuple, reports: Any) -> Result:
-    result = Result.__new__(Result)
-    (_, dry_out, result.inputs, result._properties, result.results, result.fluid, result.preset,
-     result.row_factor) = raw
-    result.problem = problem
-    result.shape = ()
-    result.dry_out = dry_out
-    result.messages = ""
-    result._report = None
-    result._reports = reports
-    return result
-
-
 def _from_batch(problem: str, batch: Any, shape: tuple[int, ...], values: dict) -> Result:
     raw = batch.calculate()
     scalar = shape == ()
@@ -347,15 +334,27 @@ class _Problem:
 
     def __call__(self, values: tuple, fluid: Any, saturated: Any, preset: Any, row_factor: Any,
                  data: Any) -> Result:
-        raw = self.caller.call(values, fluid, saturated, preset, row_factor, data)
+        arguments = (values, fluid, saturated, preset, row_factor, data)
+        raw = self.caller.call(*arguments)
         if raw is None:
-            return self.general(values, fluid, saturated, preset, row_factor, data)
+            return self.general(*arguments)
+        return self.single(raw, values, arguments)
+
+    def single(self, raw: tuple, given: tuple, arguments: tuple) -> Result:
+        """The Result of the fast path's tuple, or Refused naming the field
+        with the value as `given`."""
         if raw[0]:
-            raise _refusal(self.problem, raw[0], dict(zip(self.order, values)))
+            raise _refusal(self.problem, raw[0], dict(zip(self.order, given)))
+        result = Result.__new__(Result)
+        (_, result.dry_out, result.inputs, result._properties, result.results, result.fluid,
+         result.preset, result.row_factor) = raw
+        result.problem = self.problem
+        result.shape = ()
+        result.messages = ""
+        result._report = None
         caller = self.caller
-        return _single(
-            self.problem, raw,
-            lambda: caller.report(values, fluid, saturated, preset, row_factor, data))
+        result._reports = lambda: caller.report(*arguments)
+        return result
 
     def general(self, values: tuple, fluid: Any, saturated: Any, preset: Any, row_factor: Any,
                 data: Any) -> Result:
@@ -380,16 +379,11 @@ class _Problem:
                 _single_value(given[name]) if name in given else value
                 for name, value in zip(self.order, values)
             )
-            raw = self.caller.call(single, _single_value(fluids), _single_value(flags), preset,
-                                   row_factor, data)
+            arguments = (single, _single_value(fluids), _single_value(flags), preset,
+                         row_factor, data)
+            raw = self.caller.call(*arguments)
             if raw is not None:
-                if raw[0]:
-                    raise _refusal(self.problem, raw[0], dict(zip(self.order, values)))
-                caller = self.caller
-                return _single(
-                    self.problem, raw,
-                    lambda: caller.report(single, _single_value(fluids), _single_value(flags),
-                                          preset, row_factor, data))
+                return self.single(raw, values, arguments)
 
         def flat(value: Any) -> Any:
             return np.broadcast_to(value, shape).ravel() if isinstance(value, np.ndarray) else value
