@@ -55,7 +55,7 @@ def test_a_refused_run_raises_a_value_error_with_the_window_message(call, messag
         (lambda: dorix.wall_condensation(fluid=1.5), TypeError, "fluid"),
         (lambda: dorix.wall_condensation(fluid=True), TypeError, "fluid"),
         (lambda: dorix.wall_condensation(fluid="argon"), ValueError, "unknown fluid 'argon'"),
-        (lambda: dorix.wall_condensation(fluid=[1, 7]), ValueError, "unknown fluid 7"),
+        (lambda: dorix.wall_condensation(fluid=[1, 99]), ValueError, "unknown fluid 99"),
         (lambda: dorix.wall_condensation(data="/nowhere/BoilProp.dat"), OSError, "/nowhere"),
         (
             lambda: dorix.wall_condensation(preset="chun-seban"),

@@ -41,6 +41,7 @@ from dorix import _dorix
 if TYPE_CHECKING:
     import numpy.typing as npt
     import pandas
+    import pint
 
 __version__: str = _dorix.__version__
 
@@ -59,7 +60,7 @@ __all__ = [
 
 #: What a field takes: a number in the field's SI unit, a text with or
 #: without a unit, a pint Quantity, or an array (or sequence) of these.
-FieldValue = Union[float, str, "npt.ArrayLike", Any]
+FieldValue = Union[float, str, "npt.ArrayLike", "pint.Quantity"]
 #: A fluid by name ("water", "R134a") or number, or an array of them.
 FluidValue = Union[str, int, "npt.ArrayLike"]
 #: True or False, or an array of flags.
@@ -454,14 +455,15 @@ def wall_condensation(
     vapor_temp  vapour temperature [K], default 400; ignored when saturated
     wall_temp   wall temperature [K], default 300
     length      length of the wall [m], default 1.0
-    fluid       "water" (default), "ammonia", "nitrogen", "mercury", "r22",
-                "r134a", or the fluid's number
+    fluid       a fluid of the property file by name or number, as
+                dorix-calc's --fluid takes it: "water" (the default),
+                "ammonia", "r134a", 6, ...
     saturated   True takes the vapour temperature as the saturation
                 temperature at the pressure
     preset      a published set of the coefficients: "default",
                 "kutateladze-labuntsov", "nusselt-laminar"
-    A, n        wavy-laminar law Re/(A·Re^n)... [-]: default 0.822, -0.22
-    B, m, s     turbulent law B·Re^m·Pr^s [-]: default 0.0038, 0.4, 0.65
+    A, n        wavy-laminar law Nu = A·Re^n [-]: default 0.822, -0.22
+    B, m, s     turbulent law Nu = B·Re^m·Pr^s [-]: default 0.0038, 0.4, 0.65
     C, v        laminar to wavy transition at Re = C·Pr^v: default 30, 0
     D, w        wavy to turbulent transition at Re = D·Pr^w: default 5800, -1.06
                 (a coefficient left None is the preset's, else the window's)
