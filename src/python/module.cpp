@@ -89,6 +89,7 @@ int FluidNumber(py::handle value) {
 std::shared_ptr<const PropertyStore> RequireStore(py::handle data) {
   auto store = StoreOf(data, ModulePlace());
   if (store) return store;
+  // Loading again says why there is none.
   const std::string path = data.is_none() ? std::string() : data.cast<std::string>();
   RaiseOsError(CachedStore(path, ModulePlace()).message);
 }
@@ -258,9 +259,7 @@ class Batch {
     }
     RequireValues(batch_.fluids.size(), "fluid", true);
     RequireValues(batch_.saturated.size(), "saturated", true);
-    const StoreLookup lookup = CachedStore(data, ModulePlace());
-    if (!lookup.store) RaiseOsError(lookup.message);
-    batch_.store = lookup.store;
+    batch_.store = RequireStore(py::str(data));
   }
 
   py::dict Calculate() {

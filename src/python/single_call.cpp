@@ -98,12 +98,12 @@ std::shared_ptr<const PropertyStore> StoreOf(py::handle data, const ProgramPlace
   static std::shared_ptr<const PropertyStore> found;
   static std::string lastPath;
   static std::shared_ptr<const PropertyStore> last;
-  if (data.is_none()) {
+  const auto path = data.is_none() ? std::optional<std::string_view>("") : Utf8(data);
+  if (!path) return nullptr;
+  if (path->empty()) {
     if (!found) found = CachedStore("", module).store;
     return found;
   }
-  const auto path = Utf8(data);
-  if (!path || path->empty()) return nullptr;
   if (last && *path == lastPath) return last;
   StoreLookup lookup = CachedStore(std::string(*path), module);
   if (!lookup.store) return nullptr;

@@ -32,9 +32,10 @@ const Problem& FindProblem(const std::string& name);
 // Whether an option holds one of the coefficient panel's texts.
 bool OnPanel(const FieldOption& option, const CoefficientTexts* panel);
 
-// The store of the property file at `data` (None: the one dorix-calc would
-// find from `module`), loaded once; null when there is none. Kept between
-// calls so that a call with the same data= looks for nothing again.
+// The store of the property file at `data` (None or "": the one dorix-calc
+// would find from `module` at the first call), loaded once; null when there
+// is none. Kept between calls so that a call with the same data= looks for
+// nothing again.
 std::shared_ptr<const PropertyStore> StoreOf(py::handle data, const ProgramPlace& module);
 
 // One problem's single calls, the common case made cheap: the arguments are

@@ -621,7 +621,8 @@ def _numbers(function: str, name: str, value: Any) -> np.ndarray:
 
 def property_file() -> Optional[str]:
     """The property file the calculations read when no data= is given (found
-    as dorix-calc finds it), or None."""
+    as dorix-calc finds it), or None. The calculations load it at their first
+    call and keep it."""
     return _dorix.property_file()
 
 
