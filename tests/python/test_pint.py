@@ -11,6 +11,14 @@ import dorix
 Q_ = pint.UnitRegistry().Quantity
 
 
+def column(*values):
+    """An object array of one column, made without NumPy looking into a quantity."""
+    array = np.empty((len(values), 1), dtype=object)
+    for row, value in enumerate(values):
+        array[row, 0] = value
+    return array
+
+
 @pytest.mark.parametrize(
     "function, field, quantity, si",
     [
@@ -20,6 +28,8 @@ Q_ = pint.UnitRegistry().Quantity
         (dorix.tube_condensation, "tubes", Q_(8, ""), 8.0),
         (dorix.wall_evaporation, "flow_rate", Q_(1800, "kg/(m*h)"), 0.5),
         (dorix.wall_condensation, "length", Q_(np.array([25.0, 250.0]), "mm"), [0.025, 0.25]),
+        (dorix.wall_condensation, "length", [Q_(25, "mm"), Q_(0.25, "m")], [0.025, 0.25]),
+        (dorix.wall_condensation, "length", column(Q_(25, "mm"), 0.25), [[0.025], [0.25]]),
     ],
 )
 def test_a_quantity_gives_the_numbers_of_the_si_call(function, field, quantity, si):

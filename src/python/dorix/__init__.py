@@ -599,9 +599,7 @@ def saturation_temperature(fluid: FluidValue, pressure: FieldValue,
 
 def _numbers(function: str, name: str, value: Any) -> np.ndarray:
     """The numbers of a lookup's argument in SI units, as a float array."""
-    if _is_quantity(value):
-        value = _magnitude(function, name, value)
-    array = np.asarray(value)
+    array = np.asarray(_without_quantities(function, name, value))
     if array.dtype.kind in "iuf":
         return array.astype(np.float64)
     if array.dtype.kind in "UO":
@@ -633,9 +631,22 @@ def _name(function: str, keyword: str, value: Any) -> Optional[str]:
     raise TypeError(f"{function}(): {keyword} takes a name, not {value!r}")
 
 
-def _field_values(function: str, name: str, value: Any) -> Any:
+def _without_quantities(function: str, name: str, value: Any) -> Any:
+    """A value with every pint Quantity in it, in sequences or in an object
+    array, replaced by its magnitude in the field's SI unit (NumPy would
+    strip the units, or refuse, when it makes an array of quantities)."""
     if _is_quantity(value):
-        value = _magnitude(function, name, value)
+        return _magnitude(function, name, value)
+    if isinstance(value, (list, tuple)):
+        return [_without_quantities(function, name, element) for element in value]
+    if isinstance(value, np.ndarray) and value.dtype.kind == "O":
+        convert = np.frompyfunc(lambda element: _without_quantities(function, name, element), 1, 1)
+        return np.asarray(convert(value), dtype=object)
+    return value
+
+
+def _field_values(function: str, name: str, value: Any) -> Any:
+    value = _without_quantities(function, name, value)
     if isinstance(value, str):
         return value
     if isinstance(value, (bool, np.bool_)):
