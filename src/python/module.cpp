@@ -138,35 +138,35 @@ py::dict LookUpProperties(py::handle fluidValue, const NumberArray& temperatures
   const int fluid = FluidNumber(fluidValue);
   const auto store = RequireStore(data);
   const auto count = static_cast<std::size_t>(temperatures.size());
-  const double* at = temperatures.data();
+  // The slots a calculation fills, each looked up at the one temperature.
   struct Column {
     std::string_view name;
-    int code;  // 0: the liquid specific heat, made of three others
+    double PropertySlots::*slot;
+    int code;  // 0: the liquid specific heat, derived from the others
     std::vector<double> values;
   };
-  std::vector<Column> columns{{kLiquidDensityName, kLiquidDensity, {}},
-                              {kLiquidViscosityName, kLiquidViscosity, {}},
-                              {kLiquidConductivityName, kLiquidConductivity, {}},
-                              {kLiquidSpecificHeatName, 0, {}},
-                              {kLiquidPrandtlName, kLiquidPrandtl, {}},
-                              {kVaporSpecificHeatName, kVaporSpecificHeat, {}},
-                              {kEnthalpyOfVaporizationName, kEnthalpyOfVaporization, {}}};
+  std::vector<Column> columns{
+      {kLiquidDensityName, &PropertySlots::RhoL, kLiquidDensity, {}},
+      {kLiquidViscosityName, &PropertySlots::MuL, kLiquidViscosity, {}},
+      {kLiquidConductivityName, &PropertySlots::KL, kLiquidConductivity, {}},
+      {kLiquidSpecificHeatName, nullptr, 0, {}},
+      {kLiquidPrandtlName, &PropertySlots::PrL, kLiquidPrandtl, {}},
+      {kVaporSpecificHeatName, &PropertySlots::CpV, kVaporSpecificHeat, {}},
+      {kEnthalpyOfVaporizationName, &PropertySlots::Hfg, kEnthalpyOfVaporization, {}}};
   {
     py::gil_scoped_release unlocked;
     const double none = std::numeric_limits<double>::quiet_NaN();
-    for (Column& column : columns) column.values.resize(count, none);
     for (std::size_t i = 0; i < count; ++i) {
+      PropertySlots slots;
       for (Column& column : columns) {
         if (column.code == 0) continue;
-        if (const auto value = LookUpProperty(*store, fluid, column.code, at[i])) {
-          column.values[i] = *value;
-        }
+        slots.*column.slot = none;
+        LookUpInto(*store, fluid, column.code, temperatures.data()[i], slots.*column.slot,
+                   slots.OutOfRange);
       }
-      // As the calculations make it: CpL = PrL * KL / MuL.
-      const double PrL = columns[4].values[i];
-      const double KL = columns[2].values[i];
-      const double MuL = columns[1].values[i];
-      columns[3].values[i] = PrL * KL / MuL;
+      for (Column& column : columns) {
+        column.values.push_back(column.code == 0 ? LiquidSpecificHeat(slots) : slots.*column.slot);
+      }
     }
   }
   py::dict properties;
