@@ -23,8 +23,8 @@ struct PropertySlots {
 
 // The liquid specific heat the calculations derive from the film's Prandtl
 // number, conductivity and viscosity: CpL = PrL·KL/MuL.
-inline double LiquidSpecificHeat(const PropertySlots& slots) {
-  return slots.PrL * slots.KL / slots.MuL;
+inline double LiquidSpecificHeat(const PropertySlots& film) {
+  return film.PrL * film.KL / film.MuL;
 }
 
 // A property lookup into one slot: the value on success; otherwise
