@@ -14,6 +14,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   libudunits2-dev pybind11-dev python3-dev python3-numpy python3-pytest
+  python3-pint python3-pandas python3-setuptools python3-wheel python3-venv
   fonts-dejavu-core
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file perl lintian

@@ -9,13 +9,19 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
+#include <tuple>
 
 #include "core/calc/correlation_presets.h"
+#include "core/calc/outcome_record.h"
 #include "core/calc/parallel_chunks.h"
 #include "core/calc/row_factors.h"
 #include "core/fluids/fluid.h"
+#include "core/props/property_curve.h"
 #include "core/text/round_trip_text.h"
+#include "core/units/quantity_text.h"
 #include "python/point_batch.h"
+#include "python/single_call.h"
 #include "python/store_cache.h"
 
 namespace py = pybind11;
@@ -40,19 +46,8 @@ ProgramPlace ModulePlace() {
   throw py::error_already_set();
 }
 
-const Problem& FindProblem(const std::string& name) {
-  const auto& problems = Problems();
-  const auto found = std::find_if(problems.begin(), problems.end(),
-                                  [&name](const Problem& p) { return p.name == name; });
-  if (found == problems.end()) throw py::value_error("unknown problem \"" + name + "\"");
-  return *found;
-}
-
-std::vector<std::string> FieldNames(const std::string& problem) {
-  ProblemFields fields = FindProblem(problem).defaults;
-  std::vector<std::string> names;
-  for (const FieldOption& option : BindFields(fields)) names.emplace_back(option.field.name);
-  return names;
+py::array_t<double> NumPyArray(const std::vector<double>& values) {
+  return py::array_t<double>(static_cast<py::ssize_t>(values.size()), values.data());
 }
 
 // A field's text for one Python value: a text as typed, or a number as the
@@ -67,6 +62,13 @@ std::string FieldText(std::string_view field, py::handle value) {
                        std::string(py::str(value.get_type().attr("__name__"))));
 }
 
+// The fluids as a message offers them: "water, ammonia, ... or 1 to 6".
+std::string FluidChoices() {
+  std::string text;
+  for (const Fluid& fluid : kFluids) text += std::string(fluid.name) + ", ";
+  return text + "or 1 to " + std::to_string(kFluids.size());
+}
+
 int FluidNumber(py::handle value) {
   const Fluid* fluid = nullptr;
   if (py::isinstance<py::str>(value)) {
@@ -74,14 +76,128 @@ int FluidNumber(py::handle value) {
   } else if (py::isinstance<py::int_>(value) && !py::isinstance<py::bool_>(value)) {
     fluid = FindFluid(value.cast<int>());
   } else {
-    throw py::type_error("fluid takes a name or a number, not " +
-                         std::string(py::str(value.get_type().attr("__name__"))));
+    throw py::type_error("fluid takes a name or a number 1 to " + std::to_string(kFluids.size()) +
+                         ", not " + std::string(py::str(value.get_type().attr("__name__"))));
   }
   if (!fluid) {
     throw py::value_error("unknown fluid " + std::string(py::repr(value)) + ": use " +
                           FluidChoices());
   }
   return fluid->number;
+}
+
+std::shared_ptr<const PropertyStore> RequireStore(py::handle data) {
+  auto store = StoreOf(data, ModulePlace());
+  if (store) return store;
+  // Loading again says why there is none.
+  const std::string path = data.is_none() ? std::string() : data.cast<std::string>();
+  RaiseOsError(CachedStore(path, ModulePlace()).message);
+}
+
+// What a field measures, as the Python side names it for unit conversion.
+const char* QuantityName(Quantity quantity) {
+  switch (quantity) {
+    case Quantity::kTemperature:
+      return "temperature";
+    case Quantity::kPressure:
+      return "pressure";
+    case Quantity::kLength:
+      return "length";
+    case Quantity::kMassFlowPerWidth:
+      return "mass_flow_per_width";
+    case Quantity::kNone:
+      break;
+  }
+  return "";
+}
+
+Quantity QuantityNamed(const std::string& name) {
+  for (const Quantity quantity : {Quantity::kTemperature, Quantity::kPressure, Quantity::kLength,
+                                  Quantity::kMassFlowPerWidth}) {
+    if (name == QuantityName(quantity)) return quantity;
+  }
+  return Quantity::kNone;
+}
+
+// Each field of a problem in the order the calculation reads it:
+// (name, label, quantity, the window's default text).
+std::vector<std::tuple<std::string, std::string, std::string, std::string>> FieldTable(
+    const std::string& problem) {
+  ProblemFields fields = FindProblem(problem).defaults;
+  std::vector<std::tuple<std::string, std::string, std::string, std::string>> table;
+  for (const FieldOption& option : BindFields(fields)) {
+    table.emplace_back(option.field.name, option.field.label, QuantityName(option.field.quantity),
+                       *option.text);
+  }
+  return table;
+}
+
+// The properties a report shows at one temperature, by the same lookups:
+// name -> values, NaN where the file has none at that temperature.
+py::dict LookUpProperties(py::handle fluidValue, const NumberArray& temperatures, py::handle data) {
+  const int fluid = FluidNumber(fluidValue);
+  const auto store = RequireStore(data);
+  const auto count = static_cast<std::size_t>(temperatures.size());
+  // The slots a calculation fills, each looked up at the one temperature.
+  struct Column {
+    std::string_view name;
+    double PropertySlots::*slot;
+    int code;  // 0: the liquid specific heat, derived from the others
+    std::vector<double> values;
+  };
+  std::vector<Column> columns{
+      {kLiquidDensityName, &PropertySlots::RhoL, kLiquidDensity, {}},
+      {kLiquidViscosityName, &PropertySlots::MuL, kLiquidViscosity, {}},
+      {kLiquidConductivityName, &PropertySlots::KL, kLiquidConductivity, {}},
+      {kLiquidSpecificHeatName, nullptr, 0, {}},
+      {kLiquidPrandtlName, &PropertySlots::PrL, kLiquidPrandtl, {}},
+      {kVaporSpecificHeatName, &PropertySlots::CpV, kVaporSpecificHeat, {}},
+      {kEnthalpyOfVaporizationName, &PropertySlots::Hfg, kEnthalpyOfVaporization, {}}};
+  {
+    py::gil_scoped_release unlocked;
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    for (std::size_t i = 0; i < count; ++i) {
+      PropertySlots slots;
+      for (Column& column : columns) {
+        if (column.code == 0) continue;
+        slots.*column.slot = none;
+        LookUpInto(*store, fluid, column.code, temperatures.data()[i], slots.*column.slot,
+                   slots.OutOfRange);
+      }
+      for (Column& column : columns) {
+        column.values.push_back(column.code == 0 ? LiquidSpecificHeat(slots) : slots.*column.slot);
+      }
+    }
+  }
+  py::dict properties;
+  for (const Column& column : columns) properties[py::str(column.name)] = NumPyArray(column.values);
+  return properties;
+}
+
+py::array_t<double> LookUpSaturationTemperatures(py::handle fluidValue,
+                                                 const NumberArray& pressures, py::handle data) {
+  const int fluid = FluidNumber(fluidValue);
+  const auto store = RequireStore(data);
+  std::vector<double> values(static_cast<std::size_t>(pressures.size()),
+                             std::numeric_limits<double>::quiet_NaN());
+  {
+    py::gil_scoped_release unlocked;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      if (const auto value =
+              LookUpProperty(*store, fluid, kSaturationTemperature, pressures.data()[i])) {
+        values[i] = *value;
+      }
+    }
+  }
+  return NumPyArray(values);
+}
+
+// A text read as a field of this quantity reads it: (value, "") or (None, message).
+py::tuple ReadQuantity(const std::string& text, const std::string& quantity,
+                       const std::string& label) {
+  const FieldReading reading = ReadQuantityText(text, QuantityNamed(quantity), label);
+  if (reading.value) return py::make_tuple(static_cast<double>(*reading.value), "");
+  return py::make_tuple(py::none(), reading.message);
 }
 
 // The names of a table of the core, as a message lists them: "a, b or c".
@@ -99,18 +215,8 @@ std::string Quoted(const std::string& name) {
   return py::repr(py::str(name));
 }
 
-// Whether an option holds one of the coefficient panel's texts.
-bool OnPanel(const FieldOption& option, const CoefficientTexts* panel) {
-  const std::less<const void*> before;
-  return panel != nullptr && !before(option.text, panel) && before(option.text, panel + 1);
-}
-
 py::str Name(std::string_view name) {
   return {name.data(), name.size()};
-}
-
-py::array_t<double> NumPyArray(const std::vector<double>& values) {
-  return py::array_t<double>(static_cast<py::ssize_t>(values.size()), values.data());
 }
 
 py::dict ColumnDict(const std::vector<NamedColumn>& columns) {
@@ -153,9 +259,7 @@ class Batch {
     }
     RequireValues(batch_.fluids.size(), "fluid", true);
     RequireValues(batch_.saturated.size(), "saturated", true);
-    const StoreLookup lookup = CachedStore(data, ModulePlace());
-    if (!lookup.store) RaiseOsError(lookup.message);
-    batch_.store = lookup.store;
+    batch_.store = RequireStore(py::str(data));
   }
 
   py::dict Calculate() {
@@ -284,8 +388,6 @@ PYBIND11_MODULE(_dorix, module) {
   using namespace dorix;
   using namespace dorix::python;
   module.doc() = "The compiled core of the dorix package; use the functions of dorix.";
-  module.def("field_names", &FieldNames,
-             "The field keywords of a problem, in the order the calculation reads them.");
   module.def(
       "property_file",
       []() -> std::optional<std::string> {
@@ -294,6 +396,22 @@ PYBIND11_MODULE(_dorix, module) {
         return file->string();
       },
       "The property file used when no data= is given, None when there is none.");
+  module.attr("__version__") = DORIX_VERSION;
+  module.def("fields", &FieldTable,
+             "(name, label, quantity, default text) of each field of a problem, in the "
+             "order the calculation reads them.");
+  module.def("properties", &LookUpProperties, py::arg("fluid"), py::arg("temperatures"),
+             py::arg("data"));
+  module.def("saturation_temperatures", &LookUpSaturationTemperatures, py::arg("fluid"),
+             py::arg("pressures"), py::arg("data"));
+  module.def("read_quantity", &ReadQuantity);
+  py::class_<SingleCaller>(module, "SingleCaller")
+      .def(py::init([](const std::string& problem, const std::vector<std::string>& order,
+                       py::tuple defaults) {
+        return SingleCaller(FindProblem(problem), order, std::move(defaults), ModulePlace());
+      }))
+      .def("call", &SingleCaller::Call)
+      .def("report", &SingleCaller::Report);
   py::class_<Batch>(module, "Batch")
       .def(py::init<const std::string&, const py::dict&, const py::object&, const py::object&,
                     const std::string&, long, const std::optional<std::string>&,

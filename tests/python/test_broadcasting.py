@@ -75,7 +75,7 @@ def test_refused_points_are_nan_with_their_message():
     assert result.report[0] == dorix.wall_condensation().report
 
 
-def test_a_film_that_dries_out_has_properties_but_no_results():
+def test_a_film_that_dries_out_has_properties_and_nan_results_in_either_shape():
     result = dorix.wall_evaporation(flow_rate=[0.001, 1.0])
     assert list(result.dry_out) == [True, False]
     assert list(result.messages) == ["", ""]
@@ -83,7 +83,12 @@ def test_a_film_that_dries_out_has_properties_but_no_results():
     assert not np.isnan(result.properties["enthalpy_of_vaporization"].value).any()
 
     single = dorix.wall_evaporation(flow_rate=0.001)
-    assert single.dry_out is True and single.results == {}
+    assert single.dry_out is True
+    assert single.results.keys() == result.results.keys()
+    assert all(math.isnan(value) for value in single.results.values())
+    assert single.properties == {
+        name: (value[0], at[0]) for name, (value, at) in result.properties.items()
+    }
     assert "Enthalpy of vaporization" in single.report
     assert result.report[0] == single.report
 

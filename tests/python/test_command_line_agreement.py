@@ -105,7 +105,8 @@ def assert_same_record(result, expected):
     assert {name: list(p) for name, p in result.properties.items()} == {
         name: [p["value"], p["at"]] for name, p in expected["properties"].items()
     }
-    assert result.results == expected["results"]
+    # A film that dries out has NaN results where the JSON has none.
+    assert {n: v for n, v in result.results.items() if not np.isnan(v)} == expected["results"]
     assert result.dry_out == expected.get("dry_out", False)
 
 

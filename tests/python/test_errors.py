@@ -11,13 +11,33 @@ import pytest
 import dorix
 
 
-def test_a_refused_run_raises_the_window_message():
-    with pytest.raises(dorix.Refused) as caught:
-        dorix.wall_condensation(vapor_temp=350, wall_temp=360)
-    message = "*** ERROR: Vapor temp. should be higher than Wall temp."
-    assert str(caught.value) == message
-    assert caught.value.message == message
-    assert issubclass(dorix.Refused, Exception)
+@pytest.mark.parametrize(
+    "call, message, field, value",
+    [
+        (lambda: dorix.wall_condensation(vapor_temp=350, wall_temp=360),
+         "*** ERROR: Vapor temp. should be higher than Wall temp.", None, None),
+        (lambda: dorix.wall_condensation(length="-2 m"),
+         "*** ERROR: Length must be greater than zero.", "length", "-2 m"),
+        (lambda: dorix.wall_condensation(A="x"),
+         '*** ERROR: Coefficient A is not a number: "x".', "A", "x"),
+        (lambda: dorix.tube_condensation(tubes=0),
+         "*** ERROR: Number of tubes must be greater than zero.", "tubes", 0),
+        (lambda: dorix.tube_condensation(pressure=1.0, saturated=True),
+         "*** ERROR: Given pressure is out of range.", "pressure", 1.0),
+        (lambda: dorix.wall_evaporation(flow_rate=-1.0),
+         "*** ERROR: Mass flow rate should be greater than zero.", "flow_rate", -1.0),
+        (lambda: dorix.wall_evaporation(sat_temp=-10, wall_temp=np.float32(-5)),
+         "*** ERROR: Wall Temp. should be higher than zero.", "wall_temp", -5),
+        (lambda: dorix.saturation_temperature("water", "1 Pa"),
+         "*** ERROR: Given pressure is out of range.", "pressure", "1 Pa"),
+    ],
+)
+def test_a_refused_run_raises_a_value_error_with_the_window_message(call, message, field, value):
+    with pytest.raises(ValueError) as caught:
+        call()
+    assert isinstance(caught.value, dorix.Refused)
+    assert (str(caught.value), caught.value.message) == (message, message)
+    assert (caught.value.field, caught.value.value) == (field, value)
 
 
 @pytest.mark.parametrize(

@@ -53,7 +53,7 @@ void TakeProperties(const RunContext& context, Input& in) {
   in.MuL = g.MuL;
   in.KL = g.KL;
   in.PrL = g.PrL;
-  in.CpL = g.PrL * g.KL / g.MuL;
+  in.CpL = LiquidSpecificHeat(g);
   if constexpr (requires { in.CpV; }) in.CpV = g.CpV;
   in.Hfg = g.Hfg;
   in.Grav = context.grav;

@@ -21,6 +21,12 @@ struct PropertySlots {
   int OutOfRange = 0;
 };
 
+// The liquid specific heat the calculations derive from the film's Prandtl
+// number, conductivity and viscosity: CpL = PrL·KL/MuL.
+inline double LiquidSpecificHeat(const PropertySlots& film) {
+  return film.PrL * film.KL / film.MuL;
+}
+
 // A property lookup into one slot: the value on success; otherwise
 // `outOfRange` := 1 and `result` keeps its previous value.
 inline void LookUpInto(const PropertyStore& store, int fluid, int code, double x, double& result,

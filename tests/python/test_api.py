@@ -1,0 +1,83 @@
+# SPDX-License-Identifier: MIT
+"""What a notebook sees of the package: keyword signatures with the windows'
+defaults, documented fields, type hints, the version, DataFrames and reprs."""
+
+import inspect
+import io
+import os
+import pathlib
+import re
+import subprocess
+import sys
+
+import numpy as np
+import pandas
+import pytest
+
+import dorix
+
+FUNCTIONS = [dorix.wall_condensation, dorix.tube_condensation, dorix.wall_evaporation]
+CHOICES = {"fluid", "saturated", "preset", "row_factor", "data"}
+
+
+@pytest.mark.parametrize("function", FUNCTIONS)
+def test_every_field_is_a_documented_keyword_with_the_window_default(function):
+    default = function()
+    parameters = inspect.signature(function).parameters
+    assert all(p.kind is p.KEYWORD_ONLY for p in parameters.values())
+    assert set(parameters) - CHOICES == set(default.inputs)
+    for name in default.inputs:
+        given = parameters[name].default
+        # A coefficient left None is the preset's; the others show the window's value.
+        if given is not None:
+            assert np.float32(given) == default.inputs[name], name
+        assert re.search(rf"\b{name}\b", function.__doc__), name
+    assert inspect.signature(function).return_annotation in ("Result", dorix.Result)
+
+
+def test_version_and_type_marker_come_with_the_package():
+    project = (pathlib.Path(__file__).parents[2] / "CMakeLists.txt").read_text()
+    assert f"project(dorix VERSION {dorix.__version__} " in project
+    assert (pathlib.Path(dorix.__file__).parent / "py.typed").is_file()
+
+
+@pytest.mark.parametrize(
+    "problem, call, sweep",
+    [
+        ("wall-evaporation", lambda: dorix.wall_evaporation(flow_rate=np.linspace(0.1, 1, 3)),
+         "flow-rate=0.1:1:3"),
+        ("wall-condensation", lambda: dorix.wall_condensation(length=np.linspace(-1, 2, 4)),
+         "length=-1:2:4"),
+    ],
+)
+def test_to_frame_has_the_rows_and_columns_of_the_sweep_csv(problem, call, sweep):
+    frame = call().to_frame()
+    done = subprocess.run([os.environ["DORIX_CALC"], problem, f"--sweep={sweep}"],
+                          capture_output=True, text=True, check=True)
+    csv = pandas.read_csv(io.StringIO(done.stdout), keep_default_na=False, na_values=[""],
+                          float_precision="round_trip")
+    assert list(frame.columns) == list(csv.columns)
+    assert frame.shape == csv.shape
+    numbers = [c for c in frame.columns if c not in ("dry_out", "message")]
+    assert (frame[numbers].dtypes == np.float64).all()
+    np.testing.assert_array_equal(frame[numbers].to_numpy(), csv[numbers].to_numpy())
+    assert list(frame["message"]) == list(csv["message"].fillna(""))
+    if "dry_out" in frame:
+        assert frame["dry_out"].dtype == bool and list(frame["dry_out"]) == list(csv["dry_out"])
+
+
+def test_single_and_varying_fluid_frames_and_reprs():
+    one = dorix.tube_condensation(row_factor="kern")
+    assert one.to_frame().shape == (1, 5 + 3 + 1)
+    assert repr(one).startswith("<dorix.Result tube-condensation: water, kern\n")
+    assert "heat_transfer_coefficient  = 3" in repr(one) and "W/m² K" in repr(one)
+    many = dorix.wall_condensation(fluid=[["water"], ["ammonia"]], wall_temp=[300.0, 500.0])
+    assert list(many.to_frame()["fluid"]) == ["water", "water", "ammonia", "ammonia"]
+    assert repr(many) == "<dorix.Result wall-condensation, shape (2, 2), 3 refused>"
+
+
+def test_to_frame_without_pandas_says_what_it_needs():
+    script = "import sys, dorix; sys.modules['pandas'] = None; dorix.wall_condensation().to_frame()"
+    done = subprocess.run([sys.executable, "-c", script], capture_output=True, text=True,
+                          check=False)
+    assert "ImportError: Result.to_frame() needs pandas" in done.stderr
