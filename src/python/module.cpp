@@ -62,13 +62,6 @@ std::string FieldText(std::string_view field, py::handle value) {
                        std::string(py::str(value.get_type().attr("__name__"))));
 }
 
-// The fluids as a message offers them: "water, ammonia, ... or 1 to 6".
-std::string FluidChoices() {
-  std::string text;
-  for (const Fluid& fluid : kFluids) text += std::string(fluid.name) + ", ";
-  return text + "or 1 to " + std::to_string(kFluids.size());
-}
-
 int FluidNumber(py::handle value) {
   const Fluid* fluid = nullptr;
   if (py::isinstance<py::str>(value)) {
