@@ -18,6 +18,7 @@
 #include "gui/ui/frm_ht.h"
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/nomenclature_picture.h"
+#include "gui/ui/notes_line.h"
 #include "gui/ui/output_box.h"
 #include "gui/ui/window_set.h"
 #include "ui_test_support.h"
@@ -547,6 +548,34 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
     QCOMPARE(form.txtOutput->Text(), report);
   }
 
+  // The report's notes show under it, in full on hover; a report without
+  // notes hides the line, a refused run keeps the notes of the report it
+  // keeps; the vapour-density choice reaches the calculation.
+  void theNotesOfTheReportShowUnderIt() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmHT& form = windows.frmHT();
+    QVERIFY(ShowAndActivate(form));
+    QTest::mouseClick(form.cmdCalc, Qt::LeftButton);
+    QVERIFY(form.lblNotes->isHidden());
+
+    form.txtNumTube->setText("2.5");
+    form.menVaporDensity->setCurrentIndex(1);
+    QTest::mouseClick(form.cmdCalc, Qt::LeftButton);
+    QVERIFY(form.lblNotes->isVisible());
+    QCOMPARE(form.lblNotes->Texts().size(), 1);
+    QVERIFY(form.lblNotes->toolTip().startsWith("2.500 tubes is not a whole number"));
+    QVERIFY(form.txtOutput->Text().contains("Saturated vapor density = "));
+
+    form.txtWallTemp->setText("450");
+    QTest::mouseClick(form.cmdCalc, Qt::LeftButton);
+    QCOMPARE(form.lblNotes->Texts().size(), 1);
+    form.txtWallTemp->setText("300");
+    form.txtNumTube->setText("2");
+    QTest::mouseClick(form.cmdCalc, Qt::LeftButton);
+    QVERIFY(form.lblNotes->isHidden());
+  }
+
   void theReportCanBeSelectedButNotEdited() {
     MessageRecorder messages;
     WindowSet windows(&messages);
@@ -570,19 +599,20 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
     QTest::addColumn<QStringList>("order");
     QTest::newRow("vertical wall")
         << "frmCVW"
-        << QStringList{"cmdFluid",   "txtPressure", "menTempType", "txtVaporTemp", "txtWallTemp",
-                       "txtLength",  "cmdCalc",     "cmdDone",     "cmdPlot",      "cmdStudy",
-                       "cmdCompare", "menPreset",   "txtCoeffC"};
+        << QStringList{"cmdFluid",  "txtPressure",     "menTempType", "txtVaporTemp", "txtWallTemp",
+                       "txtLength", "menVaporDensity", "cmdCalc",     "cmdDone",      "cmdPlot",
+                       "cmdStudy",  "cmdCompare",      "menPreset",   "txtCoeffC"};
     QTest::newRow("horizontal tubes")
-        << "frmHT"
-        << QStringList{"cmdFluid",   "txtPressure", "menTempType",  "txtVaporTemp", "txtWallTemp",
-                       "txtTubeDia", "txtNumTube",  "menRowFactor", "cmdCalc",      "cmdDone",
-                       "cmdPlot",    "cmdStudy",    "cmdCompare",   "txtOutput"};
+        << "frmHT" << QStringList{"cmdFluid",        "txtPressure", "menTempType", "txtVaporTemp",
+                                  "txtWallTemp",     "txtTubeDia",  "txtNumTube",  "menRowFactor",
+                                  "menVaporDensity", "cmdCalc",     "cmdDone",     "cmdPlot",
+                                  "cmdStudy",        "cmdCompare",  "txtOutput"};
     QTest::newRow("evaporation") << "frmEVW"
-                                 << QStringList{"cmdFluid",   "txtSatTemp", "txtWallTemp",
-                                                "txtLength",  "txtIMFR",    "cmdCalc",
-                                                "cmdDone",    "cmdPlot",    "cmdStudy",
-                                                "cmdCompare", "menPreset",  "txtCoeffC"};
+                                 << QStringList{"cmdFluid",  "txtSatTemp", "txtWallTemp",
+                                                "txtLength", "txtIMFR",    "menVaporDensity",
+                                                "cmdCalc",   "cmdDone",    "cmdPlot",
+                                                "cmdStudy",  "cmdCompare", "menPreset",
+                                                "txtCoeffC"};
   }
 
   void tabRunsDownTheInputColumnToTheButtons() {

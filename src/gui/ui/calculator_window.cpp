@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/ui/calculator_window.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -23,6 +24,7 @@
 #include "gui/ui/action_messages.h"
 #include "gui/ui/comparison_window.h"
 #include "gui/ui/frm_liquid.h"
+#include "gui/ui/notes_line.h"
 #include "gui/ui/output_box.h"
 #include "gui/ui/qt_message_box.h"
 #include "gui/ui/window_set.h"
@@ -115,7 +117,11 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& caption,
   txtOutput->setObjectName(QStringLiteral("txtOutput"));
   txtOutput->SetText(QStringLiteral("Output:") + QString::fromStdString(Module1.CrLf));
   txtOutput->setTabChangesFocus(true);
-  lower->addWidget(txtOutput, 1);
+  lblNotes = new NotesLine(this);
+  auto* right = new QVBoxLayout;
+  right->addWidget(txtOutput, 1);
+  right->addWidget(lblNotes);
+  lower->addLayout(right, 1);
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
@@ -145,6 +151,7 @@ void CalculatorWindow::cmdCalc_Click() {
   const CalculationOutcome outcome = Calculate();
   if (outcome.status != CalculationOutcome::Status::kRefused) {
     txtOutput->SetText(QString::fromStdString(ReportText(outcome)));
+    lblNotes->SetNotes(outcome.notes);
   }
 }
 
@@ -204,6 +211,27 @@ void CalculatorWindow::AddRow(QWidget* label, QWidget* control) {
   column_->addWidget(control, row, 1);
   if (label->focusPolicy() != Qt::NoFocus) columnOrder_.push_back(label);
   columnOrder_.push_back(control);
+}
+
+void CalculatorWindow::AddVaporDensityRow() {
+  lblVaporDensity = NewLabel("lblVaporDensity", QStringLiteral("Vapor density ="));
+  menVaporDensity = new QComboBox(this);
+  menVaporDensity->setObjectName(QStringLiteral("menVaporDensity"));
+  menVaporDensity->setFixedWidth(kFieldWidth);
+  for (const VaporDensity choice : {VaporDensity::kNeglected, VaporDensity::kIncluded}) {
+    const std::string_view name = VaporDensityName(choice);
+    menVaporDensity->addItem(QString::fromLatin1(name.data(), static_cast<int>(name.size())));
+  }
+  menVaporDensity->setToolTip(
+      QStringLiteral("neglected: the classic film model. included: the film's buoyancy "
+                     "g(1 \u2212 \u03C1v/\u03C1l), \u03C1v the saturated vapor at Tsat."));
+  AddRow(lblVaporDensity, menVaporDensity);
+}
+
+VaporDensity CalculatorWindow::CurrentVaporDensity() const {
+  return menVaporDensity != nullptr && menVaporDensity->currentIndex() == 1
+             ? VaporDensity::kIncluded
+             : VaporDensity::kNeglected;
 }
 
 void CalculatorWindow::OnLostFocus(QLineEdit* field, std::function<void()> handler) {

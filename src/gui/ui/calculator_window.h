@@ -14,6 +14,7 @@
 #include "core/state/message_sink.h"
 #include "core/state/shared_calculation.h"
 
+class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -24,6 +25,7 @@ namespace dorix {
 
 class ActionMessages;
 class ComparisonWindow;
+class NotesLine;
 class OutputBox;
 class ProfileWindow;
 class StudyWindow;
@@ -46,6 +48,9 @@ class CalculatorWindow : public QWidget {
   QPushButton* cmdStudy = nullptr;
   QPushButton* cmdCompare = nullptr;
   OutputBox* txtOutput = nullptr;
+  NotesLine* lblNotes = nullptr;  // the report's validity notes
+  QLabel* lblVaporDensity = nullptr;
+  QComboBox* menVaporDensity = nullptr;
 
   ~CalculatorWindow() override;
 
@@ -108,6 +113,10 @@ class CalculatorWindow : public QWidget {
   // The check on leaving a length field: a message for a length of zero or
   // below, or for text that is not a number. Nothing else changes.
   void CheckLength(const QLineEdit& field);
+  // Adds the vapour-density choice, neglected or included, as the column's
+  // last row.
+  void AddVaporDensityRow();
+  VaporDensity CurrentVaporDensity() const;
   // Tab order: down the input column, Calculate, Done, Plot, Study, Compare,
   // then `rest`, then the report.
   void ChainTabOrder(const std::vector<QWidget*>& rest);

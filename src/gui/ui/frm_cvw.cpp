@@ -21,6 +21,7 @@ FrmCVW::FrmCVW(WindowSet& windows, MessageSink* messages)
   Label5 = NewLabel("Label5", QStringLiteral("Length of wall [m] ="));
   txtLength = AddField(Label5, "txtLength", kDefaults.length);
   OnLostFocus(txtLength, [this] { txtLength_LostFocus(); });
+  AddVaporDensityRow();
 
   coefficients = new CoefficientPanel(this);
   SetUpperHalf(coefficients);
@@ -35,6 +36,7 @@ WallCondensationFields FrmCVW::Fields() const {
   fields.wallTemp = txtWallTemp->text().toStdString();
   fields.length = txtLength->text().toStdString();
   fields.coefficients = coefficients->Texts();
+  fields.vaporDensity = CurrentVaporDensity();
   fields.tempTypeIndex = menTempType->currentIndex();
   return fields;
 }

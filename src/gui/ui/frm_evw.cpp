@@ -33,6 +33,7 @@ FrmEVW::FrmEVW(WindowSet& windows, MessageSink* messages)
   Label3->setWordWrap(true);
   Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   txtIMFR = AddField(Label3, "txtIMFR", kDefaults.flowRate);
+  AddVaporDensityRow();
 
   coefficients = new CoefficientPanel(this);
   SetUpperHalf(coefficients);
@@ -47,6 +48,7 @@ EvaporationFields FrmEVW::Fields() const {
   fields.length = txtLength->text().toStdString();
   fields.flowRate = txtIMFR->text().toStdString();
   fields.coefficients = coefficients->Texts();
+  fields.vaporDensity = CurrentVaporDensity();
   return fields;
 }
 

@@ -38,6 +38,7 @@ FrmHT::FrmHT(WindowSet& windows, MessageSink* messages)
   connect(menRowFactor, &QComboBox::currentIndexChanged, this, showReference);
   showReference();
   AddRow(lblRowFactor, menRowFactor);
+  AddVaporDensityRow();
   ChainTabOrder({});
   Form_Load();
 }
@@ -52,6 +53,7 @@ TubeCondensationFields FrmHT::Fields() const {
   fields.tempTypeIndex = menTempType->currentIndex();
   fields.rowFactor =
       RowFactorChoices()[static_cast<std::size_t>(menRowFactor->currentIndex())].factor;
+  fields.vaporDensity = CurrentVaporDensity();
   return fields;
 }
 
