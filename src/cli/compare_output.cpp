@@ -7,6 +7,7 @@
 #include "cli/output.h"
 #include "cli/run_calc.h"
 #include "core/calc/sweep_table.h"
+#include "core/calc/validity_notes.h"
 #include "core/fluids/fluid.h"
 
 namespace dorix::cli {
@@ -34,7 +35,7 @@ std::string ComparisonCsv(const Comparison& comparison) {
   for (const std::string_view quantity : comparison.quantities) {
     table += "," + std::string(quantity);
   }
-  table += ",message\n";
+  table += ",message,notes\n";
   for (const ComparisonRow& row : comparison.rows) {
     table += std::string(row.name) + "," + CsvField(row.source) + "," +
              (row.current ? "true" : "false") + "," + std::string(StatusName(row.status));
@@ -42,14 +43,14 @@ std::string ComparisonCsv(const Comparison& comparison) {
       table += ",";
       if (row.status == Status::kReport) table += NumberText(value);
     }
-    table += "," + CsvField(row.message) + "\n";
+    table += "," + CsvField(row.message) + "," + CsvField(JoinedNoteTexts(row.notes)) + "\n";
   }
   table += "max/min,,,";
   for (const std::optional<double>& spread : comparison.spread) {
     table += ",";
     if (spread) table += NumberText(*spread);
   }
-  return table + ",\n";
+  return table + ",,\n";
 }
 
 std::string ComparisonJson(const Problem& problem, int fluid, const Comparison& comparison) {
@@ -71,6 +72,7 @@ std::string ComparisonJson(const Problem& problem, int fluid, const Comparison& 
       }
     }
     entry["message"] = row.message;
+    entry["notes"] = NotesJson(row.notes);
     json["rows"].push_back(entry);
   }
   json["spread"] = nlohmann::ordered_json::object();

@@ -92,12 +92,15 @@ TEST(CompareOption, WritesARowPerPresetAndTheSpread) {
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[0],
             "preset,source,current,status,reynolds_number,condensation_rate,"
-            "heat_transfer_coefficient,message");
+            "heat_transfer_coefficient,message,notes");
   EXPECT_EQ(lines[1].rfind("default,Chun & Seban (1971),true,report,", 0), 0u) << lines[1];
   EXPECT_EQ(
       lines[2].rfind("kutateladze-labuntsov,\"Kutateladze (1963), Labuntsov (1957)\",false,", 0),
       0u)
       << lines[2];
+  // A laminar law at Re 1E+04 says so in its row.
+  EXPECT_NE(lines[3].find("the films the nusselt-laminar coefficients"), std::string::npos)
+      << lines[3];
   EXPECT_EQ(lines[4].rfind("max/min,,,,", 0), 0u) << lines[4];
 }
 

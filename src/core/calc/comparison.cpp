@@ -19,6 +19,7 @@ ComparisonRow RowOf(const Comparison& comparison, const ProblemFields& fields,
   ComparisonRow row;
   row.status = outcome.status;
   row.message = outcome.status == Status::kDryOut ? std::string(kDryOutNote) : outcome.message;
+  row.notes = outcome.notes;
   for (std::size_t i = 0; i < comparison.quantities.size(); ++i) {
     for (const NamedValue& result : outcome.results) {
       if (result.name == comparison.quantities[i]) row.values[i] = result.value;

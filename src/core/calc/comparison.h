@@ -20,8 +20,9 @@ struct ComparisonRow {
   std::string_view source;  // its short citation; empty for custom coefficients
   bool current = false;     // the choice the fields hold now
   CalculationOutcome::Status status = CalculationOutcome::Status::kRefused;
-  std::string message;             // why it was refused, or the dry-out note
-  std::array<double, 3> values{};  // the quantities, with a report
+  std::string message;              // why it was refused, or the dry-out note
+  std::array<double, 3> values{};   // the quantities, with a report
+  std::vector<ValidityNote> notes;  // where the row's run stretches its model
 };
 
 struct Comparison {

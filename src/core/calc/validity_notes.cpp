@@ -163,6 +163,15 @@ Film FilmOf(const Input& in, const RunContext& context, double hfgStar, bool eva
 
 }  // namespace
 
+std::string JoinedNoteTexts(const std::vector<ValidityNote>& notes) {
+  std::string text;
+  for (const ValidityNote& note : notes) {
+    if (!text.empty()) text += "; ";
+    text += note.text;
+  }
+  return text;
+}
+
 void AddValidityNotes(const WallCondensationRun& run, const WallCondensationFields& fields,
                       const RunContext& context, std::vector<ValidityNote>& notes) {
   const WallCondensationInput& in = run.input;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "core/calc/calculation.h"
@@ -20,6 +21,9 @@ inline constexpr std::string_view kLargeJakobNote = "large-jakob";
 inline constexpr double kVaporDensityRatioLimit = 0.05;   // ρv/ρl the film model may neglect
 inline constexpr double kLiquidMetalPrandtlLimit = 0.05;  // below: the hfg* weight has no basis
 inline constexpr double kJakobLimit = 1.0;                // cpL·ΔT/hfg the hfg* correction spans
+
+// The notes' texts in one line, "; " between them, as a table cell holds them.
+std::string JoinedNoteTexts(const std::vector<ValidityNote>& notes);
 
 // Appends the notes of a finished run, in a fixed order: where its inputs
 // stretch the film model, each with the numbers involved and, where it can
