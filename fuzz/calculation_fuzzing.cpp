@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/calc/correlation_presets.h"
 #include "core/calc/report.h"
 #include "core/props/property_file.h"
 #include "core/state/module1.h"
@@ -73,6 +74,28 @@ class Checker {
       rest.remove_prefix(end + 2);
     }
     return lines;
+  }
+
+  // No "nan" or "inf" standing as a word of its own in the text.
+  void RequireNoWordFor(std::string_view text, const char* what) const {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const std::string_view word : {"nan", "inf"}) {
+      for (auto at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1)) {
+        const auto letter = [&](std::size_t i) {
+          return i < lower.size() && std::isalpha(static_cast<unsigned char>(lower[i]));
+        };
+        Require((at > 0 && letter(at - 1)) || letter(at + word.size()), what);
+      }
+    }
+  }
+
+  void RequireSoundNotes() const {
+    for (const ValidityNote& note : outcome_.notes) {
+      Require(!note.code.empty() && !note.text.empty(), "a note without a code or a text");
+      RequireNoWordFor(note.text, "a note shows a number that is not finite");
+    }
   }
 
   void RequireFiniteNumbers() const {
@@ -145,10 +168,36 @@ void ResetSharedState(int fluid) {
   Module1.FluidNo = fluid;
 }
 
+Options ReadOptions(InputLines& input) {
+  const int bits = input.NextNumber(0);
+  Options options;
+  if ((bits & 1) != 0) options.vaporDensity = VaporDensity::kIncluded;
+  options.preset = (bits >> 1) & 3;
+  if ((bits & 2) != 0) options.rowFactor = RowFactor::kKern;
+  return options;
+}
+
+void ApplyPreset(const Options& options, CoefficientTexts& coefficients) {
+  const auto& presets = CorrelationPresets();
+  if (options.preset > 0 && options.preset <= static_cast<int>(presets.size())) {
+    coefficients = presets[static_cast<std::size_t>(options.preset - 1)].texts;
+  }
+}
+
 void CheckOutcome(Problem problem, const CalculationOutcome& outcome,
                   const MessageRecorder& messages) {
   const Checker check(outcome, messages);
-  const ReportShape shape = ShapeOf(problem);
+  ReportShape shape = ShapeOf(problem);
+  // The vapour density included adds a property line, a factor other than
+  // Nusselt's a line after the results.
+  const std::size_t vaporLine = outcome.vaporDensity == VaporDensity::kIncluded ? 1 : 0;
+  const std::size_t factorLine =
+      problem == Problem::kTubeCondensation && outcome.rowFactor != RowFactor::kNusselt ? 1 : 0;
+  shape.lines += vaporLine + factorLine;
+  if (shape.dryOutLines != 0) shape.dryOutLines += vaporLine;
+  check.Require(outcome.status != CalculationOutcome::Status::kRefused || outcome.notes.empty(),
+                "a refusal with notes");
+  check.RequireSoundNotes();
   switch (outcome.status) {
     case CalculationOutcome::Status::kRefused:
       check.Require(messages.messages.size() == 1, "a refusal without exactly one message");
@@ -173,7 +222,7 @@ void CheckOutcome(Problem problem, const CalculationOutcome& outcome,
       check.Require(ReportText(outcome).starts_with(shape.header), "a report's header");
       const auto lines = check.Lines();
       check.Require(lines.size() == shape.lines, "a report with the wrong number of lines");
-      const std::size_t firstResult = shape.lines - shape.results;
+      const std::size_t firstResult = shape.lines - shape.results - factorLine;
       check.Require(
           std::count(lines.begin(), lines.end(), "") == 1 && lines[firstResult - 1].empty(),
           "a report without its one empty line before the results");

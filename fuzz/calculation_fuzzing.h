@@ -40,12 +40,25 @@ void StartUpOnce();
 // so that every input runs alone and a finding replays exactly.
 void ResetSharedState(int fluid);
 
+// The number that ends a calculation's input: bit 0 includes the vapour
+// density; for the vertical walls bits 1 and 2 choose a preset (1 to 3),
+// whose texts replace the coefficients read; for the tube row bit 1 takes
+// Kern's factor.
+struct Options {
+  VaporDensity vaporDensity = VaporDensity::kNeglected;
+  int preset = 0;  // 0: the coefficients as read
+  RowFactor rowFactor = RowFactor::kNusselt;
+};
+Options ReadOptions(InputLines& input);
+void ApplyPreset(const Options& options, CoefficientTexts& coefficients);
+
 enum class Problem { kWallCondensation, kTubeCondensation, kEvaporation };
 
 // Aborts, describing the breach, unless the outcome is one of: a complete
 // report with only finite numbers and no message; an evaporation dry-out
 // report (property lines only) and no message; a refusal with exactly one
-// "*** ERROR: " message and no report.
+// "*** ERROR: " message and no report. Notes come with reports only, each
+// with a code and a text that shows no number that is not finite.
 void CheckOutcome(Problem problem, const CalculationOutcome& outcome,
                   const MessageRecorder& messages);
 

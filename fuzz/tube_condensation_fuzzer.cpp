@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Condensation on horizontal tubes fed arbitrary input: fluid number,
 // selector index, then pressure, vapour temperature, wall temperature,
-// tube diameter and number of tubes, one a line.
+// tube diameter and number of tubes, one a line, and the options number.
 #include "calculation_fuzzing.h"
 
 using namespace dorix;
@@ -20,6 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                             &fields.tubeDiameter, &fields.numberOfTubes}) {
     input.NextText(*text);
   }
+  const fuzzing::Options options = fuzzing::ReadOptions(input);
+  fields.rowFactor = options.rowFactor;
+  fields.vaporDensity = options.vaporDensity;
 
   MessageRecorder messages;
   const CalculationOutcome outcome = CalculateTubeCondensation(fields, messages);

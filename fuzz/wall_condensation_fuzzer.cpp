@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Condensation on a vertical wall fed arbitrary input: fluid number,
 // selector index, then pressure, vapour temperature, wall temperature,
-// length and the coefficients C, v, D, w, A, n, B, m, s, one a line.
+// length and the coefficients C, v, D, w, A, n, B, m, s, one a line, and
+// the options number.
 #include "calculation_fuzzing.h"
 
 using namespace dorix;
@@ -24,6 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::string* text : {&k.C, &k.v, &k.D, &k.w, &k.A, &k.n, &k.B, &k.m, &k.s}) {
     input.NextText(*text);
   }
+  const fuzzing::Options options = fuzzing::ReadOptions(input);
+  fuzzing::ApplyPreset(options, k);
+  fields.vaporDensity = options.vaporDensity;
 
   MessageRecorder messages;
   const CalculationOutcome outcome = CalculateWallCondensation(fields, messages);
