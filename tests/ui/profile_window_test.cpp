@@ -382,7 +382,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
     QCOMPARE(dryOut->at(0).x(), *wall.xDry);
     QVERIFY(!SeriesNamed(chart, AverageTitle(0.0, true)));
     QCOMPARE(profile.lblSummary->text(), "The film dries out at x = " + Number(*wall.xDry) +
-                                             " m, before the end of the wall at 5.000 m: the "
+                                             " m, before the end of the wall at 5 m: the "
                                              "report has no results.");
     profile.ShowWallReadout(4.5);
     QVERIFY(profile.lblReadout->text().endsWith("dry wall: the film has evaporated"));

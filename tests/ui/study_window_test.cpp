@@ -72,7 +72,7 @@ std::vector<Row> TableRows(const StudyTableModel& model) {
   for (int r = 0; r < model.rowCount(); ++r) {
     Row row;
     for (int c = 0; c < model.columnCount(); ++c) {
-      row[model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()] =
+      row[model.headerData(c, Qt::Horizontal, StudyTableModel::kCsvTextRole).toString()] =
           model.data(model.index(r, c), StudyTableModel::kCsvTextRole).toString();
     }
     rows.push_back(row);
@@ -97,7 +97,7 @@ std::vector<Row> CsvRows(const std::string& csv) {
 // What dorix-calc --sweep writes for these fields, fluid and sweep option.
 std::string CommandLineSweep(const ProblemFields& fields, int fluid, const std::string& option) {
   std::string error;
-  const std::optional<SweepRange> sweep = cli::ParseSweep(option, error);
+  const std::optional<SweepRange> sweep = cli::ParseSweep(option, ProblemOf(fields), error);
   if (!sweep) return error;
   std::ostringstream out;
   cli::WriteSweep(ProblemOf(fields), fields, *sweep, {&Module1.Store, fluid, kGrav, {}}, 3, out);

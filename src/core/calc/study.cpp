@@ -60,8 +60,8 @@ Study RunStudy(const StudyRequest& request, const PropertyStore& store, double g
     const CalculationSetup setup{&store, fluid, grav, {}};
     RunSweep(
         request.fields, request.range, setup, jobs,
-        [&](long, const CalculationOutcome& outcome) {
-          StudyPoint point{study.table.Point(outcome), std::nullopt, std::nullopt};
+        [&](long, const ProblemFields& fields, const CalculationOutcome& outcome) {
+          StudyPoint point{study.table.Point(fields, outcome), std::nullopt, std::nullopt};
           AddTransitions(outcome, grav, point);
           return point;
         },

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "core/calc/calculation.h"
 #include "core/calc/parallel_chunks.h"
@@ -33,7 +34,7 @@ struct SweepRange {
 
 // Runs the problem once per value of the swept field (one of `fields`),
 // typing each value into the field as the shortest text that reads back as
-// it, on `jobs` threads. Hands map(i, outcome) for each point to
+// it, on `jobs` threads. Hands map(i, fields, outcome) for each point to
 // consume(first, mapped) chunk after chunk, in order: the same numbers for
 // any number of jobs.
 template <typename Map, typename Consume>
@@ -47,7 +48,7 @@ void RunSweep(const ProblemFields& fields, const SweepRange& sweep, const Calcul
       [&](long i) {
         ProblemFields point = fields;
         *BindFields(point)[swept].text = RoundTripText(sweep.Value(i));
-        return map(i, Calculate(point, setup));
+        return map(i, std::as_const(point), Calculate(point, setup));
       },
       consume);
 }

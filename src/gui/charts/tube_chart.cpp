@@ -4,6 +4,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
+#include <QLegend>
 #include <QLineSeries>
 #include <QPen>
 #include <algorithm>
@@ -49,6 +50,8 @@ QCategoryAxis* NewTubeAxis(const TubeProfile& profile) {
 TubeChart::TubeChart(const TubeProfile& profile, TubeQuantity quantity) {
   const bool coefficient = quantity == TubeQuantity::kCoefficient;
   legend()->setAlignment(Qt::AlignBottom);
+  // A dashed average as a dashed line, not as a square of its colour.
+  legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
   bars_ = new QBarSet(coefficient ? QStringLiteral("Coefficient of each tube h")
                                   : QStringLiteral("Condensation rate of each tube"));
   bars_->setColor(coefficient ? QColor(0xb2, 0x22, 0x22) : QColor(0x1f, 0x4e, 0x9a));

@@ -133,7 +133,7 @@ void StudyControls::SuggestRange() {
   const std::vector<FieldOption> options = BindFields(fields_);
   const FieldOption* option = FindOption(options, cboInput->currentData().toString().toStdString());
   if (option == nullptr) return;
-  const SuggestedRange range = dorix::SuggestRange(*option->text);
+  const SuggestedRange range = dorix::SuggestRange(option->field, *option->text);
   txtFrom->setText(QString::fromStdString(range.from));
   txtTo->setText(QString::fromStdString(range.to));
 }

@@ -5,12 +5,17 @@
 #include <QColor>
 
 #include "core/fluids/fluid.h"
+#include "gui/study/study_texts.h"
 
 namespace dorix {
 
 namespace {
 
 using Status = CalculationOutcome::Status;
+
+// Enough to read a curve by, without the digits of single-precision
+// rounding that the CSV keeps.
+constexpr int kShownDigits = 6;
 
 const QColor kRefusedColor(0xf4, 0xd3, 0xd3);
 const QColor kDryOutColor(0xfb, 0xec, 0xc0);
@@ -69,7 +74,7 @@ int StudyTableModel::FirstResultColumn() const {
 int StudyTableModel::SpanAt(int row) const {
   switch (PointAt(row).row.status) {
     case Status::kRefused:
-      return static_cast<int>(study_->table.ColumnCount() - study_->table.InputCount());
+      return static_cast<int>(study_->table.MessageColumn() + 1 - study_->table.InputCount());
     case Status::kDryOut:
       return static_cast<int>(study_->table.ResultCount());
     case Status::kReport:
@@ -88,6 +93,10 @@ QVariant StudyTableModel::data(const QModelIndex& index, int role) const {
       if (inPlaceOfResults) {
         return row.status == Status::kRefused ? QString::fromStdString(row.message)
                                               : QStringLiteral("The film dries out.");
+      }
+      if (const std::optional<double> value =
+              column ? study_->table.Value(row, *column) : std::nullopt) {
+        return QString::number(*value, 'g', kShownDigits);
       }
       [[fallthrough]];
     case kCsvTextRole:
@@ -110,12 +119,16 @@ QVariant StudyTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant StudyTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole || study_ == nullptr) return {};
+  if ((role != Qt::DisplayRole && role != kCsvTextRole) || study_ == nullptr) return {};
   if (orientation == Qt::Vertical) {
     return section % static_cast<int>(study_->range.count) + 1;
   }
   const std::optional<std::size_t> column = columns_[static_cast<std::size_t>(section)];
-  return column ? FromView(study_->table.ColumnName(*column)) : QStringLiteral("fluid");
+  if (role == kCsvTextRole) {
+    return column ? FromView(study_->table.ColumnName(*column)) : QStringLiteral("fluid");
+  }
+  return column ? ColumnTitle(*study_->problem, study_->table.ColumnName(*column))
+                : QStringLiteral("Fluid");
 }
 
 }  // namespace dorix

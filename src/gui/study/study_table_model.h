@@ -18,7 +18,8 @@ class StudyTableModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  // A cell as the CSV export writes it, unquoted.
+  // A cell as the CSV export writes it, unquoted, and a column's CSV name;
+  // the window shows numbers to six digits and titles with units.
   static constexpr int kCsvTextRole = Qt::UserRole;
 
   explicit StudyTableModel(QObject* parent = nullptr);

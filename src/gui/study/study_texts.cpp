@@ -2,6 +2,8 @@
 #include "gui/study/study_texts.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <map>
 
 #include "core/calc/outcome_record.h"
 #include "core/fluids/fluid.h"
@@ -68,9 +70,40 @@ QString FieldTitle(const Problem& problem, std::string_view field) {
   return option != nullptr ? FromView(option->field.label) : QString();
 }
 
+QString ColumnTitle(const Problem& problem, std::string_view column) {
+  for (const ResultText& text : kResultTexts) {
+    if (text.name != column) continue;
+    const QString unit = UnitOf(problem, text);
+    return QString::fromUtf8(text.caption) + (unit.isEmpty() ? QString() : " [" + unit + "]");
+  }
+  if (const QString field = FieldTitle(problem, column); !field.isEmpty()) return field;
+  // dry_out, message, preset, row_factor: their names as words.
+  QString words = FromView(column).replace('_', ' ');
+  words[0] = words[0].toUpper();
+  return words;
+}
+
 QString FluidTitle(int fluid) {
   const Fluid* found = FindFluid(fluid);
   return found != nullptr ? FromView(found->formula) : QString();
+}
+
+QString NoCurveTitle(const StudyCurve& curve) {
+  using Status = CalculationOutcome::Status;
+  std::map<std::string_view, int> counts;
+  bool driesOut = false;
+  for (const StudyPoint& point : curve.points) {
+    if (point.row.status == Status::kRefused) ++counts[point.row.message];
+    driesOut = driesOut || point.row.status == Status::kDryOut;
+  }
+  const auto most = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+    return a.second < b.second;
+  });
+  std::string_view reason = driesOut ? "the film dries out" : "no value above zero";
+  if (most != counts.end()) reason = most->first;
+  constexpr std::string_view kLead = "*** ERROR: ";
+  if (reason.starts_with(kLead)) reason.remove_prefix(kLead.size());
+  return FluidTitle(curve.fluid) + ": no curve (" + FromView(reason) + ")";
 }
 
 QString StudyReadout(const Study& study, std::size_t index,

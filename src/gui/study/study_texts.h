@@ -19,8 +19,15 @@ QString ResultCaption(std::string_view result);
 QString ResultAxisTitle(const Problem& problem, std::string_view result);
 // A field of the problem as its window labels it: "Wall temperature [K]".
 QString FieldTitle(const Problem& problem, std::string_view field);
+// A column of the study table, with its unit: "Wall temperature [K]",
+// "h [W/m² K]", "Message".
+QString ColumnTitle(const Problem& problem, std::string_view column);
 // A fluid in legends and readouts: "H2O".
 QString FluidTitle(int fluid);
+
+// A fluid that has no point to draw, with the reason most of its points
+// give: "NH3: no curve (Wall temp. should be lower than Saturation temp.)".
+QString NoCurveTitle(const StudyCurve& curve);
 
 // What the study gives at point number `index` of its range, fluid by
 // fluid, for the results numbered `results` (columns after the inputs).

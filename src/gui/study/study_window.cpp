@@ -110,7 +110,8 @@ void StudyWindow::Seed(const ProblemFields& fields, int fluid) {
 
 bool StudyWindow::Run() {
   std::string message;
-  const std::optional<SweepRange> range = ReadStudyRange(controls->RangeText(), message);
+  const std::optional<SweepRange> range =
+      ReadStudyRange(controls->RangeText(), ProblemOf(fields_), message);
   if (!range) {
     messages_.ShowMessage(message);
     return false;
