@@ -31,7 +31,9 @@ TEST_P(StudyRangeTexts, GiveARangeOrOneMessage) {
       ReadStudyRange(c.text, ProblemOf(WallCondensationFields{}), message);
   EXPECT_EQ(message, c.message);
   EXPECT_EQ(range.has_value(), c.message.empty());
-  if (range && c.start != 0.0) EXPECT_EQ(range->start, c.start);
+  if (range && c.start != 0.0) {
+    EXPECT_EQ(range->start, c.start);
+  }
 }
 
 const std::string kCountMessage =

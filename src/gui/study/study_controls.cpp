@@ -97,6 +97,10 @@ StudyControls::StudyControls(const Problem& problem, QWidget* parent)
   shown->addWidget(chkLogResults);
   shown->addStretch(1);
   shown->addWidget(lblFluid);
+  lblSetting = new QLabel(this);
+  lblSetting->setObjectName(QStringLiteral("lblSetting"));
+  shown->addSpacing(12);
+  shown->addWidget(lblSetting);
   grid->addWidget(new QLabel(QStringLiteral("Plot:"), this), 1, 0);
   grid->addLayout(shown, 1, 1);
 

@@ -35,6 +35,7 @@ class StudyControls : public QWidget {
   QCheckBox* chkAllFluids = nullptr;
   QCheckBox* chkLogResults = nullptr;
   QLabel* lblFluid = nullptr;
+  QLabel* lblSetting = nullptr;  // the coefficients' preset or the tubes' row factor
 
   // Offers the fields these texts leave to vary, keeping the one chosen if
   // it is among them; a new choice gets a range suggested from its text.

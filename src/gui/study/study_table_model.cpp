@@ -3,6 +3,8 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QStringList>
+#include <set>
 
 #include "core/fluids/fluid.h"
 #include "gui/study/study_texts.h"
@@ -116,6 +118,26 @@ QVariant StudyTableModel::data(const QModelIndex& index, int role) const {
     default:
       return {};
   }
+}
+
+QString StudyTableModel::Tsv(const QModelIndexList& cells) const {
+  std::set<int> rows;
+  std::set<int> columns;
+  for (const QModelIndex& cell : cells) {
+    rows.insert(cell.row());
+    columns.insert(cell.column());
+  }
+  QStringList line;
+  for (const int column : columns) {
+    line << headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+  }
+  QString text = line.join('\t') + '\n';
+  for (const int row : rows) {
+    line.clear();
+    for (const int column : columns) line << data(index(row, column), kCsvTextRole).toString();
+    text += line.join('\t') + '\n';
+  }
+  return text;
 }
 
 QVariant StudyTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <map>
 
+#include "core/calc/correlation_presets.h"
 #include "core/calc/outcome_record.h"
+#include "core/calc/row_factors.h"
 #include "core/fluids/fluid.h"
 #include "gui/charts/profile_texts.h"
+#include "gui/ui/preset_chooser.h"
 
 namespace dorix {
 
@@ -83,6 +86,14 @@ QString ColumnTitle(const Problem& problem, std::string_view column) {
   return words;
 }
 
+QString SettingTitle(const ProblemFields& fields) {
+  if (const CoefficientTexts* coefficients = CoefficientsOf(fields)) {
+    return "Preset: " + PresetCaption(PresetName(*coefficients));
+  }
+  return "Row factor: " +
+         FromView(ChoiceOf(std::get<TubeCondensationFields>(fields).rowFactor).title);
+}
+
 QString FluidTitle(int fluid) {
   const Fluid* found = FindFluid(fluid);
   return found != nullptr ? FromView(found->formula) : QString();
@@ -96,9 +107,9 @@ QString NoCurveTitle(const StudyCurve& curve) {
     if (point.row.status == Status::kRefused) ++counts[point.row.message];
     driesOut = driesOut || point.row.status == Status::kDryOut;
   }
-  const auto most = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
-    return a.second < b.second;
-  });
+  const auto most =
+      std::max_element(counts.begin(), counts.end(),
+                       [](const auto& a, const auto& b) { return a.second < b.second; });
   std::string_view reason = driesOut ? "the film dries out" : "no value above zero";
   if (most != counts.end()) reason = most->first;
   constexpr std::string_view kLead = "*** ERROR: ";

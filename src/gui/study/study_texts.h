@@ -22,6 +22,9 @@ QString FieldTitle(const Problem& problem, std::string_view field);
 // A column of the study table, with its unit: "Wall temperature [K]",
 // "h [W/m² K]", "Message".
 QString ColumnTitle(const Problem& problem, std::string_view column);
+// What the fields set besides numbers: "Preset: default", "Preset: Custom",
+// "Row factor: Kern N⁻¹ᐟ⁶".
+QString SettingTitle(const ProblemFields& fields);
 // A fluid in legends and readouts: "H2O".
 QString FluidTitle(int fluid);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gui/study/study_window.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -21,6 +23,7 @@
 #include "gui/study/study_controls.h"
 #include "gui/study/study_table_model.h"
 #include "gui/study/study_texts.h"
+#include "gui/widgets/close_button.h"
 #include "gui/widgets/push_button.h"
 
 namespace dorix {
@@ -71,6 +74,9 @@ StudyWindow::StudyWindow(const Problem& problem, const QString& caption, const Q
   tblPoints->setObjectName(QStringLiteral("tblPoints"));
   tblPoints->setModel(model_);
   tblPoints->setWordWrap(false);
+  // Tab leaves the table for the next control instead of walking its cells.
+  tblPoints->setTabKeyNavigation(false);
+  tblPoints->installEventFilter(this);
   tblPoints->horizontalHeader()->setStretchLastSection(true);
   tblPoints->verticalHeader()->setDefaultSectionSize(tblPoints->fontMetrics().height() + 6);
   split->addWidget(upper);
@@ -87,6 +93,8 @@ StudyWindow::StudyWindow(const Problem& problem, const QString& caption, const Q
     button->setEnabled(false);  // until there is a study
     tools->addWidget(button);
   }
+  cmdClose = NewCloseButton(this);
+  tools->addWidget(cmdClose);
   root->addLayout(tools);
   connect(cmdExportPng, &QPushButton::clicked, this, &StudyWindow::ExportPng);
   connect(cmdExportSvg, &QPushButton::clicked, this, &StudyWindow::ExportSvg);
@@ -121,8 +129,9 @@ bool StudyWindow::Run() {
   if (controls->AllFluids()) {
     fluids.clear();
     for (const dorix::Fluid& fluid : kFluids) fluids.push_back(fluid.number);
-    controls->lblFluid->setText(QStringLiteral("All six fluids"));
+    controls->lblFluid->setText(QStringLiteral("All fluids"));
   }
+  controls->lblSetting->setText(SettingTitle(fields_));
   auto study = std::make_unique<Study>(
       RunStudy({fields_, *range, fluids}, Module1.Store, Module1.Grav, AllCores()));
   model_->SetStudy(study.get());
@@ -221,6 +230,20 @@ bool StudyWindow::ExportSvg() {
 
 bool StudyWindow::ExportCsv() {
   return study_ && export_.Csv(QStringLiteral("Export the study table as CSV"), StudyCsv(*study_));
+}
+
+bool StudyWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == tblPoints && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    CopySelection();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void StudyWindow::CopySelection() {
+  const QModelIndexList cells = tblPoints->selectionModel()->selectedIndexes();
+  if (!cells.isEmpty()) QGuiApplication::clipboard()->setText(model_->Tsv(cells));
 }
 
 void StudyWindow::keyPressEvent(QKeyEvent* event) {

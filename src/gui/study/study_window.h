@@ -42,6 +42,7 @@ class StudyWindow : public QWidget {
   QPushButton* cmdExportPng = nullptr;
   QPushButton* cmdExportSvg = nullptr;
   QPushButton* cmdExportCsv = nullptr;
+  QPushButton* cmdClose = nullptr;
 
   // Takes a calculator window's fields and fluid as the point to vary from,
   // runs the study and brings the window up. The range stays as it was
@@ -71,9 +72,13 @@ class StudyWindow : public QWidget {
  protected:
   // Enter anywhere in the window runs the study.
   void keyPressEvent(QKeyEvent* event) override;
+  // Copy in the table copies the selected cells, not only the current one.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ShowTable();
+  // The selected cells to the clipboard as tab-separated text with headers.
+  void CopySelection();
   void Redraw();
   void PlaceCharts(std::size_t count);
   // How the charts of the current study scale their axes.

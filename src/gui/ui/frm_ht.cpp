@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/ui/frm_ht.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +23,7 @@ FrmHT::FrmHT(WindowSet& windows, MessageSink* messages)
   txtTubeDia = AddField(Label5, "txtTubeDia", kDefaults.tubeDiameter);
   Label3 = NewLabel("Label3", QStringLiteral("Number of tubes [ ] ="));
   txtNumTube = AddField(Label3, "txtNumTube", kDefaults.numberOfTubes);
-  lblRowFactor = NewLabel("lblRowFactor", QStringLiteral("Row factor"));
+  lblRowFactor = NewLabel("lblRowFactor", QStringLiteral("Row factor ="));
   menRowFactor = new QComboBox(this);
   menRowFactor->setObjectName(QStringLiteral("menRowFactor"));
   for (const RowFactorChoice& choice : RowFactorChoices()) {
@@ -37,6 +38,9 @@ FrmHT::FrmHT(WindowSet& windows, MessageSink* messages)
   };
   connect(menRowFactor, &QComboBox::currentIndexChanged, this, showReference);
   showReference();
+  // As wide as the fields above it; the open list as wide as its entries.
+  menRowFactor->setFixedWidth(txtNumTube->maximumWidth());
+  menRowFactor->view()->setMinimumWidth(menRowFactor->view()->sizeHintForColumn(0) + 8);
   AddRow(lblRowFactor, menRowFactor);
   ChainTabOrder({});
   Form_Load();
