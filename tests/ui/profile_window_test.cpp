@@ -4,6 +4,8 @@
 #include <QCategoryAxis>
 #include <QCheckBox>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +60,21 @@ QLineSeries* SeriesNamed(const QChart& chart, const QString& name) {
 
 const WallProfile& WallShown(const ProfileWindow& window) {
   return std::get<WallProfile>(window.CurrentProfile());
+}
+
+// The tick labels of a chart's axes that it draws cut short for want of room.
+QStringList CutTickLabels(const QChart& chart) {
+  QStringList drawn;
+  for (QGraphicsItem* item : chart.scene()->items()) {
+    if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) drawn << text->toPlainText();
+  }
+  QStringList cut;
+  for (QAbstractAxis* axis : chart.axes()) {
+    for (const QString& label : static_cast<QCategoryAxis*>(axis)->categoriesLabels()) {
+      if (!drawn.contains(label)) cut << label;
+    }
+  }
+  return cut;
 }
 
 QString Number(double value) {
@@ -408,6 +425,14 @@ class ProfileWindowTest : public testing_support::UiTestCase {
       QCOMPARE(rates.at(i), row.tubes[i].m);
     }
     QVERIFY(SeriesNamed(*profile.Tubes()[0], AverageTitle(row.h, false)) != nullptr);
+    QCOMPARE(profile.lblSummary->text().section(':', 0, 0), QString("Number of tubes N = 2.5"));
+    // Every tick in full at the window's first size, and in a small window.
+    QVERIFY(QTest::qWaitForWindowExposed(&profile));
+    for (const QSize size : {profile.size(), QSize(400, 300)}) {
+      profile.resize(size);
+      QCoreApplication::processEvents();
+      for (const TubeChart* chart : profile.Tubes()) QCOMPARE(CutTickLabels(*chart), QStringList());
+    }
 
     emit coefficients.hovered(true, 2);
     QCOMPARE(profile.lblReadout->text(),

@@ -4,7 +4,6 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
-#include <QLegend>
 #include <QLineSeries>
 #include <QPen>
 #include <algorithm>
@@ -26,6 +25,7 @@ QCategoryAxis* NewTubeAxis(const TubeProfile& profile) {
   axis->setTitleText(QStringLiteral("Tube, counted from the top"));
   axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   axis->setGridLineVisible(false);
+  axis->setTruncateLabels(false);
   const int count = static_cast<int>(profile.tubes.size());
   const int stride = std::max(1, (count + kMostTubeLabels - 1) / kMostTubeLabels);
   axis->setStartValue(-0.5);
@@ -50,8 +50,6 @@ QCategoryAxis* NewTubeAxis(const TubeProfile& profile) {
 TubeChart::TubeChart(const TubeProfile& profile, TubeQuantity quantity) {
   const bool coefficient = quantity == TubeQuantity::kCoefficient;
   legend()->setAlignment(Qt::AlignBottom);
-  // A dashed average as a dashed line, not as a square of its colour.
-  legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
   bars_ = new QBarSet(coefficient ? QStringLiteral("Coefficient of each tube h")
                                   : QStringLiteral("Condensation rate of each tube"));
   bars_->setColor(coefficient ? QColor(0xb2, 0x22, 0x22) : QColor(0x1f, 0x4e, 0x9a));
