@@ -354,7 +354,7 @@ class StudyWindowTest : public testing_support::UiTestCase {
       const QStringList names = LegendNames(*chart);
       const QStringList fluids{"H2O", "NH3", "N2", "Hg", "R-22", "R-134a"};
       for (qsizetype i = 0; i < fluids.size(); ++i) {
-        QVERIFY(names[i] == fluids[i] || names[i].startsWith(fluids[i] + ": no curve ("));
+        QVERIFY(names[i] == fluids[i] || names[i].startsWith(fluids[i] + ": no curve<br>("));
       }
     }
     const StudyTableModel& model = *study.TableModel();
@@ -631,7 +631,7 @@ class StudyWindowTest : public testing_support::UiTestCase {
         continue;
       }
       ++named;
-      QVERIFY2(marker->label().startsWith(FluidTitle(curve.fluid) + ": no curve ("),
+      QVERIFY2(marker->label().startsWith(FluidTitle(curve.fluid) + ": no curve<br>("),
                qPrintable(marker->label()));
       QCOMPARE(marker->labelBrush().color(), QColor(Qt::gray));
     }

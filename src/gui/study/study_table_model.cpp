@@ -112,7 +112,7 @@ QVariant StudyTableModel::data(const QModelIndex& index, int role) const {
       return {};
     case Qt::TextAlignmentRole: {
       // Numbers to the right, words to the left.
-      const bool words = !column || *column == study_->table.MessageColumn() || inPlaceOfResults;
+      const bool words = !column || *column >= study_->table.MessageColumn() || inPlaceOfResults;
       return QVariant::fromValue((words ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
     }
     default:

@@ -114,7 +114,18 @@ QString NoCurveTitle(const StudyCurve& curve) {
   if (most != counts.end()) reason = most->first;
   constexpr std::string_view kLead = "*** ERROR: ";
   if (reason.starts_with(kLead)) reason.remove_prefix(kLead.size());
-  return FluidTitle(curve.fluid) + ": no curve (" + FromView(reason) + ")";
+  // Under the name, in lines short enough not to squeeze the plot.
+  constexpr qsizetype kLineLength = 48;
+  QString text = FluidTitle(curve.fluid) + ": no curve";
+  QString line;
+  for (const QString& word : ("(" + FromView(reason) + ")").split(' ')) {
+    if (!line.isEmpty() && line.size() + 1 + word.size() > kLineLength) {
+      text += "<br>" + line.toHtmlEscaped();
+      line.clear();
+    }
+    line += (line.isEmpty() ? "" : " ") + word;
+  }
+  return text + "<br>" + line.toHtmlEscaped();
 }
 
 QString StudyReadout(const Study& study, std::size_t index,

@@ -29,7 +29,8 @@ QString SettingTitle(const ProblemFields& fields);
 QString FluidTitle(int fluid);
 
 // A fluid that has no point to draw, with the reason most of its points
-// give: "NH3: no curve (Wall temp. should be lower than Saturation temp.)".
+// give, for a legend (rich text, the reason in lines under the name):
+// "NH3: no curve<br>(Wall temp. should be lower than Saturation temp.)".
 QString NoCurveTitle(const StudyCurve& curve);
 
 // What the study gives at point number `index` of its range, fluid by
