@@ -638,6 +638,45 @@ class StudyWindowTest : public testing_support::UiTestCase {
     QVERIFY(named > 0);
   }
 
+  void savesAndOpensAStudy() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmHT& ht = windows.frmHT();
+    ht.menRowFactor->setCurrentIndex(1);
+    StudyWindow& saved = OpenStudy(ht);
+    QVERIFY(Sweep(saved, "tubes", "1", "12", "12"));
+    saved.controls->chkResults[0]->setChecked(true);
+    saved.controls->chkAllFluids->setChecked(true);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("tubes.json");
+    saved.SetSaveFileChooser(
+        [&](QWidget*, const QString&, const QString&, const QString&) { return path; });
+    QVERIFY(saved.SaveStudy());
+
+    // Another session's window, from its defaults, takes up the study as it was.
+    MessageRecorder otherMessages;
+    WindowSet other(&otherMessages);
+    const auto answer = [&](QWidget*, const QString&, const QString&, const QString&) {
+      return path;
+    };
+    StudyWindow& opened = OpenStudy(other.frmHT());
+    opened.SetOpenFileChooser(answer);
+    QVERIFY(opened.OpenStudy());
+    QCOMPARE(opened.Fields(), saved.Fields());
+    QCOMPARE(StudyCsv(*opened.CurrentStudy()), StudyCsv(*saved.CurrentStudy()));
+    QCOMPARE(opened.controls->ChosenResults(), saved.controls->ChosenResults());
+    QCOMPARE(opened.Charts().size(), std::size_t{2});
+    QVERIFY(otherMessages.messages.empty());
+
+    // A study of another problem stays with its own window.
+    StudyWindow& wall = OpenStudy(other.frmCVW());
+    wall.SetOpenFileChooser(answer);
+    QVERIFY(!wall.OpenStudy());
+    QCOMPARE(otherMessages.messages,
+             std::vector<std::string>{"*** ERROR: The file is a study of tube-condensation; open "
+                                      "it from that problem's window."});
+  }
+
   void plotChoicesRedrawWithoutComputingAgain() {
     MessageRecorder messages;
     WindowSet windows(&messages);

@@ -40,6 +40,8 @@ struct WallCondensationFields {
   std::string length = "1.0";
   CoefficientTexts coefficients;
   int tempTypeIndex = kTypedVaporTemperature;
+
+  bool operator==(const WallCondensationFields&) const = default;
 };
 
 // The texts of the film-condensation-on-horizontal-tubes window's fields.
@@ -51,6 +53,8 @@ struct TubeCondensationFields {
   std::string numberOfTubes = "5.0";
   int tempTypeIndex = kTypedVaporTemperature;
   RowFactor rowFactor = RowFactor::kNusselt;
+
+  bool operator==(const TubeCondensationFields&) const = default;
 };
 
 // The texts of the falling-film-evaporation window's fields.
@@ -60,6 +64,8 @@ struct EvaporationFields {
   std::string length = "1.0";
   std::string flowRate = "1.0";
   CoefficientTexts coefficients;
+
+  bool operator==(const EvaporationFields&) const = default;
 };
 
 // Gravity as the calculations use it: deliberately 9.8065, not the standard 9.80665.

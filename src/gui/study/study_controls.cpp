@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/calc/outcome_record.h"
 #include "gui/study/study_texts.h"
@@ -140,6 +141,23 @@ void StudyControls::SuggestRange() {
   const SuggestedRange range = dorix::SuggestRange(option->field, *option->text);
   txtFrom->setText(QString::fromStdString(range.from));
   txtTo->setText(QString::fromStdString(range.to));
+}
+
+void StudyControls::ShowChoices(const StudySettings& settings) {
+  const QSignalBlocker quiet(this);
+  const int field = cboInput->findData(QString::fromStdString(settings.range.field));
+  if (field >= 0) cboInput->setCurrentIndex(field);
+  txtFrom->setText(QString::fromStdString(settings.range.from));
+  txtTo->setText(QString::fromStdString(settings.range.to));
+  txtCount->setText(QString::fromStdString(settings.range.count));
+  chkLogSteps->setChecked(settings.range.logarithmic);
+  const std::vector<std::string_view>& results = ProblemOf(fields_).results;
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    chkResults[i]->setChecked(std::find(settings.results.begin(), settings.results.end(),
+                                        results[i]) != settings.results.end());
+  }
+  chkAllFluids->setChecked(settings.allFluids);
+  chkLogResults->setChecked(settings.logarithmicResults);
 }
 
 StudyRangeText StudyControls::RangeText() const {

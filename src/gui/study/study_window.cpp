@@ -2,6 +2,8 @@
 #include "gui/study/study_window.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -40,7 +42,8 @@ StudyWindow::StudyWindow(const Problem& problem, const QString& caption, const Q
     : QWidget(parent, Qt::Window),
       fields_(problem.defaults),
       messages_(messages),
-      export_(this, fileStem, messages) {
+      export_(this, fileStem, messages),
+      fileStem_(fileStem) {
   setObjectName(QStringLiteral("frmStudy"));
   setWindowTitle(QStringLiteral("PARAMETRIC STUDY \u2014 ") + caption);
   resize(1200, 920);
@@ -85,6 +88,12 @@ StudyWindow::StudyWindow(const Problem& problem, const QString& caption, const Q
   root->addWidget(split, 1);
 
   auto* tools = new QHBoxLayout;
+  cmdOpen = NewPushButton(this, "cmdOpen", QStringLiteral("&Open study..."));
+  cmdSave = NewPushButton(this, "cmdSave", QStringLiteral("Sa&ve study..."));
+  tools->addWidget(cmdOpen);
+  tools->addWidget(cmdSave);
+  connect(cmdOpen, &QPushButton::clicked, this, &StudyWindow::OpenStudy);
+  connect(cmdSave, &QPushButton::clicked, this, &StudyWindow::SaveStudy);
   cmdExportPng = NewPushButton(this, "cmdExportPng", QStringLiteral("Export PNG..."));
   cmdExportSvg = NewPushButton(this, "cmdExportSvg", QStringLiteral("Export SVG..."));
   cmdExportCsv = NewPushButton(this, "cmdExportCsv", QStringLiteral("Export CSV..."));
@@ -244,6 +253,58 @@ bool StudyWindow::eventFilter(QObject* watched, QEvent* event) {
 void StudyWindow::CopySelection() {
   const QModelIndexList cells = tblPoints->selectionModel()->selectedIndexes();
   if (!cells.isEmpty()) QGuiApplication::clipboard()->setText(model_->Tsv(cells));
+}
+
+StudySettings StudyWindow::Settings() const {
+  StudySettings settings{fields_,
+                         fluid_,
+                         controls->AllFluids(),
+                         controls->RangeText(),
+                         {},
+                         controls->LogarithmicResults()};
+  const Problem& problem = ProblemOf(fields_);
+  for (const std::size_t result : controls->ChosenResults()) {
+    settings.results.emplace_back(problem.results[result]);
+  }
+  return settings;
+}
+
+bool StudyWindow::SaveStudy() {
+  return export_.Text(QStringLiteral("Save the study"), QStringLiteral("json"),
+                      QStringLiteral("DORIX studies (*.json)"), StudyFileText(Settings()));
+}
+
+bool StudyWindow::OpenStudy() {
+  const QString path =
+      openFile_(this, QStringLiteral("Open a study"), QDir::home().filePath(fileStem_ + ".json"),
+                QStringLiteral("DORIX studies (*.json);;All files (*)"));
+  if (path.isEmpty()) return false;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    messages_.ShowMessage("*** ERROR: The study could not be read from " + path.toStdString() +
+                          ".");
+    return false;
+  }
+  std::string message;
+  const std::optional<StudySettings> settings =
+      ReadStudyFile(file.readAll().toStdString(), message);
+  if (settings && settings->fields.index() != fields_.index()) {
+    message = "*** ERROR: The file is a study of " + std::string(ProblemOf(settings->fields).name) +
+              "; open it from that problem's window.";
+  }
+  if (!message.empty()) {
+    messages_.ShowMessage(message);
+    return false;
+  }
+  Apply(*settings);
+  return Run();
+}
+
+void StudyWindow::Apply(const StudySettings& settings) {
+  fields_ = settings.fields;
+  fluid_ = settings.fluid;
+  controls->OfferFields(fields_);
+  controls->ShowChoices(settings);
 }
 
 void StudyWindow::keyPressEvent(QKeyEvent* event) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/calc/study.h"
+#include "core/calc/study_file.h"
 #include "core/state/message_sink.h"
 #include "gui/charts/file_export.h"
 #include "gui/study/study_chart.h"
@@ -43,6 +44,8 @@ class StudyWindow : public QWidget {
   QPushButton* cmdExportSvg = nullptr;
   QPushButton* cmdExportCsv = nullptr;
   QPushButton* cmdClose = nullptr;
+  QPushButton* cmdSave = nullptr;
+  QPushButton* cmdOpen = nullptr;
 
   // Takes a calculator window's fields and fluid as the point to vary from,
   // runs the study and brings the window up. The range stays as it was
@@ -57,6 +60,7 @@ class StudyWindow : public QWidget {
   StudyTableModel* TableModel() const { return model_; }
 
   void SetSaveFileChooser(SaveFileChooser chooser) { export_.SetChooser(std::move(chooser)); }
+  void SetOpenFileChooser(OpenFileChooser chooser) { openFile_ = std::move(chooser); }
   // The readout and crosshairs for the point nearest to a swept value.
   void ShowReadout(double value);
 
@@ -68,6 +72,10 @@ class StudyWindow : public QWidget {
   bool ExportPng();
   bool ExportSvg();
   bool ExportCsv();
+  // The study's inputs, range and choices to a small JSON file, and back:
+  // opening runs the study the file holds.
+  bool SaveStudy();
+  bool OpenStudy();
 
  protected:
   // Enter anywhere in the window runs the study.
@@ -76,6 +84,8 @@ class StudyWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  StudySettings Settings() const;
+  void Apply(const StudySettings& settings);
   void ShowTable();
   // The selected cells to the clipboard as tab-separated text with headers.
   void CopySelection();
@@ -89,6 +99,8 @@ class StudyWindow : public QWidget {
   std::unique_ptr<Study> study_;
   MessageSink& messages_;
   FileExport export_;
+  OpenFileChooser openFile_ = OpenFileDialog();
+  QString fileStem_;
   StudyTableModel* model_ = nullptr;
   QWidget* chartPane_ = nullptr;
   QVBoxLayout* chartLayout_ = nullptr;
