@@ -109,9 +109,12 @@ void WallChart::AddZones() {
     addSeries(area);
     area->attachAxis(xAxis_);
     area->attachAxis(hAxis_);
-    // One legend entry per law, however often the film passes it.
-    if (std::find(named.begin(), named.end(), span.zone) != named.end()) {
-      for (QLegendMarker* marker : legend()->markers(area)) marker->setVisible(false);
+    // One legend entry per law, however often the film passes it, a square
+    // of its colour.
+    const bool shown = std::find(named.begin(), named.end(), span.zone) == named.end();
+    for (QLegendMarker* marker : legend()->markers(area)) {
+      marker->setVisible(shown);
+      marker->setShape(QLegend::MarkerShapeRectangle);
     }
     named.push_back(span.zone);
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/ui/frm_ht.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,9 +37,8 @@ FrmHT::FrmHT(WindowSet& windows, MessageSink* messages)
   };
   connect(menRowFactor, &QComboBox::currentIndexChanged, this, showReference);
   showReference();
-  // As wide as the fields above it; the open list as wide as its entries.
+  // As wide as the fields above it, which leave room for its entries.
   menRowFactor->setFixedWidth(txtNumTube->maximumWidth());
-  menRowFactor->view()->setMinimumWidth(menRowFactor->view()->sizeHintForColumn(0) + 8);
   AddRow(lblRowFactor, menRowFactor);
   ChainTabOrder({});
   Form_Load();
