@@ -3,8 +3,10 @@
 
 #include <memory>
 
+#include "core/calc/saturation_states.h"
 #include "core/calc/study.h"
 #include "core/calc/study_range.h"
+#include "core/fluids/critical_pressure.h"
 #include "core/fluids/fluid.h"
 #include "core/props/property_file.h"
 
@@ -162,6 +164,42 @@ TEST_F(StudyRun, MarksTheWallFilmsTransitionsAndNotTheTubesOrRefusedPoints) {
   }
   const Study tubes = Run(TubeCondensationFields{}, {"tubes", 1, 9, 3, false}, {1});
   for (const StudyPoint& point : tubes.curves[0].points) EXPECT_FALSE(point.ReWl);
+}
+
+TEST_F(StudyRun, ComparesFluidsAtOneDifferenceFromSaturationAndOneReducedPressure) {
+  const SweepRange range{std::string(kSaturationDifferenceField.name), 5, 20, 4, false};
+  EvaporationFields evaporation;
+  evaporation.satTemp = "400";  // at 300 K water's p/pc is below most fluids' triple points
+  evaporation.wallTemp = "420";
+  for (const ProblemFields& fields :
+       {ProblemFields{TubeCondensationFields{}}, ProblemFields{evaporation}}) {
+    const Study study = Run(fields, range, kAllFluids);
+    ASSERT_TRUE(study.reducedPressure);
+    const double sign = std::holds_alternative<EvaporationFields>(fields) ? 1.0 : -1.0;
+    int compared = 0;
+    for (const StudyCurve& curve : study.curves) {
+      if (!curve.Tsat) continue;  // no saturation state at this p/pc: refused with why
+      ++compared;
+      const double pc = *CriticalPressure(curve.fluid);
+      EXPECT_NEAR(*curve.pressure / pc, *study.reducedPressure, 1e-6 * *study.reducedPressure);
+      for (std::size_t i = 0; i < curve.points.size(); ++i) {
+        const StudyPoint& point = curve.points[i];
+        const double wall = *point.row.inputs[study.sweptColumn];
+        EXPECT_NEAR(wall, *curve.Tsat + sign * range.Value(static_cast<long>(i)), 1e-4 * wall);
+        EXPECT_EQ(*study.X(point), sign * (wall - *curve.Tsat));
+      }
+    }
+    EXPECT_GE(compared, 5) << study.problem->name;
+  }
+  // The window fluid's state must be one: every point says why it is not.
+  TubeCondensationFields noPressure;
+  noPressure.pressure = "abc";
+  const Study refused = Run(noPressure, range, {1, 2});
+  for (const StudyCurve& curve : refused.curves) {
+    for (const StudyPoint& point : curve.points) {
+      EXPECT_EQ(point.row.message, "*** ERROR: Pressure [Pa] is not a number: \"abc\".");
+    }
+  }
 }
 
 }  // namespace

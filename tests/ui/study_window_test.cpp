@@ -638,6 +638,23 @@ class StudyWindowTest : public testing_support::UiTestCase {
     QVERIFY(named > 0);
   }
 
+  void comparesFluidsAtOneDifferenceFromSaturation() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    StudyWindow& study = OpenStudy(windows.frmHT());
+    study.controls->chkAllFluids->setChecked(true);
+    QVERIFY(Sweep(study, "delta_t", "1", "50", "11"));
+    QCOMPARE(study.controls->cboInput->currentText(),
+             QString("Tsat \u2212 Tw [K], each fluid at one p/pc"));
+    const StudyChart& chart = *study.Charts().front();
+    QCOMPARE(chart.XAxis()->titleText(),
+             "Tsat \u2212 Tw [K], each fluid at p/pc = " +
+                 QString::fromStdString(FormatValue(*study.CurrentStudy()->reducedPressure)));
+    QCOMPARE(chart.CurveOf(1).pieces.front()->name(), QString("H2O (Tsat = 373.1 K)"));
+    QCOMPARE(Drawn(chart, 1).front().x(), *study.CurrentStudy()->curves.front().points.front().x);
+    QVERIFY(messages.messages.empty());
+  }
+
   void savesAndOpensAStudy() {
     MessageRecorder messages;
     WindowSet windows(&messages);

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/calc/saturation_states.h"
 #include "core/text/decimal_text.h"
 #include "core/text/round_trip_text.h"
 
@@ -48,13 +49,15 @@ std::optional<SweepRange> ReadStudyRange(const StudyRangeText& text, const Probl
   ProblemFields fields = problem.defaults;
   const std::vector<FieldOption> options = BindFields(fields);
   const FieldOption* option = FindOption(options, text.field);
-  if (option == nullptr) {
+  const InputField* field = option != nullptr ? &option->field : nullptr;
+  if (text.field == kSaturationDifferenceField.name) field = &kSaturationDifferenceField;
+  if (field == nullptr) {
     message = "*** ERROR: " + std::string(problem.name) + " has no field \"" + text.field + "\".";
     return std::nullopt;
   }
-  const std::optional<double> from = ReadRangeEnd(option->field, "From", text.from, message);
+  const std::optional<double> from = ReadRangeEnd(*field, "From", text.from, message);
   if (!from) return std::nullopt;
-  const std::optional<double> to = ReadRangeEnd(option->field, "To", text.to, message);
+  const std::optional<double> to = ReadRangeEnd(*field, "To", text.to, message);
   if (!to) return std::nullopt;
   if (*from == *to) {
     message = "*** ERROR: From and To are the same value; please enter two different ends.";

@@ -32,7 +32,8 @@ struct StudyRangeText {
 std::optional<double> ReadRangeEnd(const InputField& field, std::string_view label,
                                    std::string_view text, std::string& message);
 
-// The sweep the texts ask for over one of the problem's fields, or none with
+// The sweep the texts ask for over one of the problem's fields (or the
+// difference from saturation, kSaturationDifferenceField), or none with
 // `message` set to the "*** ERROR: " text that says why. From and To are
 // read by ReadRangeEnd and must differ.
 std::optional<SweepRange> ReadStudyRange(const StudyRangeText& text, const Problem& problem,

@@ -15,6 +15,7 @@
 #include "core/text/log_ticks.h"
 #include "gui/charts/chart_crosshair.h"
 #include "gui/charts/number_axis.h"
+#include "gui/charts/profile_texts.h"
 #include "gui/study/study_texts.h"
 
 namespace dorix {
@@ -121,7 +122,10 @@ void StudyChart::Show(const Study& study, std::size_t result, StudyScales scales
   const std::vector<AxisTick> xTicks =
       Ticks(std::min(study.range.start, study.range.stop),
             std::max(study.range.start, study.range.stop), scales_.logX);
-  const QString field = FieldTitle(*study.problem, study.table.ColumnName(study.sweptColumn));
+  QString field = SweptTitle(study);
+  if (study.reducedPressure) {
+    field += ", each fluid at p/pc = " + NumberText(*study.reducedPressure);
+  }
   xAxis_ = scales_.logX ? NewLogarithmicAxis(field + " (log scale)", xTicks)
                         : NewNumberAxis(field, xTicks);
   // The range's ends are the plot's, not the round values beyond them.
@@ -184,7 +188,7 @@ void StudyChart::AddCurves(const Study& study, std::size_t result) {
       piece->setPointsVisible(sparse || run.size() == 1);
       piece->setMarkerSize(sparse ? 3.5 : 2.5);
       const bool first = drawn.pieces.empty();
-      if (first) piece->setName(none ? NoCurveTitle(curve) : FluidTitle(curve.fluid));
+      if (first) piece->setName(none ? NoCurveTitle(curve) : CurveTitle(curve));
       Attach(piece, first);
       if (first && none) {
         for (QLegendMarker* marker : legend()->markers(piece)) marker->setLabelBrush(Qt::gray);

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "core/calc/outcome_record.h"
+#include "core/calc/saturation_states.h"
 #include "gui/study/study_texts.h"
 #include "gui/widgets/push_button.h"
 
@@ -125,6 +126,9 @@ void StudyControls::OfferFields(const ProblemFields& fields) {
     if (saturated && option.field.name == kVaporTempField.name) continue;
     cboInput->addItem(FromView(option.field.label), FromView(option.field.name));
   }
+  cboInput->addItem(
+      DifferenceTitle(ProblemOf(fields_)) + QStringLiteral(", each fluid at one p/pc"),
+      FromView(kSaturationDifferenceField.name));
   const int kept = cboInput->findData(chosen);
   if (kept >= 0) {
     cboInput->setCurrentIndex(kept);
@@ -136,7 +140,14 @@ void StudyControls::OfferFields(const ProblemFields& fields) {
 
 void StudyControls::SuggestRange() {
   const std::vector<FieldOption> options = BindFields(fields_);
-  const FieldOption* option = FindOption(options, cboInput->currentData().toString().toStdString());
+  const std::string field = cboInput->currentData().toString().toStdString();
+  if (field == kSaturationDifferenceField.name) {
+    // From a film that barely forms to one well driven.
+    txtFrom->setText(QStringLiteral("1"));
+    txtTo->setText(QStringLiteral("50"));
+    return;
+  }
+  const FieldOption* option = FindOption(options, field);
   if (option == nullptr) return;
   const SuggestedRange range = dorix::SuggestRange(option->field, *option->text);
   txtFrom->setText(QString::fromStdString(range.from));

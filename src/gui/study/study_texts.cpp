@@ -8,6 +8,7 @@
 #include "core/calc/correlation_presets.h"
 #include "core/calc/outcome_record.h"
 #include "core/calc/row_factors.h"
+#include "core/calc/saturation_states.h"
 #include "core/fluids/fluid.h"
 #include "gui/charts/profile_texts.h"
 #include "gui/ui/preset_chooser.h"
@@ -94,6 +95,24 @@ QString SettingTitle(const ProblemFields& fields) {
          FromView(ChoiceOf(std::get<TubeCondensationFields>(fields).rowFactor).title);
 }
 
+QString DifferenceTitle(const Problem& problem) {
+  return std::holds_alternative<EvaporationFields>(problem.defaults)
+             ? QStringLiteral("Tw \u2212 Tsat [K]")
+             : QStringLiteral("Tsat \u2212 Tw [K]");
+}
+
+QString SweptTitle(const Study& study) {
+  if (study.reducedPressure || study.range.name == kSaturationDifferenceField.name) {
+    return DifferenceTitle(*study.problem);
+  }
+  return FieldTitle(*study.problem, study.table.ColumnName(study.sweptColumn));
+}
+
+QString CurveTitle(const StudyCurve& curve) {
+  const QString fluid = FluidTitle(curve.fluid);
+  return curve.Tsat ? fluid + " (Tsat = " + NumberText(*curve.Tsat) + " K)" : fluid;
+}
+
 QString FluidTitle(int fluid) {
   const Fluid* found = FindFluid(fluid);
   return found != nullptr ? FromView(found->formula) : QString();
@@ -133,7 +152,7 @@ QString StudyReadout(const Study& study, std::size_t index,
   using Status = CalculationOutcome::Status;
   const StudyPoint& first = study.curves.front().points[index];
   const std::optional<double> x = study.X(first);
-  QString readout = FieldTitle(*study.problem, study.table.ColumnName(study.sweptColumn)) + " = " +
+  QString readout = SweptTitle(study) + " = " +
                     NumberText(x.value_or(study.range.Value(static_cast<long>(index))));
   for (const StudyCurve& curve : study.curves) {
     const SweepPoint& row = curve.points[index].row;

@@ -25,6 +25,15 @@ QString ColumnTitle(const Problem& problem, std::string_view column);
 // What the fields set besides numbers: "Preset: default", "Preset: Custom",
 // "Row factor: Kern N⁻¹ᐟ⁶".
 QString SettingTitle(const ProblemFields& fields);
+// The difference from saturation as the problem's study offers it:
+// "Tsat − Tw [K]" for condensation, "Tw − Tsat [K]" for evaporation.
+QString DifferenceTitle(const Problem& problem);
+// What a study sweeps: "Wall temperature [K]", or the difference from
+// saturation.
+QString SweptTitle(const Study& study);
+// A fluid in a study's legend, with its saturation temperature where the
+// study compares fluids at one reduced pressure: "NH3 (Tsat = 239.8 K)".
+QString CurveTitle(const StudyCurve& curve);
 // A fluid in legends and readouts: "H2O".
 QString FluidTitle(int fluid);
 
