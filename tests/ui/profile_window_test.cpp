@@ -132,12 +132,16 @@ class ProfileWindowTest : public testing_support::UiTestCase {
     QCOMPARE(form.txtOutput->Text(), QString("Output:\r\n"));
     QVERIFY(messages.messages.empty());
 
-    // Closing it only hides it, and Plot brings the same one back.
-    profile->close();
+    // Close or Escape only hides it, and Plot brings the same one back.
+    profile->cmdClose->click();
     QVERIFY(!profile->isVisible());
     form.cmdPlot->click();
     QCOMPARE(form.profileWindow(), profile);
     QVERIFY(profile->isVisible());
+    QVERIFY(ShowAndActivate(*profile));
+    QTest::keyClick(profile, Qt::Key_Escape);
+    QVERIFY(!profile->isVisible());
+    form.cmdPlot->click();
 
     // Done puts the profile away with its window; Plot draws it again.
     form.cmdDone->click();

@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QImage>
@@ -450,6 +452,10 @@ class StudyWindowTest : public testing_support::UiTestCase {
     study.ShowReadout(0.1418);
     QVERIFY(study.lblReadout->text().startsWith("Length of wall [m] = 0.1585    H2O: Re = "));
 
+    // The axis ends where the range does, not at the next decade.
+    QVERIFY(Sweep(study, "length", "0.01", "20", "41", true));
+    QCOMPARE(study.Charts().front()->XAxis()->max(), std::log10(20.0));
+
     study.controls->chkLogResults->setChecked(true);
     const StudyChart& logarithmic = *study.Charts().front();
     QCOMPARE(logarithmic.YAxis()->titleText(), QString("Re (log scale)"));
@@ -703,6 +709,16 @@ class StudyWindowTest : public testing_support::UiTestCase {
     QCOMPARE(study.controls->chkResults[1]->text(), QString("Final mass flow rate"));
     for (QCheckBox* box : study.controls->chkResults) box->setChecked(true);
     QCOMPARE(study.Charts().size(), std::size_t{4});
+    // Four low charts still have room for all their texts.
+    QVERIFY(QTest::qWaitForWindowExposed(&study));
+    QCoreApplication::processEvents();
+    for (const StudyChart* chart : study.Charts()) {
+      for (QGraphicsItem* item : chart->scene()->items()) {
+        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) {
+          QVERIFY2(!text->toPlainText().endsWith("..."), qPrintable(text->toPlainText()));
+        }
+      }
+    }
     QCOMPARE(study.Charts()[2]->title(), QString("Evaporation rate per unit width [kg/m s]"));
     for (QCheckBox* box : study.controls->chkResults) box->setChecked(false);
     QVERIFY(study.Charts().empty());

@@ -143,7 +143,10 @@ void StudyChart::Show(const Study& study, std::size_t result, StudyScales scales
   // The full name above the plot; beside it, where a low chart has little
   // room, the symbol and unit.
   setTitle(ResultAxisTitle(*study.problem, name));
-  const QString title = ColumnTitle(*study.problem, name);
+  // A caption of words puts its unit on a line of its own, to fit low charts.
+  QString title = ColumnTitle(*study.problem, name);
+  const qsizetype unit = title.indexOf(QStringLiteral(" ["));
+  if (unit > 0 && title.left(unit).contains(' ')) title.replace(unit, 2, QStringLiteral("<br>["));
   yAxis_ = scales_.logY ? NewLogarithmicAxis(title + " (log scale)", yTicks)
                         : NewNumberAxis(title, yTicks);
   addAxis(yAxis_, Qt::AlignLeft);
