@@ -21,12 +21,14 @@ namespace dorix {
 class StudyControls;
 class StudyTableModel;
 
-// A parametric study of a calculator window's problem: one field swept over
-// a range, linear or logarithmic, for the window's fluid or for all six;
-// each chosen result against it in a chart of its own, with a readout of the
-// point under the mouse; and below, the table of every point as dorix-calc
-// --sweep writes it. Exports the charts as PNG or SVG and the table as CSV.
-// Each calculator window keeps one, shown modeless; closing it only hides it.
+// A parametric study of a calculator window's problem: one field, or the
+// wall's difference from saturation, swept over a range, linear or
+// logarithmic, for the window's fluid or for all fluids; each chosen result
+// against it in a chart of its own, with a readout of the point under the
+// mouse; and below, the table of every point as dorix-calc --sweep writes
+// it, which copies as tab-separated text. Exports the charts as PNG or SVG
+// and the table as CSV; saves and opens its settings as JSON. Each
+// calculator window keeps one, shown modeless; Close or Escape only hides it.
 class StudyWindow : public QWidget {
   Q_OBJECT
 
