@@ -157,10 +157,10 @@ void StudyWindow::ShowTable() {
     const int span = model_->SpanAt(row);
     if (span > 1) tblPoints->setSpan(row, model_->FirstResultColumn(), 1, span);
   }
-  // Wide enough for its name and for a number at full precision; measured
+  // Wide enough for its title and for the widest number of six digits; measured
   // from the font, not from the cells, which would take longer than the study.
   const QFontMetrics metrics = tblPoints->fontMetrics();
-  const int numberWidth = metrics.horizontalAdvance(QStringLiteral("-0.000000000000000000000"));
+  const int numberWidth = metrics.horizontalAdvance(QStringLiteral("-0.0000123457")) + 12;
   for (int column = 0; column < model_->columnCount(); ++column) {
     const QString name = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     tblPoints->setColumnWidth(column, std::max(numberWidth, metrics.horizontalAdvance(name) + 24));
