@@ -141,9 +141,9 @@ void StudyChart::Show(const Study& study, std::size_t result, StudyScales scales
   yBottom_ = yTicks.front().at;
   yTop_ = yTicks.back().at;
   // The full name above the plot; beside it, where a low chart has little
-  // room, the symbol and unit.
+  // room, the short caption and unit, the unit on a line of its own after a
+  // caption of words.
   setTitle(ResultAxisTitle(*study.problem, name));
-  // A caption of words puts its unit on a line of its own, to fit low charts.
   QString title = ColumnTitle(*study.problem, name);
   const qsizetype unit = title.indexOf(QStringLiteral(" ["));
   if (unit > 0 && title.left(unit).contains(' ')) title.replace(unit, 2, QStringLiteral("<br>["));
