@@ -26,10 +26,15 @@ namespace {
 // beyond, as a thin line, which draws many times faster than a thick one.
 constexpr std::size_t kMostMarkedPoints = 40;
 
+// A colour per fluid, enough for a table of twelve; beyond, they come round
+// again.
 QColor FluidColor(int fluid) {
   static const QColor kColors[] = {{0x1f, 0x4e, 0x9a}, {0xd9, 0x5f, 0x02}, {0x1b, 0x9e, 0x77},
-                                   {0x75, 0x70, 0xb3}, {0xe7, 0x29, 0x8a}, {0x66, 0x66, 0x66}};
-  return kColors[static_cast<std::size_t>(std::clamp(fluid, 1, 6) - 1)];
+                                   {0x75, 0x70, 0xb3}, {0xe7, 0x29, 0x8a}, {0x66, 0x66, 0x66},
+                                   {0x66, 0xa6, 0x1e}, {0xa6, 0x76, 0x1d}, {0x17, 0xbe, 0xcf},
+                                   {0x8c, 0x56, 0x4b}, {0xbc, 0xbd, 0x22}, {0x00, 0x00, 0x00}};
+  constexpr int kCount = static_cast<int>(std::size(kColors));
+  return kColors[static_cast<std::size_t>((std::max(fluid, 1) - 1) % kCount)];
 }
 
 QPen LinePen(const QColor& color, qreal width, Qt::PenStyle style = Qt::SolidLine) {
