@@ -48,7 +48,9 @@ constexpr const char* kProblemFooter =
     "--sweep NAME=START:STOP:COUNT types COUNT evenly spaced values from START to STOP\n"
     "into the field NAME (its option without the dashes) and prints CSV: a header, then\n"
     "one row per value with the inputs, the results and, where the point is refused,\n"
-    "the message in the 'message' column. Example: --sweep wall-temp=280:360:9\n"
+    "the message in the 'message' column, and last the coefficients' 'preset' or the\n"
+    "tubes' 'row_factor'. Example: --sweep wall-temp=280:360:9\n"
+    "START and STOP take the units of the field: --sweep \"wall-temp=10 degC:50 degC:9\"\n"
     "With ':log' after COUNT the values step by a constant ratio: length=0.01:10:31:log\n"
     "A refused input prints the window's message on standard error (exit status 1).\n"
     "An evaporating film that dries out is a result: the properties only, a note on\n"
@@ -134,13 +136,11 @@ int UsageError(std::ostream& err, const std::string& text) {
 }
 
 // The sweep the options ask for, or why they cannot be swept.
-std::optional<SweepRange> CheckSweep(const Problem& problem, ProblemFields& fields,
-                                     const CommonOptions& common, std::string& error) {
-  std::optional<SweepRange> sweep = ParseSweep(common.sweep, error);
+std::optional<SweepRange> CheckSweep(const Problem& problem, const CommonOptions& common,
+                                     std::string& error) {
+  std::optional<SweepRange> sweep = ParseSweep(common.sweep, problem, error);
   if (!sweep) return std::nullopt;
-  if (!FindOption(BindFields(fields), sweep->name)) {
-    error = "--sweep: " + std::string(problem.name) + " has no field \"" + sweep->name + "\".";
-  } else if (common.saturated && sweep->name == "vapor-temp") {
+  if (common.saturated && sweep->name == "vapor-temp") {
     error = "--sweep: with --saturated the vapor temperature is not read.";
   } else if (common.format != "text") {
     error = "--sweep always writes CSV.";
@@ -220,7 +220,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   std::optional<SweepRange> sweep;
   if (!common.sweep.empty()) {
     std::string error;
-    sweep = CheckSweep(problem, fields, common, error);
+    sweep = CheckSweep(problem, common, error);
     if (!sweep) return UsageError(err, error);
   }
   if (common.profile != 0) {

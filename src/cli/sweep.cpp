@@ -3,8 +3,8 @@
 
 #include <charconv>
 
+#include "core/calc/study_range.h"
 #include "core/calc/sweep_table.h"
-#include "core/text/decimal_text.h"
 
 namespace dorix::cli {
 
@@ -14,7 +14,8 @@ constexpr std::string_view kLogarithmicSuffix = ":log";
 
 }  // namespace
 
-std::optional<SweepRange> ParseSweep(std::string_view option, std::string& error) {
+std::optional<SweepRange> ParseSweep(std::string_view option, const Problem& problem,
+                                     std::string& error) {
   const bool logarithmic = option.ends_with(kLogarithmicSuffix);
   const std::string_view text =
       logarithmic ? option.substr(0, option.size() - kLogarithmicSuffix.size()) : option;
@@ -29,10 +30,22 @@ std::optional<SweepRange> ParseSweep(std::string_view option, std::string& error
   }
   SweepRange sweep;
   sweep.name = text.substr(0, equals);
-  const auto start = ParseDouble(text.substr(equals + 1, colon1 - equals - 1));
-  const auto stop = ParseDouble(text.substr(colon1 + 1, colon2 - colon1 - 1));
+  ProblemFields fields = problem.defaults;
+  const std::vector<FieldOption> options = BindFields(fields);
+  const FieldOption* swept = FindOption(options, sweep.name);
+  if (swept == nullptr) {
+    error = "--sweep: " + std::string(problem.name) + " has no field \"" + sweep.name + "\".";
+    return std::nullopt;
+  }
+  std::string message;
+  const auto start =
+      ReadRangeEnd(swept->field, "START", text.substr(equals + 1, colon1 - equals - 1), message);
+  const auto stop = start ? ReadRangeEnd(swept->field, "STOP",
+                                         text.substr(colon1 + 1, colon2 - colon1 - 1), message)
+                          : std::nullopt;
   if (!start || !stop) {
-    error = "--sweep: START and STOP must be decimal numbers, as in length=0.5:2:16.";
+    // The field's own message, without the window's "*** ERROR: " lead.
+    error = "--sweep: " + message.substr(message.find(": ") + 2);
     return std::nullopt;
   }
   sweep.start = *start;
@@ -66,7 +79,9 @@ void WriteSweep(const Problem& problem, const ProblemFields& fields, const Sweep
   out << table.CsvHeader();
   RunSweep(
       fields, sweep, setup, jobs,
-      [&](long, const CalculationOutcome& outcome) { return table.CsvRow(table.Point(outcome)); },
+      [&](long, const ProblemFields& point, const CalculationOutcome& outcome) {
+        return table.CsvRow(table.Point(point, outcome));
+      },
       [&](long, const std::vector<std::string>& rows) {
         for (const std::string& row : rows) out << row;
       });

@@ -68,7 +68,7 @@ TEST(RowFactorOption, KernAddsOneLineNamingItAndNusseltChangesNothing) {
   ASSERT_EQ(kern.status, 0) << kern.err;
   const std::vector<std::string> lines = Lines(kern.out);
   ASSERT_EQ(lines.size(), plain.size() + 1);
-  EXPECT_EQ(lines.back(), "Tube-row factor = Kern N^-1/6\r");
+  EXPECT_EQ(lines.back(), "Tube-row factor = Kern N\u207B\u00B9\u141F\u2076\r");
   EXPECT_EQ(kern.out.substr(kern.out.size() - 2), "\r\n");
   // The property block is the same; the results are not.
   for (std::size_t i = 0; i < 11; ++i) EXPECT_EQ(lines[i], plain[i] + "\r");

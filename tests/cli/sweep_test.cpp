@@ -115,7 +115,7 @@ TEST(Sweep, SpacesItsValuesEvenlyAndNamesItsColumns) {
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[0],
             "pressure,vapor_temp,wall_temp,length,A,n,B,m,s,C,v,D,w,reynolds_number,"
-            "condensation_rate,heat_transfer_coefficient,message");
+            "condensation_rate,heat_transfer_coefficient,message,preset");
   const std::vector<Row> rows = ParseCsv(run.out);
   for (int i = 0; i < 5; ++i) EXPECT_EQ(Number(rows[i].at("length")), 0.25 * i);
   EXPECT_EQ(rows[0].at("message"), "*** ERROR: Length must be greater than zero.");
@@ -133,11 +133,49 @@ TEST(Sweep, StepsByAConstantRatioWhenLogarithmic) {
   }
 }
 
+TEST(Sweep, TakesTheFieldsUnitsAndNamesThePresetOrRowFactor) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string column;
+    std::vector<double> values;  // of the swept field, as read
+    std::string setting;         // of the preset or row_factor column
+  };
+  const std::vector<Case> cases{
+      {{"cvw", "--sweep", "wall-temp=10 degC:50 degF:2"},
+       "wall_temp",
+       {283.15F, 283.15F},
+       "default"},
+      {{"ht", "--row-factor", "kern", "--sweep", "tube-diameter=10 mm: 2 cm:2"},
+       "tube_diameter",
+       {0.01F, 0.02F},
+       "kern"},
+      {{"evw", "--preset", "nusselt-laminar", "--sweep", "flow-rate=1 kg/m h:0.5:2"},
+       "flow_rate",
+       {static_cast<float>(1.0 / 3600), 0.5F},
+       "nusselt-laminar"},
+      {{"cvw", "--sweep", "A=1:2:2"}, "A", {1, 2}, "custom"}};
+  for (const Case& c : cases) {
+    const test::CalcRun run = RunCalc(c.args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<Row> rows = ParseCsv(run.out);
+    ASSERT_EQ(rows.size(), c.values.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      EXPECT_EQ(Number(rows[i].at(c.column)), c.values[i]) << c.args.back();
+      EXPECT_EQ(rows[i].at(c.args[0] == "ht" ? "row_factor" : "preset"), c.setting);
+    }
+  }
+  const test::CalcRun wrongUnit = RunCalc({"cvw", "--sweep", "length=1 bar:2:3"});
+  EXPECT_EQ(wrongUnit.status, 2);
+  EXPECT_NE(wrongUnit.err.find("--sweep: START: \"bar\" in \"1 bar\" is not a unit of length"),
+            std::string::npos)
+      << wrongUnit.err;
+}
+
 TEST(Sweep, QuotesAMessageThatHoldsQuotes) {
   const test::CalcRun run = RunCalc({"evw", "--A", "x,y", "--sweep", "length=1:2:2"});
   const std::vector<std::string> lines = test::Lines(run.out);
   ASSERT_EQ(lines.size(), 3u);
-  const std::string quoted = "\"*** ERROR: Coefficient A is not a number: \"\"x,y\"\".\"";
+  const std::string quoted = "\"*** ERROR: Coefficient A is not a number: \"\"x,y\"\".\",custom";
   EXPECT_EQ(lines[1].substr(lines[1].size() - quoted.size()), quoted);
 }
 

@@ -3,8 +3,10 @@
 
 #include <memory>
 
+#include "core/calc/saturation_states.h"
 #include "core/calc/study.h"
 #include "core/calc/study_range.h"
+#include "core/fluids/critical_pressure.h"
 #include "core/fluids/fluid.h"
 #include "core/props/property_file.h"
 
@@ -15,6 +17,7 @@ struct RangeCase {
   const char* name;
   StudyRangeText text;
   std::string message;  // empty: a range
+  double start = 0.0;   // where given, the range's start in SI units
 };
 
 void PrintTo(const RangeCase& c, std::ostream* os) {
@@ -26,9 +29,13 @@ class StudyRangeTexts : public testing::TestWithParam<RangeCase> {};
 TEST_P(StudyRangeTexts, GiveARangeOrOneMessage) {
   const RangeCase& c = GetParam();
   std::string message;
-  const std::optional<SweepRange> range = ReadStudyRange(c.text, message);
+  const std::optional<SweepRange> range =
+      ReadStudyRange(c.text, ProblemOf(WallCondensationFields{}), message);
   EXPECT_EQ(message, c.message);
   EXPECT_EQ(range.has_value(), c.message.empty());
+  if (range && c.start != 0.0) {
+    EXPECT_EQ(range->start, c.start);
+  }
 }
 
 const std::string kCountMessage =
@@ -43,6 +50,21 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"BlanksAroundAndDescending", {"length", " 2 ", " -0.5", " 10000 ", false}, ""},
         RangeCase{"Logarithmic", {"length", "0.01", "10", "31", true}, ""},
         RangeCase{"LogarithmicNegative", {"w", "-2", "-0.5", "5", true}, ""},
+        RangeCase{"PlainKeepsDoublePrecision", {"length", "0.1", "2", "5", false}, "", 0.1},
+        RangeCase{"WithUnits",
+                  {"wall_temp", "10 degC", "50 degC", "5", false},
+                  "",
+                  static_cast<float>(283.15)},
+        RangeCase{"UnitOfAnotherQuantity",
+                  {"length", "1 bar", "2", "5", false},
+                  "*** ERROR: From: \"bar\" in \"1 bar\" is not a unit of length; use m, cm, mm, "
+                  "in or ft."},
+        RangeCase{"UnitOnACoefficient",
+                  {"C", "1", "2 m", "5", false},
+                  "*** ERROR: To takes a plain number, without a unit: \"2 m\"."},
+        RangeCase{"FromEqualsTo",
+                  {"length", "0.25 m", "250 mm", "5", false},
+                  "*** ERROR: From and To are the same value; please enter two different ends."},
         RangeCase{"FromNotANumber",
                   {"length", "abc", "2", "16", false},
                   "*** ERROR: From is not a number: \"abc\"."},
@@ -63,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"LogarithmicAcrossZero", {"length", "-1", "2", "5", true}, kLogMessage}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(StudyRange, SuggestsThreeQuartersToFiveQuartersOfTheFieldsValue) {
+TEST(StudyRange, SuggestsThreeQuartersToFiveQuartersOfTheFieldsValueInItsUnit) {
   // The value as the field reads it: -1.06 in single precision is a little
   // nearer zero, and three quarters of it rounds to -0.79.
   const std::vector<std::tuple<std::string, std::string, std::string>> cases{
@@ -73,9 +95,12 @@ TEST(StudyRange, SuggestsThreeQuartersToFiveQuartersOfTheFieldsValue) {
       {"0.0038", "0.0029", "0.0048"},
       {"-1.06", "-1.3", "-0.79"},
       {"0", "-1", "1"},
-      {"abc", "0", "1"}};
+      {"abc", "0", "1"},
+      {"80 degF", "220", "370"},
+      {"250 mm", "0.19", "0.31"}};
   for (const auto& [text, from, to] : cases) {
-    const SuggestedRange range = SuggestRange(text);
+    const InputField& field = text.find("deg") != std::string::npos ? kWallTempField : kLengthField;
+    const SuggestedRange range = SuggestRange(field, text);
     EXPECT_EQ(range.from, from) << text;
     EXPECT_EQ(range.to, to) << text;
   }
@@ -139,6 +164,42 @@ TEST_F(StudyRun, MarksTheWallFilmsTransitionsAndNotTheTubesOrRefusedPoints) {
   }
   const Study tubes = Run(TubeCondensationFields{}, {"tubes", 1, 9, 3, false}, {1});
   for (const StudyPoint& point : tubes.curves[0].points) EXPECT_FALSE(point.ReWl);
+}
+
+TEST_F(StudyRun, ComparesFluidsAtOneDifferenceFromSaturationAndOneReducedPressure) {
+  const SweepRange range{std::string(kSaturationDifferenceField.name), 5, 20, 4, false};
+  EvaporationFields evaporation;
+  evaporation.satTemp = "400";  // at 300 K water's p/pc is below most fluids' triple points
+  evaporation.wallTemp = "420";
+  for (const ProblemFields& fields :
+       {ProblemFields{TubeCondensationFields{}}, ProblemFields{evaporation}}) {
+    const Study study = Run(fields, range, kAllFluids);
+    ASSERT_TRUE(study.reducedPressure);
+    const double sign = std::holds_alternative<EvaporationFields>(fields) ? 1.0 : -1.0;
+    int compared = 0;
+    for (const StudyCurve& curve : study.curves) {
+      if (!curve.Tsat) continue;  // no saturation state at this p/pc: refused with why
+      ++compared;
+      const double pc = *CriticalPressure(curve.fluid);
+      EXPECT_NEAR(*curve.pressure / pc, *study.reducedPressure, 1e-6 * *study.reducedPressure);
+      for (std::size_t i = 0; i < curve.points.size(); ++i) {
+        const StudyPoint& point = curve.points[i];
+        const double wall = *point.row.inputs[study.sweptColumn];
+        EXPECT_NEAR(wall, *curve.Tsat + sign * range.Value(static_cast<long>(i)), 1e-4 * wall);
+        EXPECT_EQ(*study.X(point), sign * (wall - *curve.Tsat));
+      }
+    }
+    EXPECT_GE(compared, 5) << study.problem->name;
+  }
+  // The window fluid's state must be one: every point says why it is not.
+  TubeCondensationFields noPressure;
+  noPressure.pressure = "abc";
+  const Study refused = Run(noPressure, range, {1, 2});
+  for (const StudyCurve& curve : refused.curves) {
+    for (const StudyPoint& point : curve.points) {
+      EXPECT_EQ(point.row.message, "*** ERROR: Pressure [Pa] is not a number: \"abc\".");
+    }
+  }
 }
 
 }  // namespace

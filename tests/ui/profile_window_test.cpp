@@ -4,6 +4,8 @@
 #include <QCategoryAxis>
 #include <QCheckBox>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +60,21 @@ QLineSeries* SeriesNamed(const QChart& chart, const QString& name) {
 
 const WallProfile& WallShown(const ProfileWindow& window) {
   return std::get<WallProfile>(window.CurrentProfile());
+}
+
+// The tick labels of a chart's axes that it draws cut short for want of room.
+QStringList CutTickLabels(const QChart& chart) {
+  QStringList drawn;
+  for (QGraphicsItem* item : chart.scene()->items()) {
+    if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) drawn << text->toPlainText();
+  }
+  QStringList cut;
+  for (QAbstractAxis* axis : chart.axes()) {
+    for (const QString& label : static_cast<QCategoryAxis*>(axis)->categoriesLabels()) {
+      if (!drawn.contains(label)) cut << label;
+    }
+  }
+  return cut;
 }
 
 QString Number(double value) {
@@ -115,12 +132,16 @@ class ProfileWindowTest : public testing_support::UiTestCase {
     QCOMPARE(form.txtOutput->Text(), QString("Output:\r\n"));
     QVERIFY(messages.messages.empty());
 
-    // Closing it only hides it, and Plot brings the same one back.
-    profile->close();
+    // Close or Escape only hides it, and Plot brings the same one back.
+    profile->cmdClose->click();
     QVERIFY(!profile->isVisible());
     form.cmdPlot->click();
     QCOMPARE(form.profileWindow(), profile);
     QVERIFY(profile->isVisible());
+    QVERIFY(ShowAndActivate(*profile));
+    QTest::keyClick(profile, Qt::Key_Escape);
+    QVERIFY(!profile->isVisible());
+    form.cmdPlot->click();
 
     // Done puts the profile away with its window; Plot draws it again.
     form.cmdDone->click();
@@ -382,7 +403,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
     QCOMPARE(dryOut->at(0).x(), *wall.xDry);
     QVERIFY(!SeriesNamed(chart, AverageTitle(0.0, true)));
     QCOMPARE(profile.lblSummary->text(), "The film dries out at x = " + Number(*wall.xDry) +
-                                             " m, before the end of the wall at 5.000 m: the "
+                                             " m, before the end of the wall at 5 m: the "
                                              "report has no results.");
     profile.ShowWallReadout(4.5);
     QVERIFY(profile.lblReadout->text().endsWith("dry wall: the film has evaporated"));
@@ -408,6 +429,14 @@ class ProfileWindowTest : public testing_support::UiTestCase {
       QCOMPARE(rates.at(i), row.tubes[i].m);
     }
     QVERIFY(SeriesNamed(*profile.Tubes()[0], AverageTitle(row.h, false)) != nullptr);
+    QCOMPARE(profile.lblSummary->text().section(':', 0, 0), QString("Number of tubes N = 2.5"));
+    // Every tick in full at the window's first size, and in a small window.
+    QVERIFY(QTest::qWaitForWindowExposed(&profile));
+    for (const QSize size : {profile.size(), QSize(400, 300)}) {
+      profile.resize(size);
+      QCoreApplication::processEvents();
+      for (const TubeChart* chart : profile.Tubes()) QCOMPARE(CutTickLabels(*chart), QStringList());
+    }
 
     emit coefficients.hovered(true, 2);
     QCOMPARE(profile.lblReadout->text(),

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include <QCategoryAxis>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QLegend>
 #include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -28,6 +33,7 @@
 #include "gui/study/study_chart.h"
 #include "gui/study/study_controls.h"
 #include "gui/study/study_table_model.h"
+#include "gui/study/study_texts.h"
 #include "gui/study/study_window.h"
 #include "gui/ui/coefficient_panel.h"
 #include "gui/ui/frm_cvw.h"
@@ -72,7 +78,7 @@ std::vector<Row> TableRows(const StudyTableModel& model) {
   for (int r = 0; r < model.rowCount(); ++r) {
     Row row;
     for (int c = 0; c < model.columnCount(); ++c) {
-      row[model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()] =
+      row[model.headerData(c, Qt::Horizontal, StudyTableModel::kCsvTextRole).toString()] =
           model.data(model.index(r, c), StudyTableModel::kCsvTextRole).toString();
     }
     rows.push_back(row);
@@ -97,7 +103,7 @@ std::vector<Row> CsvRows(const std::string& csv) {
 // What dorix-calc --sweep writes for these fields, fluid and sweep option.
 std::string CommandLineSweep(const ProblemFields& fields, int fluid, const std::string& option) {
   std::string error;
-  const std::optional<SweepRange> sweep = cli::ParseSweep(option, error);
+  const std::optional<SweepRange> sweep = cli::ParseSweep(option, ProblemOf(fields), error);
   if (!sweep) return error;
   std::ostringstream out;
   cli::WriteSweep(ProblemOf(fields), fields, *sweep, {&Module1.Store, fluid, kGrav, {}}, 3, out);
@@ -346,13 +352,17 @@ class StudyWindowTest : public testing_support::UiTestCase {
     QCOMPARE(study.Charts().size(), std::size_t{2});
     QCoreApplication::processEvents();  // the new charts come on show
     for (const StudyChart* chart : study.Charts()) {
-      QCOMPARE(LegendNames(*chart).mid(0, 12),
-               (QStringList{"H2O", "NH3", "N2", "Hg", "R-22", "R-134a", "R-32", "R-1234yf",
-                            "R-1234ze(E)", "R-290", "R-600a", "CO2"}));
+      // Fluids without a curve say why after their names.
+      const QStringList names = LegendNames(*chart);
+      const QStringList fluids{"H2O", "NH3",    "N2",       "Hg",          "R-22",  "R-134a",
+                               "R-32", "R-1234yf", "R-1234ze(E)", "R-290", "R-600a", "CO2"};
+      for (qsizetype i = 0; i < fluids.size(); ++i) {
+        QVERIFY(names[i] == fluids[i] || names[i].startsWith(fluids[i] + ": no curve<br>("));
+      }
     }
     const StudyTableModel& model = *study.TableModel();
     QCOMPARE(model.rowCount(), 108);
-    QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QString("fluid"));
+    QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Fluid"));
     const std::vector<Row> rows = TableRows(model);
     QCOMPARE(rows[0].at("fluid"), QString("water"));
     QCOMPARE(rows[53].at("fluid"), QString("r134a"));
@@ -384,6 +394,9 @@ class StudyWindowTest : public testing_support::UiTestCase {
     QTest::newRow("too many points")
         << QStringList{"1", "2", "20000"} << false
         << "*** ERROR: Number of points must be a whole number from 2 to 10000.";
+    QTest::newRow("from equal to to, in other units")
+        << QStringList{"300", "300 K", "5"} << false
+        << "*** ERROR: From and To are the same value; please enter two different ends.";
     QTest::newRow("logarithmic from zero")
         << QStringList{"0", "2", "5"} << true
         << "*** ERROR: Logarithmic steps need From and To of one sign, neither zero.";
@@ -422,7 +435,8 @@ class StudyWindowTest : public testing_support::UiTestCase {
     QCOMPARE(chart.XAxis()->titleText(), QString("Length of wall [m] (log scale)"));
     QCOMPARE(chart.XAxis()->min(), -2.0);
     QCOMPARE(chart.XAxis()->max(), 2.0);
-    QCOMPARE(chart.YAxis()->titleText(), QString("Re at the end of the wall"));
+    QCOMPARE(chart.title(), QString("Re at the end of the wall"));
+    QCOMPARE(chart.YAxis()->titleText(), QString("Re"));
     const QList<QPointF> drawn = Drawn(chart, 1);
     QCOMPARE(drawn.size(), 41);
     QCOMPARE(drawn.front().x(), std::log10(static_cast<double>(0.01F)));
@@ -440,9 +454,13 @@ class StudyWindowTest : public testing_support::UiTestCase {
     study.ShowReadout(0.1418);
     QVERIFY(study.lblReadout->text().startsWith("Length of wall [m] = 0.1585    H2O: Re = "));
 
+    // The axis ends where the range does, not at the next decade.
+    QVERIFY(Sweep(study, "length", "0.01", "20", "41", true));
+    QCOMPARE(study.Charts().front()->XAxis()->max(), std::log10(20.0));
+
     study.controls->chkLogResults->setChecked(true);
     const StudyChart& logarithmic = *study.Charts().front();
-    QCOMPARE(logarithmic.YAxis()->titleText(), QString("Re at the end of the wall (log scale)"));
+    QCOMPARE(logarithmic.YAxis()->titleText(), QString("Re (log scale)"));
     QCOMPARE(Drawn(logarithmic, 1).front().y(), std::log10(drawn.front().y()));
     QVERIFY(messages.messages.empty());
   }
@@ -525,6 +543,165 @@ class StudyWindowTest : public testing_support::UiTestCase {
                                       answer.toStdString() + "."});
   }
 
+  void rangesAreSuggestedAndTypedInTheFieldsUnits() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmHT& ht = windows.frmHT();
+    ht.txtWallTemp->setText("80 degF");  // 299.8 K
+    StudyWindow& study = OpenStudy(ht);
+    QCOMPARE(study.controls->txtFrom->text(), QString("220"));
+    QCOMPARE(study.controls->txtTo->text(), QString("370"));
+    FrmCVW& cvw = windows.frmCVW();
+    cvw.txtLength->setText("250 mm");
+    StudyWindow& wall = OpenStudy(cvw);
+    wall.controls->cboInput->setCurrentIndex(wall.controls->cboInput->findData("length"));
+    emit wall.controls->cboInput->activated(wall.controls->cboInput->currentIndex());
+    QCOMPARE(wall.controls->txtFrom->text(), QString("0.19"));
+    QCOMPARE(wall.controls->txtTo->text(), QString("0.31"));
+    QVERIFY(Sweep(wall, "wall_temp", "10 degC", "50 degC", "5"));
+    QCOMPARE(*wall.CurrentStudy()->X(wall.CurrentStudy()->curves[0].points[0]),
+             static_cast<double>(283.15F));
+    QVERIFY(messages.messages.empty());
+  }
+
+  void showsAndRecordsThePresetOrRowFactor() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmHT& ht = windows.frmHT();
+    ht.menRowFactor->setCurrentIndex(1);
+    StudyWindow& tubes = OpenStudy(ht);
+    QCOMPARE(tubes.controls->lblSetting->text(), "Row factor: Kern N\u207B\u00B9\u141F\u2076");
+    QCOMPARE(TableRows(*tubes.TableModel()).front().at("row_factor"), QString("kern"));
+    FrmCVW& cvw = windows.frmCVW();
+    cvw.coefficients->txtCoeffC->setText("31");
+    StudyWindow& wall = OpenStudy(cvw);
+    QCOMPARE(wall.controls->lblSetting->text(), QString("Preset: Custom"));
+    QVERIFY(StudyCsv(*wall.CurrentStudy()).find(",custom\n") != std::string::npos);
+  }
+
+  void tableShowsTitlesAndSixDigitsAndCopiesItsSelectionWithHeaders() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    StudyWindow& study = OpenStudy(windows.frmCVW());
+    QVERIFY(ShowAndActivate(study));
+    QVERIFY(Sweep(study, "length", "0.025", "0.05", "2"));
+    const StudyTableModel& model = *study.TableModel();
+    QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+             QString("Length of wall [m]"));
+    QCOMPARE(model.headerData(0, Qt::Horizontal, StudyTableModel::kCsvTextRole).toString(),
+             QString("length"));
+    QCOMPARE(model.headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(),
+             QString("h [W/m\u00B2K]"));
+    QCOMPARE(model.data(model.index(0, 0), Qt::DisplayRole).toString(), QString("0.025"));
+    QCOMPARE(model.data(model.index(0, 0), StudyTableModel::kCsvTextRole).toString(),
+             QString("0.02500000037252903"));
+
+    study.tblPoints->setFocus();
+    QTest::keyClick(study.tblPoints, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(study.tblPoints, Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+    QCOMPARE(lines.size(), 4);  // headers, two rows and the last line's end
+    QVERIFY(lines[0].startsWith("Length of wall [m]\tRe\t"));
+    QVERIFY(lines[1].startsWith("0.02500000037252903\t"));
+    QCOMPARE(lines[1].count('\t'), model.columnCount() - 1);
+
+    // Tab leaves the table; Escape closes the window, as Close does.
+    QTest::keyClick(study.tblPoints, Qt::Key_Tab);
+    QVERIFY(!study.tblPoints->hasFocus());
+    QTest::keyClick(&study, Qt::Key_Escape);
+    QVERIFY(!study.isVisible());
+    QVERIFY(ShowAndActivate(study));
+    study.cmdClose->click();
+    QVERIFY(!study.isVisible());
+  }
+
+  void legendsTellLinesFromMarksAndSayWhyAFluidHasNoCurve() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    StudyWindow& study = OpenStudy(windows.frmEVW());
+    QVERIFY(Sweep(study, "flow_rate", "0.0001", "3", "30", true));
+    const StudyChart& chart = *study.Charts().front();
+    QCOMPARE(chart.legend()->markerShape(), QLegend::MarkerShapeFromSeries);
+    QCOMPARE(chart.CurveOf(1).dryOuts->markerShape(), QScatterSeries::MarkerShapeTriangle);
+    QCOMPARE(chart.title(), QString("Average heat transfer coefficient h [W/m\u00B2 K]"));
+    QCOMPARE(chart.YAxis()->titleText(), QString("h [W/m\u00B2 K]"));
+
+    // At 300 K only some fluids are liquid: the others are named, greyed, with why.
+    QVERIFY(Sweep(study, "wall_temp", "301", "320", "3"));
+    study.controls->chkAllFluids->setChecked(true);
+    const StudyChart& all = *study.Charts().front();
+    int named = 0;
+    for (const StudyCurve& curve : study.CurrentStudy()->curves) {
+      QLegendMarker* marker =
+          all.legend()->markers(all.CurveOf(curve.fluid).pieces.front()).front();
+      if (!Drawn(all, curve.fluid).isEmpty()) {
+        QCOMPARE(marker->label(), FluidTitle(curve.fluid));
+        continue;
+      }
+      ++named;
+      QVERIFY2(marker->label().startsWith(FluidTitle(curve.fluid) + ": no curve<br>("),
+               qPrintable(marker->label()));
+      QCOMPARE(marker->labelBrush().color(), QColor(Qt::gray));
+    }
+    QVERIFY(named > 0);
+  }
+
+  void comparesFluidsAtOneDifferenceFromSaturation() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    StudyWindow& study = OpenStudy(windows.frmHT());
+    study.controls->chkAllFluids->setChecked(true);
+    QVERIFY(Sweep(study, "delta_t", "1", "50", "11"));
+    QCOMPARE(study.controls->cboInput->currentText(),
+             QString("Tsat \u2212 Tw [K], each fluid at one p/pc"));
+    const StudyChart& chart = *study.Charts().front();
+    QCOMPARE(chart.XAxis()->titleText(),
+             "Tsat \u2212 Tw [K], each fluid at p/pc = " +
+                 QString::fromStdString(FormatValue(*study.CurrentStudy()->reducedPressure)));
+    QCOMPARE(chart.CurveOf(1).pieces.front()->name(), QString("H2O (Tsat = 373.1 K)"));
+    QCOMPARE(Drawn(chart, 1).front().x(), *study.CurrentStudy()->curves.front().points.front().x);
+    QVERIFY(messages.messages.empty());
+  }
+
+  void savesAndOpensAStudy() {
+    MessageRecorder messages;
+    WindowSet windows(&messages);
+    FrmHT& ht = windows.frmHT();
+    ht.menRowFactor->setCurrentIndex(1);
+    StudyWindow& saved = OpenStudy(ht);
+    QVERIFY(Sweep(saved, "tubes", "1", "12", "12"));
+    saved.controls->chkResults[0]->setChecked(true);
+    saved.controls->chkAllFluids->setChecked(true);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("tubes.json");
+    saved.SetSaveFileChooser(
+        [&](QWidget*, const QString&, const QString&, const QString&) { return path; });
+    QVERIFY(saved.SaveStudy());
+
+    // Another session's window, from its defaults, takes up the study as it was.
+    MessageRecorder otherMessages;
+    WindowSet other(&otherMessages);
+    const auto answer = [&](QWidget*, const QString&, const QString&, const QString&) {
+      return path;
+    };
+    StudyWindow& opened = OpenStudy(other.frmHT());
+    opened.SetOpenFileChooser(answer);
+    QVERIFY(opened.OpenStudy());
+    QCOMPARE(opened.Fields(), saved.Fields());
+    QCOMPARE(StudyCsv(*opened.CurrentStudy()), StudyCsv(*saved.CurrentStudy()));
+    QCOMPARE(opened.controls->ChosenResults(), saved.controls->ChosenResults());
+    QCOMPARE(opened.Charts().size(), std::size_t{2});
+    QVERIFY(otherMessages.messages.empty());
+
+    // A study of another problem stays with its own window.
+    StudyWindow& wall = OpenStudy(other.frmCVW());
+    wall.SetOpenFileChooser(answer);
+    QVERIFY(!wall.OpenStudy());
+    QCOMPARE(otherMessages.messages,
+             std::vector<std::string>{"*** ERROR: The file is a study of tube-condensation; open "
+                                      "it from that problem's window."});
+  }
+
   void plotChoicesRedrawWithoutComputingAgain() {
     MessageRecorder messages;
     WindowSet windows(&messages);
@@ -534,8 +711,17 @@ class StudyWindowTest : public testing_support::UiTestCase {
     QCOMPARE(study.controls->chkResults[1]->text(), QString("Final mass flow rate"));
     for (QCheckBox* box : study.controls->chkResults) box->setChecked(true);
     QCOMPARE(study.Charts().size(), std::size_t{4});
-    QCOMPARE(study.Charts()[2]->YAxis()->titleText(),
-             QString("Evaporation rate per unit width [kg/m s]"));
+    // Four low charts still have room for all their texts.
+    QVERIFY(QTest::qWaitForWindowExposed(&study));
+    QCoreApplication::processEvents();
+    for (const StudyChart* chart : study.Charts()) {
+      for (QGraphicsItem* item : chart->scene()->items()) {
+        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) {
+          QVERIFY2(!text->toPlainText().endsWith("..."), qPrintable(text->toPlainText()));
+        }
+      }
+    }
+    QCOMPARE(study.Charts()[2]->title(), QString("Evaporation rate per unit width [kg/m s]"));
     for (QCheckBox* box : study.controls->chkResults) box->setChecked(false);
     QVERIFY(study.Charts().empty());
     QCOMPARE(study.CurrentStudy(), computed);

@@ -46,6 +46,8 @@ struct WallCondensationFields {
   CoefficientTexts coefficients;
   int tempTypeIndex = kTypedVaporTemperature;
   VaporDensity vaporDensity = VaporDensity::kNeglected;
+
+  bool operator==(const WallCondensationFields&) const = default;
 };
 
 // The texts of the film-condensation-on-horizontal-tubes window's fields.
@@ -58,6 +60,8 @@ struct TubeCondensationFields {
   int tempTypeIndex = kTypedVaporTemperature;
   RowFactor rowFactor = RowFactor::kNusselt;
   VaporDensity vaporDensity = VaporDensity::kNeglected;
+
+  bool operator==(const TubeCondensationFields&) const = default;
 };
 
 // The texts of the falling-film-evaporation window's fields.
@@ -68,6 +72,8 @@ struct EvaporationFields {
   std::string flowRate = "1.0";
   CoefficientTexts coefficients;
   VaporDensity vaporDensity = VaporDensity::kNeglected;
+
+  bool operator==(const EvaporationFields&) const = default;
 };
 
 // Gravity as the calculations use it: deliberately 9.8065, not the standard 9.80665.

@@ -6,11 +6,11 @@ namespace dorix {
 namespace {
 
 constexpr RowFactorChoice kChoices[] = {
-    {RowFactor::kNusselt, "nusselt", "Nusselt N^-1/4",
+    {RowFactor::kNusselt, "nusselt", "Nusselt N\u207B\u00B9\u141F\u2074",
      "Nusselt, W. (1916), Die Oberfl\u00E4chenkondensation des Wasserdampfes, Zeitschrift des "
      "VDI 60, 541-546 and 569-575: every tube drains into the one below without splashing, so "
      "the row's average coefficient is the single tube's times N^(-1/4)."},
-    {RowFactor::kKern, "kern", "Kern N^-1/6",
+    {RowFactor::kKern, "kern", "Kern N\u207B\u00B9\u141F\u2076",
      "Kern, D. Q. (1958), Mathematical development of tube loading in horizontal condensers, "
      "AIChE Journal 4(2), 157-160: the condensate splashes and ripples as it falls from tube to "
      "tube, so the coefficient falls more slowly, as N^(-1/6); the usual design rule for "

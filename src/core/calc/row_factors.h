@@ -13,7 +13,7 @@ namespace dorix {
 struct RowFactorChoice {
   RowFactor factor;
   std::string_view name;       // "kern": command line and JSON
-  std::string_view title;      // "Kern N^-1/6": the window's choice
+  std::string_view title;      // "Kern N⁻¹ᐟ⁶": the window's choice and reports
   std::string_view reference;  // the publication, for tooltips and help
 };
 

@@ -2,6 +2,7 @@
 #include "core/calc/study.h"
 
 #include "core/calc/outcome_record.h"
+#include "core/calc/saturation_states.h"
 #include "core/fluids/fluid.h"
 #include "core/solvers/wall_film.h"
 
@@ -38,6 +39,15 @@ void AddTransitions(const CalculationOutcome& outcome, double grav, StudyPoint& 
   point.ReTur = scales.ReTur;
 }
 
+// Every point of a fluid refused with one message.
+void RefuseCurve(Study& study, StudyCurve& curve, const ProblemFields& fields, long count,
+                 const std::string& message) {
+  CalculationOutcome refused;
+  refused.message = message;
+  curve.points.assign(static_cast<std::size_t>(count),
+                      StudyPoint{study.table.Point(fields, refused), {}, {}, {}});
+}
+
 }  // namespace
 
 std::size_t Study::RowCount() const {
@@ -49,21 +59,53 @@ std::size_t Study::RowCount() const {
 Study RunStudy(const StudyRequest& request, const PropertyStore& store, double grav,
                unsigned jobs) {
   const Problem& problem = ProblemOf(request.fields);
-  Study study{&problem, request.range, SweepTable(problem), 0, {}};
+  Study study{&problem, request.range, SweepTable(problem), 0, {}, std::nullopt};
+  const bool difference = request.range.name == kSaturationDifferenceField.name;
+  const std::string_view swept = difference ? kWallTempField.name : request.range.name;
   ProblemFields names = request.fields;
   const std::vector<FieldOption> options = BindFields(names);
-  study.sweptColumn = *study.table.ColumnOf(FindOption(options, request.range.name)->field.name);
+  study.sweptColumn = *study.table.ColumnOf(FindOption(options, swept)->field.name);
+  std::string refusal;
+  if (difference && !request.fluids.empty()) {
+    study.reducedPressure = ReducedPressure(request.fields, request.fluids.front(), store, refusal);
+  }
+  const double sign = DifferenceSign(request.fields);
   for (const int fluid : request.fluids) {
     StudyCurve& curve = study.curves.emplace_back();
     curve.fluid = fluid;
+    ProblemFields fields = request.fields;
+    double Tsat = 0.0;
+    if (difference) {
+      std::optional<SaturationState> state;
+      if (study.reducedPressure) {
+        state =
+            StateAtReducedPressure(request.fields, fluid, *study.reducedPressure, store, refusal);
+      }
+      if (!state) {
+        RefuseCurve(study, curve, request.fields, request.range.count, refusal);
+        continue;
+      }
+      fields = state->fields;
+      Tsat = state->Tsat;
+      curve.pressure = state->pressure;
+      curve.Tsat = Tsat;
+    }
     curve.points.reserve(static_cast<std::size_t>(request.range.count));
     const CalculationSetup setup{&store, fluid, grav, {}};
-    RunSweep(
-        request.fields, request.range, setup, jobs,
-        [&](long, const CalculationOutcome& outcome) {
-          StudyPoint point{study.table.Point(outcome), std::nullopt, std::nullopt};
-          AddTransitions(outcome, grav, point);
-          return point;
+    RunSweepOf(
+        fields, swept, request.range.count,
+        [&](long i) {
+          const double value = request.range.Value(i);
+          return difference ? Tsat + sign * value : value;
+        },
+        setup, jobs,
+        [&](long, const ProblemFields& point, const CalculationOutcome& outcome) {
+          StudyPoint row{study.table.Point(point, outcome), std::nullopt, std::nullopt,
+                         std::nullopt};
+          row.x = row.row.inputs[study.sweptColumn];
+          if (difference && row.x) row.x = sign * (*row.x - Tsat);
+          AddTransitions(outcome, grav, row);
+          return row;
         },
         [&](long, std::vector<StudyPoint>& points) {
           std::move(points.begin(), points.end(), std::back_inserter(curve.points));

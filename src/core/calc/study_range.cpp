@@ -4,25 +4,13 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/calc/saturation_states.h"
 #include "core/text/decimal_text.h"
-#include "core/text/field_text.h"
 #include "core/text/round_trip_text.h"
 
 namespace dorix {
 
 namespace {
-
-// An end of the range: a decimal number that single precision can hold,
-// kept at double precision as the command line keeps it.
-std::optional<double> ReadEnd(std::string_view label, std::string_view text, std::string& message) {
-  const std::string_view trimmed = TrimBlanks(text);
-  const std::optional<double> value = ParseDouble(trimmed);
-  if (!value || !ParseSingle(trimmed)) {
-    message = NotANumberMessage(label, text);
-    return std::nullopt;
-  }
-  return value;
-}
 
 std::optional<long> ReadCount(std::string_view text) {
   text = TrimBlanks(text);
@@ -42,11 +30,39 @@ double RoundToTwoDigits(double value) {
 
 }  // namespace
 
-std::optional<SweepRange> ReadStudyRange(const StudyRangeText& text, std::string& message) {
-  const std::optional<double> from = ReadEnd("From", text.from, message);
+std::optional<double> ReadRangeEnd(const InputField& field, std::string_view label,
+                                   std::string_view text, std::string& message) {
+  // A plain number keeps every digit typed, as the command line keeps it.
+  const std::string_view trimmed = TrimBlanks(text);
+  const std::optional<double> plain = ParseDouble(trimmed);
+  if (plain && ParseSingle(trimmed)) return plain;
+  FieldReading reading = ReadQuantityText(text, field.quantity, label);
+  if (!reading.value) {
+    message = std::move(reading.message);
+    return std::nullopt;
+  }
+  return *reading.value;
+}
+
+std::optional<SweepRange> ReadStudyRange(const StudyRangeText& text, const Problem& problem,
+                                         std::string& message) {
+  ProblemFields fields = problem.defaults;
+  const std::vector<FieldOption> options = BindFields(fields);
+  const FieldOption* option = FindOption(options, text.field);
+  const InputField* field = option != nullptr ? &option->field : nullptr;
+  if (text.field == kSaturationDifferenceField.name) field = &kSaturationDifferenceField;
+  if (field == nullptr) {
+    message = "*** ERROR: " + std::string(problem.name) + " has no field \"" + text.field + "\".";
+    return std::nullopt;
+  }
+  const std::optional<double> from = ReadRangeEnd(*field, "From", text.from, message);
   if (!from) return std::nullopt;
-  const std::optional<double> to = ReadEnd("To", text.to, message);
+  const std::optional<double> to = ReadRangeEnd(*field, "To", text.to, message);
   if (!to) return std::nullopt;
+  if (*from == *to) {
+    message = "*** ERROR: From and To are the same value; please enter two different ends.";
+    return std::nullopt;
+  }
   const std::optional<long> count = ReadCount(text.count);
   if (!count) {
     message = "*** ERROR: Number of points must be a whole number from 2 to " +
@@ -62,8 +78,8 @@ std::optional<SweepRange> ReadStudyRange(const StudyRangeText& text, std::string
   return range;
 }
 
-SuggestedRange SuggestRange(std::string_view fieldText) {
-  const std::optional<float> value = ReadFieldText(fieldText);
+SuggestedRange SuggestRange(const InputField& field, std::string_view fieldText) {
+  const std::optional<float> value = ReadField(field, fieldText).value;
   if (!value) return {"0", "1"};
   if (*value == 0.0F) return {"-1", "1"};
   const double low = RoundToTwoDigits(0.75 * *value);

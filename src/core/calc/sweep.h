@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "core/calc/calculation.h"
 #include "core/calc/parallel_chunks.h"
@@ -31,24 +33,33 @@ struct SweepRange {
   Fault Check() const;
 };
 
-// Runs the problem once per value of the swept field (one of `fields`),
-// typing each value into the field as the shortest text that reads back as
-// it, on `jobs` threads. Hands map(i, outcome) for each point to
-// consume(first, mapped) chunk after chunk, in order: the same numbers for
-// any number of jobs.
+// Runs the problem once per value valueOf(i), 0 ≤ i < count, of the field
+// `name` (one of `fields`), typing each value into the field as the shortest
+// text that reads back as it, on `jobs` threads. Hands map(i, fields,
+// outcome) for each point to consume(first, mapped) chunk after chunk, in
+// order: the same numbers for any number of jobs.
+template <typename ValueOf, typename Map, typename Consume>
+void RunSweepOf(const ProblemFields& fields, std::string_view name, long count, ValueOf valueOf,
+                const CalculationSetup& setup, unsigned jobs, Map map, Consume consume) {
+  ProblemFields names = fields;
+  const std::vector<FieldOption> options = BindFields(names);
+  const auto swept = static_cast<std::size_t>(FindOption(options, name) - options.data());
+  ParallelChunks(
+      count, jobs,
+      [&](long i) {
+        ProblemFields point = fields;
+        *BindFields(point)[swept].text = RoundTripText(valueOf(i));
+        return map(i, std::as_const(point), Calculate(point, setup));
+      },
+      consume);
+}
+
+// RunSweepOf over the values of a range.
 template <typename Map, typename Consume>
 void RunSweep(const ProblemFields& fields, const SweepRange& sweep, const CalculationSetup& setup,
               unsigned jobs, Map map, Consume consume) {
-  ProblemFields names = fields;
-  const std::vector<FieldOption> options = BindFields(names);
-  const auto swept = static_cast<std::size_t>(FindOption(options, sweep.name) - options.data());
-  ParallelChunks(
-      sweep.count, jobs,
-      [&](long i) {
-        ProblemFields point = fields;
-        *BindFields(point)[swept].text = RoundTripText(sweep.Value(i));
-        return map(i, Calculate(point, setup));
-      },
+  RunSweepOf(
+      fields, sweep.name, sweep.count, [&](long i) { return sweep.Value(i); }, setup, jobs, map,
       consume);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/calc/sweep_table.h"
 
+#include "core/calc/correlation_presets.h"
+#include "core/calc/row_factors.h"
 #include "core/text/round_trip_text.h"
 
 namespace dorix {
@@ -18,6 +20,8 @@ std::optional<double> Find(const std::vector<NamedValue>& values, std::string_vi
 
 constexpr std::string_view kDryOutName = "dry_out";
 constexpr std::string_view kMessageName = "message";
+constexpr std::string_view kPresetName = "preset";
+constexpr std::string_view kRowFactorName = "row_factor";
 
 }  // namespace
 
@@ -29,6 +33,7 @@ SweepTable::SweepTable(const Problem& problem)
   names_.insert(names_.end(), problem.results.begin(), problem.results.end());
   if (dryOutColumn_) names_.push_back(kDryOutName);
   names_.push_back(kMessageName);
+  names_.push_back(CoefficientsOf(problem.defaults) != nullptr ? kPresetName : kRowFactorName);
 }
 
 std::optional<std::size_t> SweepTable::ColumnOf(std::string_view name) const {
@@ -38,7 +43,7 @@ std::optional<std::size_t> SweepTable::ColumnOf(std::string_view name) const {
   return std::nullopt;
 }
 
-SweepPoint SweepTable::Point(const CalculationOutcome& outcome) const {
+SweepPoint SweepTable::Point(const ProblemFields& fields, const CalculationOutcome& outcome) const {
   SweepPoint point;
   point.inputs.reserve(inputCount_);
   for (std::size_t column = 0; column < inputCount_; ++column) {
@@ -50,19 +55,26 @@ SweepPoint SweepTable::Point(const CalculationOutcome& outcome) const {
   }
   point.status = outcome.status;
   point.message = outcome.message;
+  const CoefficientTexts* coefficients = CoefficientsOf(fields);
+  point.setting = coefficients != nullptr
+                      ? PresetName(*coefficients)
+                      : ChoiceOf(std::get<TubeCondensationFields>(fields).rowFactor).name;
   return point;
 }
 
+std::optional<double> SweepTable::Value(const SweepPoint& point, std::size_t column) const {
+  if (column < inputCount_) return point.inputs[column];
+  if (column < inputCount_ + resultCount_) return point.results[column - inputCount_];
+  return std::nullopt;
+}
+
 std::string SweepTable::Cell(const SweepPoint& point, std::size_t column) const {
-  if (column < inputCount_) {
-    const auto& input = point.inputs[column];
-    return input ? RoundTripText(*input) : std::string();
-  }
   if (column < inputCount_ + resultCount_) {
-    const auto& result = point.results[column - inputCount_];
-    return result ? RoundTripText(*result) : std::string();
+    const std::optional<double> value = Value(point, column);
+    return value ? RoundTripText(*value) : std::string();
   }
   if (column == MessageColumn()) return point.message;
+  if (column == SettingColumn()) return std::string(point.setting);
   if (point.status == Status::kRefused) return {};
   return point.status == Status::kDryOut ? "true" : "false";
 }
@@ -91,6 +103,8 @@ std::string SweepTable::CsvRow(const SweepPoint& point) const {
     line += ',';
   }
   line += CsvField(point.message);
+  line += ',';
+  line += point.setting;
   line += '\n';
   return line;
 }

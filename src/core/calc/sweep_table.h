@@ -21,11 +21,14 @@ struct SweepPoint {
   std::vector<std::optional<double>> results;
   CalculationOutcome::Status status = CalculationOutcome::Status::kRefused;
   std::string message;  // why the point was refused
+  // The coefficients' preset ("custom" for others) or the tube row's factor.
+  std::string_view setting;
 };
 
 // The table of a sweep: one column per field in the order the calculation
 // reads them, one per result, dry_out where the film can dry out, and the
-// message that refused a point. Numbers are written as the shortest text that
+// message that refused a point, and last the preset of a vertical wall's
+// coefficients or the factor of a row of tubes. Numbers are written as the shortest text that
 // reads back as the same double, so other programs get every bit.
 class SweepTable {
  public:
@@ -36,11 +39,15 @@ class SweepTable {
   std::size_t InputCount() const { return inputCount_; }
   std::size_t ResultCount() const { return resultCount_; }
   std::size_t FirstResultColumn() const { return inputCount_; }
-  std::size_t MessageColumn() const { return names_.size() - 1; }
+  std::size_t MessageColumn() const { return names_.size() - 2; }
+  std::size_t SettingColumn() const { return names_.size() - 1; }
   // The column of an input or result, or none.
   std::optional<std::size_t> ColumnOf(std::string_view name) const;
 
-  SweepPoint Point(const CalculationOutcome& outcome) const;
+  // The row of a run of these field texts.
+  SweepPoint Point(const ProblemFields& fields, const CalculationOutcome& outcome) const;
+  // The number in an input or result cell, if any.
+  std::optional<double> Value(const SweepPoint& point, std::size_t column) const;
   // A cell as the CSV holds it, unquoted; empty where there is no value.
   std::string Cell(const SweepPoint& point, std::size_t column) const;
 

@@ -66,7 +66,12 @@ bool FileExport::Svg(QWidget& picture, const QString& title) {
 }
 
 bool FileExport::Csv(const QString& caption, const std::string& data) {
-  const QString path = Choose(caption, QStringLiteral("csv"), QStringLiteral("CSV files (*.csv)"));
+  return Text(caption, QStringLiteral("csv"), QStringLiteral("CSV files (*.csv)"), data);
+}
+
+bool FileExport::Text(const QString& caption, const QString& suffix, const QString& filter,
+                      const std::string& data) {
+  const QString path = Choose(caption, suffix, filter);
   if (path.isEmpty()) return false;
   return Write(path, QByteArray::fromStdString(data), "data");
 }

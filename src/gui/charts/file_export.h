@@ -26,6 +26,9 @@ class FileExport {
   // A vector picture of the widget as drawn on screen, titled `title`.
   bool Svg(QWidget& picture, const QString& title);
   bool Csv(const QString& caption, const std::string& data);
+  // Text of another kind, its files named `suffix` and shown by `filter`.
+  bool Text(const QString& caption, const QString& suffix, const QString& filter,
+            const std::string& data);
 
  private:
   QString Choose(const QString& caption, const QString& suffix, const QString& filter);

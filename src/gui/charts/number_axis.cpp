@@ -15,6 +15,8 @@ QCategoryAxis* NewLabelledAxis(const QString& title, const std::vector<AxisTick>
   auto* axis = new QCategoryAxis;
   axis->setTitleText(title);
   axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  // A number cut to "..." says nothing: the plot gives way to the labels.
+  axis->setTruncateLabels(false);
   const double first = ticks.front().at;
   const double last = ticks.back().at;
   // A label sits at the end of its category; a sliver of a category before

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/calc/report.h"
+#include "core/text/axis_ticks.h"
 #include "core/text/format_value.h"
 
 namespace dorix {
@@ -16,6 +17,10 @@ QString CoefficientUnit(bool evaporating) {
 
 QString NumberText(double value) {
   return QString::fromStdString(FormatValue(value));
+}
+
+QString TickText(double value) {
+  return QString::fromStdString(TickLabels({{value, value}}).front());
 }
 
 QString ZoneTitle(WallZone zone) {
@@ -66,7 +71,7 @@ QString TubeReadout(const TubeShare& tube) {
 QString WallSummary(const WallProfile& profile) {
   if (profile.xDry) {
     return "The film dries out at x = " + NumberText(*profile.xDry) +
-           " m, before the end of the wall at " + NumberText(profile.L) +
+           " m, before the end of the wall at " + TickText(profile.L) +
            " m: the report has no results.";
   }
   return "Reynolds number at the end of the wall = " + NumberText(*profile.ReL) +
@@ -75,7 +80,7 @@ QString WallSummary(const WallProfile& profile) {
 }
 
 QString TubeSummary(const TubeProfile& profile) {
-  return "Number of tubes N = " + NumberText(profile.N) +
+  return "Number of tubes N = " + TickText(profile.N) +
          ":    average h = " + NumberText(profile.h) + CoefficientUnit(false) +
          "    condensation rate = " + NumberText(profile.m) +
          " kg/m s    Re(pi) = " + NumberText(profile.Re);

@@ -18,6 +18,8 @@ namespace dorix {
 QString CoefficientUnit(bool evaporating);
 // A number as the reports write it.
 QString NumberText(double value);
+// A typed value as the chart ticks write it: "1", "20", "0.25".
+QString TickText(double value);
 
 // "Laminar", "Wavy-laminar", "Turbulent", "Dry wall".
 QString ZoneTitle(WallZone zone);

@@ -13,11 +13,10 @@
 #include "gui/charts/profile_texts.h"
 #include "gui/charts/tube_chart.h"
 #include "gui/charts/wall_chart.h"
+#include "gui/widgets/close_button.h"
 #include "gui/widgets/push_button.h"
 
 namespace dorix {
-
-namespace {}  // namespace
 
 ProfileWindow::ProfileWindow(const QString& fileStem, MessageSink& messages, QWidget* parent)
     : QWidget(parent, Qt::Window), export_(this, fileStem, messages) {
@@ -50,6 +49,7 @@ ProfileWindow::ProfileWindow(const QString& fileStem, MessageSink& messages, QWi
   tools->addStretch(1);
   tools->addWidget(cmdExportPng);
   tools->addWidget(cmdExportCsv);
+  tools->addWidget(cmdClose = NewCloseButton(this));
   root->addLayout(tools);
 
   connect(chkLogRe, &QCheckBox::toggled, this, &ProfileWindow::Redraw);

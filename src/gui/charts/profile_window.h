@@ -35,6 +35,7 @@ class ProfileWindow : public QWidget {
   QCheckBox* chkLogRe = nullptr;
   QPushButton* cmdExportPng = nullptr;
   QPushButton* cmdExportCsv = nullptr;
+  QPushButton* cmdClose = nullptr;
   QLabel* lblReadout = nullptr;
 
   // Draws a new profile under this title and brings the window up.

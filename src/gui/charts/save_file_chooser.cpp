@@ -12,4 +12,11 @@ SaveFileChooser SaveFileDialog() {
   };
 }
 
+OpenFileChooser OpenFileDialog() {
+  return [](QWidget* parent, const QString& caption, const QString& suggestedPath,
+            const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, suggestedPath, filter);
+  };
+}
+
 }  // namespace dorix

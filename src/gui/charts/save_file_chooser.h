@@ -16,4 +16,10 @@ using SaveFileChooser = std::function<QString(QWidget* parent, const QString& ca
 // The desktop's save dialog.
 SaveFileChooser SaveFileDialog();
 
+// Asks which file to open, in the same terms: an empty path when cancelled.
+using OpenFileChooser = SaveFileChooser;
+
+// The desktop's open dialog.
+OpenFileChooser OpenFileDialog();
+
 }  // namespace dorix

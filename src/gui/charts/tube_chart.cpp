@@ -25,6 +25,7 @@ QCategoryAxis* NewTubeAxis(const TubeProfile& profile) {
   axis->setTitleText(QStringLiteral("Tube, counted from the top"));
   axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   axis->setGridLineVisible(false);
+  axis->setTruncateLabels(false);
   const int count = static_cast<int>(profile.tubes.size());
   const int stride = std::max(1, (count + kMostTubeLabels - 1) / kMostTubeLabels);
   axis->setStartValue(-0.5);

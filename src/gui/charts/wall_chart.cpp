@@ -4,6 +4,7 @@
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QGraphicsSimpleTextItem>
+#include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
@@ -68,6 +69,8 @@ QPen LinePen(const QColor& color, qreal width, Qt::PenStyle style = Qt::SolidLin
 WallChart::WallChart(WallProfile profile, bool logRe) : profile_(std::move(profile)) {
   // Beside the plot, where the names have room to be read whole.
   legend()->setAlignment(Qt::AlignRight);
+  // A dashed average as a dashed line, not as a square of its colour.
+  legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
   xAxis_ =
       NewNumberAxis(QStringLiteral("Distance from the top edge x [m]"), TicksEndingAt(profile_.L));
   addAxis(xAxis_, Qt::AlignBottom);
@@ -106,9 +109,12 @@ void WallChart::AddZones() {
     addSeries(area);
     area->attachAxis(xAxis_);
     area->attachAxis(hAxis_);
-    // One legend entry per law, however often the film passes it.
-    if (std::find(named.begin(), named.end(), span.zone) != named.end()) {
-      for (QLegendMarker* marker : legend()->markers(area)) marker->setVisible(false);
+    // One legend entry per law, however often the film passes it, a square
+    // of its colour.
+    const bool shown = std::find(named.begin(), named.end(), span.zone) == named.end();
+    for (QLegendMarker* marker : legend()->markers(area)) {
+      marker->setVisible(shown);
+      marker->setShape(QLegend::MarkerShapeRectangle);
     }
     named.push_back(span.zone);
 

@@ -2,6 +2,7 @@
 #include "gui/study/study_chart.h"
 
 #include <QCategoryAxis>
+#include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
@@ -16,6 +17,7 @@
 #include "core/text/log_ticks.h"
 #include "gui/charts/chart_crosshair.h"
 #include "gui/charts/number_axis.h"
+#include "gui/charts/profile_texts.h"
 #include "gui/study/study_texts.h"
 
 namespace dorix {
@@ -119,6 +121,9 @@ std::pair<double, double> ValueSpan(const Study& study, std::size_t result, bool
 
 StudyChart::StudyChart() {
   legend()->setAlignment(Qt::AlignRight);
+  // Lines as lines and dry-out marks as triangles: colours alone would
+  // make a fluid's curve and another's marks look alike.
+  legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
   crosshair_ = new ChartCrosshair(this);
 }
 
@@ -136,9 +141,17 @@ void StudyChart::Show(const Study& study, std::size_t result, StudyScales scales
   const std::vector<AxisTick> xTicks =
       Ticks(std::min(study.range.start, study.range.stop),
             std::max(study.range.start, study.range.stop), scales_.logX);
-  const QString field = FieldTitle(*study.problem, study.table.ColumnName(study.sweptColumn));
+  QString field = SweptTitle(study);
+  if (study.reducedPressure) {
+    field += ", each fluid at p/pc = " + NumberText(*study.reducedPressure);
+  }
   xAxis_ = scales_.logX ? NewLogarithmicAxis(field + " (log scale)", xTicks)
                         : NewNumberAxis(field, xTicks);
+  // The range's ends are the plot's, not the round values beyond them.
+  if (scales_.logX) {
+    xAxis_->setRange(XPosition(std::min(study.range.start, study.range.stop)),
+                     XPosition(std::max(study.range.start, study.range.stop)));
+  }
   addAxis(xAxis_, Qt::AlignBottom);
 
   const std::string_view name = study.table.ColumnName(study.table.FirstResultColumn() + result);
@@ -146,7 +159,13 @@ void StudyChart::Show(const Study& study, std::size_t result, StudyScales scales
   const std::vector<AxisTick> yTicks = Ticks(lo, hi, scales_.logY);
   yBottom_ = yTicks.front().at;
   yTop_ = yTicks.back().at;
-  const QString title = ResultAxisTitle(*study.problem, name);
+  // The full name above the plot; beside it, where a low chart has little
+  // room, the short caption and unit, the unit on a line of its own after a
+  // caption of words.
+  setTitle(ResultAxisTitle(*study.problem, name));
+  QString title = ColumnTitle(*study.problem, name);
+  const qsizetype unit = title.indexOf(QStringLiteral(" ["));
+  if (unit > 0 && title.left(unit).contains(' ')) title.replace(unit, 2, QStringLiteral("<br>["));
   yAxis_ = scales_.logY ? NewLogarithmicAxis(title + " (log scale)", yTicks)
                         : NewNumberAxis(title, yTicks);
   addAxis(yAxis_, Qt::AlignLeft);
@@ -181,16 +200,21 @@ void StudyChart::AddCurves(const Study& study, std::size_t result) {
     const QColor color = FluidColor(curve.fluid);
     std::vector<QList<QPointF>> runs = Runs(
         study, curve, scales_, [&](const StudyPoint& point) { return point.row.results[result]; });
-    // A fluid refused throughout still has its name in the legend.
-    if (runs.empty()) runs.emplace_back();
+    // A fluid refused throughout still has its name in the legend, greyed,
+    // with why.
+    const bool none = runs.empty();
+    if (none) runs.emplace_back();
     for (QList<QPointF>& run : runs) {
       const bool sparse = curve.points.size() <= kMostMarkedPoints;
       QLineSeries* piece = NewPiece(LinePen(color, sparse ? 2 : 1, FluidLineStyle(curve.fluid)));
       piece->setPointsVisible(sparse || run.size() == 1);
       piece->setMarkerSize(sparse ? 3.5 : 2.5);
       const bool first = drawn.pieces.empty();
-      if (first) piece->setName(FluidTitle(curve.fluid));
+      if (first) piece->setName(none ? NoCurveTitle(curve) : CurveTitle(curve));
       Attach(piece, first);
+      if (first && none) {
+        for (QLegendMarker* marker : legend()->markers(piece)) marker->setLabelBrush(Qt::gray);
+      }
       piece->replace(run);
       drawn.pieces.push_back(piece);
     }

@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/calc/outcome_record.h"
+#include "core/calc/saturation_states.h"
 #include "gui/study/study_texts.h"
 #include "gui/widgets/push_button.h"
 
@@ -97,6 +99,10 @@ StudyControls::StudyControls(const Problem& problem, QWidget* parent)
   shown->addWidget(chkLogResults);
   shown->addStretch(1);
   shown->addWidget(lblFluid);
+  lblSetting = new QLabel(this);
+  lblSetting->setObjectName(QStringLiteral("lblSetting"));
+  shown->addSpacing(12);
+  shown->addWidget(lblSetting);
   grid->addWidget(new QLabel(QStringLiteral("Plot:"), this), 1, 0);
   grid->addLayout(shown, 1, 1);
 
@@ -120,6 +126,9 @@ void StudyControls::OfferFields(const ProblemFields& fields) {
     if (saturated && option.field.name == kVaporTempField.name) continue;
     cboInput->addItem(FromView(option.field.label), FromView(option.field.name));
   }
+  cboInput->addItem(
+      DifferenceTitle(ProblemOf(fields_)) + QStringLiteral(", each fluid at one p/pc"),
+      FromView(kSaturationDifferenceField.name));
   const int kept = cboInput->findData(chosen);
   if (kept >= 0) {
     cboInput->setCurrentIndex(kept);
@@ -131,11 +140,35 @@ void StudyControls::OfferFields(const ProblemFields& fields) {
 
 void StudyControls::SuggestRange() {
   const std::vector<FieldOption> options = BindFields(fields_);
-  const FieldOption* option = FindOption(options, cboInput->currentData().toString().toStdString());
+  const std::string field = cboInput->currentData().toString().toStdString();
+  if (field == kSaturationDifferenceField.name) {
+    // From a film that barely forms to one well driven.
+    txtFrom->setText(QStringLiteral("1"));
+    txtTo->setText(QStringLiteral("50"));
+    return;
+  }
+  const FieldOption* option = FindOption(options, field);
   if (option == nullptr) return;
-  const SuggestedRange range = dorix::SuggestRange(*option->text);
+  const SuggestedRange range = dorix::SuggestRange(option->field, *option->text);
   txtFrom->setText(QString::fromStdString(range.from));
   txtTo->setText(QString::fromStdString(range.to));
+}
+
+void StudyControls::ShowChoices(const StudySettings& settings) {
+  const QSignalBlocker quiet(this);
+  const int field = cboInput->findData(QString::fromStdString(settings.range.field));
+  if (field >= 0) cboInput->setCurrentIndex(field);
+  txtFrom->setText(QString::fromStdString(settings.range.from));
+  txtTo->setText(QString::fromStdString(settings.range.to));
+  txtCount->setText(QString::fromStdString(settings.range.count));
+  chkLogSteps->setChecked(settings.range.logarithmic);
+  const std::vector<std::string_view>& results = ProblemOf(fields_).results;
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    chkResults[i]->setChecked(std::find(settings.results.begin(), settings.results.end(),
+                                        results[i]) != settings.results.end());
+  }
+  chkAllFluids->setChecked(settings.allFluids);
+  chkLogResults->setChecked(settings.logarithmicResults);
 }
 
 StudyRangeText StudyControls::RangeText() const {

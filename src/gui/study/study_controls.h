@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/calc/problems.h"
+#include "core/calc/study_file.h"
 #include "core/calc/study_range.h"
 
 class QCheckBox;
@@ -35,10 +36,15 @@ class StudyControls : public QWidget {
   QCheckBox* chkAllFluids = nullptr;
   QCheckBox* chkLogResults = nullptr;
   QLabel* lblFluid = nullptr;
+  QLabel* lblSetting = nullptr;  // the coefficients' preset or the tubes' row factor
 
   // Offers the fields these texts leave to vary, keeping the one chosen if
   // it is among them; a new choice gets a range suggested from its text.
   void OfferFields(const ProblemFields& fields);
+
+  // Shows a saved study's range and chart choices, without asking for a
+  // study or a drawing: the window runs the study once they are all in place.
+  void ShowChoices(const StudySettings& settings);
 
   StudyRangeText RangeText() const;
   // The chosen results, numbered from 0 in report order.

@@ -3,14 +3,21 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QStringList>
+#include <set>
 
 #include "core/fluids/fluid.h"
+#include "gui/study/study_texts.h"
 
 namespace dorix {
 
 namespace {
 
 using Status = CalculationOutcome::Status;
+
+// Enough to read a curve by, without the digits of single-precision
+// rounding that the CSV keeps.
+constexpr int kShownDigits = 6;
 
 const QColor kRefusedColor(0xf4, 0xd3, 0xd3);
 const QColor kDryOutColor(0xfb, 0xec, 0xc0);
@@ -69,7 +76,7 @@ int StudyTableModel::FirstResultColumn() const {
 int StudyTableModel::SpanAt(int row) const {
   switch (PointAt(row).row.status) {
     case Status::kRefused:
-      return static_cast<int>(study_->table.ColumnCount() - study_->table.InputCount());
+      return static_cast<int>(study_->table.MessageColumn() + 1 - study_->table.InputCount());
     case Status::kDryOut:
       return static_cast<int>(study_->table.ResultCount());
     case Status::kReport:
@@ -89,6 +96,10 @@ QVariant StudyTableModel::data(const QModelIndex& index, int role) const {
         return row.status == Status::kRefused ? QString::fromStdString(row.message)
                                               : QStringLiteral("The film dries out.");
       }
+      if (const std::optional<double> value =
+              column ? study_->table.Value(row, *column) : std::nullopt) {
+        return QString::number(*value, 'g', kShownDigits);
+      }
       [[fallthrough]];
     case kCsvTextRole:
       if (!column) return FromView(FindFluid(FluidAt(index.row()))->name);
@@ -101,7 +112,7 @@ QVariant StudyTableModel::data(const QModelIndex& index, int role) const {
       return {};
     case Qt::TextAlignmentRole: {
       // Numbers to the right, words to the left.
-      const bool words = !column || *column == study_->table.MessageColumn() || inPlaceOfResults;
+      const bool words = !column || *column >= study_->table.MessageColumn() || inPlaceOfResults;
       return QVariant::fromValue((words ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
     }
     default:
@@ -109,13 +120,37 @@ QVariant StudyTableModel::data(const QModelIndex& index, int role) const {
   }
 }
 
+QString StudyTableModel::Tsv(const QModelIndexList& cells) const {
+  std::set<int> rows;
+  std::set<int> columns;
+  for (const QModelIndex& cell : cells) {
+    rows.insert(cell.row());
+    columns.insert(cell.column());
+  }
+  QStringList line;
+  for (const int column : columns) {
+    line << headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+  }
+  QString text = line.join('\t') + '\n';
+  for (const int row : rows) {
+    line.clear();
+    for (const int column : columns) line << data(index(row, column), kCsvTextRole).toString();
+    text += line.join('\t') + '\n';
+  }
+  return text;
+}
+
 QVariant StudyTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole || study_ == nullptr) return {};
+  if ((role != Qt::DisplayRole && role != kCsvTextRole) || study_ == nullptr) return {};
   if (orientation == Qt::Vertical) {
     return section % static_cast<int>(study_->range.count) + 1;
   }
   const std::optional<std::size_t> column = columns_[static_cast<std::size_t>(section)];
-  return column ? FromView(study_->table.ColumnName(*column)) : QStringLiteral("fluid");
+  if (role == kCsvTextRole) {
+    return column ? FromView(study_->table.ColumnName(*column)) : QStringLiteral("fluid");
+  }
+  return column ? ColumnTitle(*study_->problem, study_->table.ColumnName(*column))
+                : QStringLiteral("Fluid");
 }
 
 }  // namespace dorix

@@ -18,7 +18,8 @@ class StudyTableModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  // A cell as the CSV export writes it, unquoted.
+  // A cell as the CSV export writes it, unquoted, and a column's CSV name;
+  // the window shows numbers to six digits and titles with units.
   static constexpr int kCsvTextRole = Qt::UserRole;
 
   explicit StudyTableModel(QObject* parent = nullptr);
@@ -35,6 +36,9 @@ class StudyTableModel : public QAbstractTableModel {
   // spans: the rest of the row for a refused point, the results for a film
   // that dries out, itself otherwise.
   int FirstResultColumn() const;
+  // The rows and columns these cells lie in, as tab-separated text: the
+  // titles, then each row's cells as the CSV has them.
+  QString Tsv(const QModelIndexList& cells) const;
   int SpanAt(int row) const;
 
  private:

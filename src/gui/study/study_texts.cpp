@@ -2,10 +2,16 @@
 #include "gui/study/study_texts.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <map>
 
+#include "core/calc/correlation_presets.h"
 #include "core/calc/outcome_record.h"
+#include "core/calc/row_factors.h"
+#include "core/calc/saturation_states.h"
 #include "core/fluids/fluid.h"
 #include "gui/charts/profile_texts.h"
+#include "gui/ui/preset_chooser.h"
 
 namespace dorix {
 
@@ -68,9 +74,77 @@ QString FieldTitle(const Problem& problem, std::string_view field) {
   return option != nullptr ? FromView(option->field.label) : QString();
 }
 
+QString ColumnTitle(const Problem& problem, std::string_view column) {
+  for (const ResultText& text : kResultTexts) {
+    if (text.name != column) continue;
+    const QString unit = UnitOf(problem, text);
+    return QString::fromUtf8(text.caption) + (unit.isEmpty() ? QString() : " [" + unit + "]");
+  }
+  if (const QString field = FieldTitle(problem, column); !field.isEmpty()) return field;
+  // dry_out, message, preset, row_factor: their names as words.
+  QString words = FromView(column).replace('_', ' ');
+  words[0] = words[0].toUpper();
+  return words;
+}
+
+QString SettingTitle(const ProblemFields& fields) {
+  if (const CoefficientTexts* coefficients = CoefficientsOf(fields)) {
+    return "Preset: " + PresetCaption(PresetName(*coefficients));
+  }
+  return "Row factor: " +
+         FromView(ChoiceOf(std::get<TubeCondensationFields>(fields).rowFactor).title);
+}
+
+QString DifferenceTitle(const Problem& problem) {
+  return std::holds_alternative<EvaporationFields>(problem.defaults)
+             ? QStringLiteral("Tw \u2212 Tsat [K]")
+             : QStringLiteral("Tsat \u2212 Tw [K]");
+}
+
+QString SweptTitle(const Study& study) {
+  if (study.reducedPressure || study.range.name == kSaturationDifferenceField.name) {
+    return DifferenceTitle(*study.problem);
+  }
+  return FieldTitle(*study.problem, study.table.ColumnName(study.sweptColumn));
+}
+
+QString CurveTitle(const StudyCurve& curve) {
+  const QString fluid = FluidTitle(curve.fluid);
+  return curve.Tsat ? fluid + " (Tsat = " + NumberText(*curve.Tsat) + " K)" : fluid;
+}
+
 QString FluidTitle(int fluid) {
   const Fluid* found = FindFluid(fluid);
   return found != nullptr ? FromView(found->formula) : QString();
+}
+
+QString NoCurveTitle(const StudyCurve& curve) {
+  using Status = CalculationOutcome::Status;
+  std::map<std::string_view, int> counts;
+  bool driesOut = false;
+  for (const StudyPoint& point : curve.points) {
+    if (point.row.status == Status::kRefused) ++counts[point.row.message];
+    driesOut = driesOut || point.row.status == Status::kDryOut;
+  }
+  const auto most =
+      std::max_element(counts.begin(), counts.end(),
+                       [](const auto& a, const auto& b) { return a.second < b.second; });
+  std::string_view reason = driesOut ? "the film dries out" : "no value above zero";
+  if (most != counts.end()) reason = most->first;
+  constexpr std::string_view kLead = "*** ERROR: ";
+  if (reason.starts_with(kLead)) reason.remove_prefix(kLead.size());
+  // Under the name, in lines short enough not to squeeze the plot.
+  constexpr qsizetype kLineLength = 48;
+  QString text = FluidTitle(curve.fluid) + ": no curve";
+  QString line;
+  for (const QString& word : ("(" + FromView(reason) + ")").split(' ')) {
+    if (!line.isEmpty() && line.size() + 1 + word.size() > kLineLength) {
+      text += "<br>" + line.toHtmlEscaped();
+      line.clear();
+    }
+    line += (line.isEmpty() ? "" : " ") + word;
+  }
+  return text + "<br>" + line.toHtmlEscaped();
 }
 
 QString StudyReadout(const Study& study, std::size_t index,
@@ -78,7 +152,7 @@ QString StudyReadout(const Study& study, std::size_t index,
   using Status = CalculationOutcome::Status;
   const StudyPoint& first = study.curves.front().points[index];
   const std::optional<double> x = study.X(first);
-  QString readout = FieldTitle(*study.problem, study.table.ColumnName(study.sweptColumn)) + " = " +
+  QString readout = SweptTitle(study) + " = " +
                     NumberText(x.value_or(study.range.Value(static_cast<long>(index))));
   for (const StudyCurve& curve : study.curves) {
     const SweepPoint& row = curve.points[index].row;

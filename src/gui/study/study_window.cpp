@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "gui/study/study_window.h"
 
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -21,6 +25,7 @@
 #include "gui/study/study_controls.h"
 #include "gui/study/study_table_model.h"
 #include "gui/study/study_texts.h"
+#include "gui/widgets/close_button.h"
 #include "gui/widgets/push_button.h"
 
 namespace dorix {
@@ -37,7 +42,8 @@ StudyWindow::StudyWindow(const Problem& problem, const QString& caption, const Q
     : QWidget(parent, Qt::Window),
       fields_(problem.defaults),
       messages_(messages),
-      export_(this, fileStem, messages) {
+      export_(this, fileStem, messages),
+      fileStem_(fileStem) {
   setObjectName(QStringLiteral("frmStudy"));
   setWindowTitle(QStringLiteral("PARAMETRIC STUDY \u2014 ") + caption);
   resize(1200, 920);
@@ -71,6 +77,9 @@ StudyWindow::StudyWindow(const Problem& problem, const QString& caption, const Q
   tblPoints->setObjectName(QStringLiteral("tblPoints"));
   tblPoints->setModel(model_);
   tblPoints->setWordWrap(false);
+  // Tab leaves the table for the next control instead of walking its cells.
+  tblPoints->setTabKeyNavigation(false);
+  tblPoints->installEventFilter(this);
   tblPoints->horizontalHeader()->setStretchLastSection(true);
   tblPoints->verticalHeader()->setDefaultSectionSize(tblPoints->fontMetrics().height() + 6);
   split->addWidget(upper);
@@ -79,6 +88,12 @@ StudyWindow::StudyWindow(const Problem& problem, const QString& caption, const Q
   root->addWidget(split, 1);
 
   auto* tools = new QHBoxLayout;
+  cmdOpen = NewPushButton(this, "cmdOpen", QStringLiteral("&Open study..."));
+  cmdSave = NewPushButton(this, "cmdSave", QStringLiteral("Sa&ve study..."));
+  tools->addWidget(cmdOpen);
+  tools->addWidget(cmdSave);
+  connect(cmdOpen, &QPushButton::clicked, this, &StudyWindow::OpenStudy);
+  connect(cmdSave, &QPushButton::clicked, this, &StudyWindow::SaveStudy);
   cmdExportPng = NewPushButton(this, "cmdExportPng", QStringLiteral("Export PNG..."));
   cmdExportSvg = NewPushButton(this, "cmdExportSvg", QStringLiteral("Export SVG..."));
   cmdExportCsv = NewPushButton(this, "cmdExportCsv", QStringLiteral("Export CSV..."));
@@ -87,6 +102,8 @@ StudyWindow::StudyWindow(const Problem& problem, const QString& caption, const Q
     button->setEnabled(false);  // until there is a study
     tools->addWidget(button);
   }
+  cmdClose = NewCloseButton(this);
+  tools->addWidget(cmdClose);
   root->addLayout(tools);
   connect(cmdExportPng, &QPushButton::clicked, this, &StudyWindow::ExportPng);
   connect(cmdExportSvg, &QPushButton::clicked, this, &StudyWindow::ExportSvg);
@@ -110,7 +127,8 @@ void StudyWindow::Seed(const ProblemFields& fields, int fluid) {
 
 bool StudyWindow::Run() {
   std::string message;
-  const std::optional<SweepRange> range = ReadStudyRange(controls->RangeText(), message);
+  const std::optional<SweepRange> range =
+      ReadStudyRange(controls->RangeText(), ProblemOf(fields_), message);
   if (!range) {
     messages_.ShowMessage(message);
     return false;
@@ -120,8 +138,9 @@ bool StudyWindow::Run() {
   if (controls->AllFluids()) {
     fluids.clear();
     for (const dorix::Fluid& fluid : kFluids) fluids.push_back(fluid.number);
-    controls->lblFluid->setText(QStringLiteral("All %1 fluids").arg(kFluidCount));
+    controls->lblFluid->setText(QStringLiteral("All fluids"));
   }
+  controls->lblSetting->setText(SettingTitle(fields_));
   auto study = std::make_unique<Study>(
       RunStudy({fields_, *range, fluids}, Module1.Store, Module1.Grav, AllCores()));
   model_->SetStudy(study.get());
@@ -138,10 +157,10 @@ void StudyWindow::ShowTable() {
     const int span = model_->SpanAt(row);
     if (span > 1) tblPoints->setSpan(row, model_->FirstResultColumn(), 1, span);
   }
-  // Wide enough for its name and for a number at full precision; measured
+  // Wide enough for its title and for the widest number of six digits; measured
   // from the font, not from the cells, which would take longer than the study.
   const QFontMetrics metrics = tblPoints->fontMetrics();
-  const int numberWidth = metrics.horizontalAdvance(QStringLiteral("-0.000000000000000000000"));
+  const int numberWidth = metrics.horizontalAdvance(QStringLiteral("-0.0000123457")) + 12;
   for (int column = 0; column < model_->columnCount(); ++column) {
     const QString name = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     tblPoints->setColumnWidth(column, std::max(numberWidth, metrics.horizontalAdvance(name) + 24));
@@ -220,6 +239,72 @@ bool StudyWindow::ExportSvg() {
 
 bool StudyWindow::ExportCsv() {
   return study_ && export_.Csv(QStringLiteral("Export the study table as CSV"), StudyCsv(*study_));
+}
+
+bool StudyWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == tblPoints && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    CopySelection();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void StudyWindow::CopySelection() {
+  const QModelIndexList cells = tblPoints->selectionModel()->selectedIndexes();
+  if (!cells.isEmpty()) QGuiApplication::clipboard()->setText(model_->Tsv(cells));
+}
+
+StudySettings StudyWindow::Settings() const {
+  StudySettings settings{fields_,
+                         fluid_,
+                         controls->AllFluids(),
+                         controls->RangeText(),
+                         {},
+                         controls->LogarithmicResults()};
+  const Problem& problem = ProblemOf(fields_);
+  for (const std::size_t result : controls->ChosenResults()) {
+    settings.results.emplace_back(problem.results[result]);
+  }
+  return settings;
+}
+
+bool StudyWindow::SaveStudy() {
+  return export_.Text(QStringLiteral("Save the study"), QStringLiteral("json"),
+                      QStringLiteral("DORIX studies (*.json)"), StudyFileText(Settings()));
+}
+
+bool StudyWindow::OpenStudy() {
+  const QString path =
+      openFile_(this, QStringLiteral("Open a study"), QDir::home().filePath(fileStem_ + ".json"),
+                QStringLiteral("DORIX studies (*.json);;All files (*)"));
+  if (path.isEmpty()) return false;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    messages_.ShowMessage("*** ERROR: The study could not be read from " + path.toStdString() +
+                          ".");
+    return false;
+  }
+  std::string message;
+  const std::optional<StudySettings> settings =
+      ReadStudyFile(file.readAll().toStdString(), message);
+  if (settings && settings->fields.index() != fields_.index()) {
+    message = "*** ERROR: The file is a study of " + std::string(ProblemOf(settings->fields).name) +
+              "; open it from that problem's window.";
+  }
+  if (!message.empty()) {
+    messages_.ShowMessage(message);
+    return false;
+  }
+  Apply(*settings);
+  return Run();
+}
+
+void StudyWindow::Apply(const StudySettings& settings) {
+  fields_ = settings.fields;
+  fluid_ = settings.fluid;
+  controls->OfferFields(fields_);
+  controls->ShowChoices(settings);
 }
 
 void StudyWindow::keyPressEvent(QKeyEvent* event) {

@@ -34,7 +34,8 @@ namespace dorix {
 
 namespace {
 
-constexpr int kFieldWidth = 100;
+// The column of fields, wide enough for the row factor list's entries.
+constexpr int kFieldWidth = 112;
 
 // Runs a handler once the focus has moved from a field to another control.
 class LostFocusWatch : public QObject {

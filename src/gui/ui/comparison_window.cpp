@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "gui/ui/comparison_window.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/calc/outcome_record.h"
 #include "core/text/format_value.h"
+#include "gui/ui/preset_chooser.h"
+#include "gui/widgets/close_button.h"
 
 namespace dorix {
 
@@ -62,6 +67,10 @@ ComparisonWindow::ComparisonWindow(QWidget* parent) : QWidget(parent, Qt::Window
   tblCompare->setWordWrap(true);
   root->addWidget(lblSummary);
   root->addWidget(tblCompare);
+  auto* tools = new QHBoxLayout;
+  tools->addStretch(1);
+  tools->addWidget(cmdClose = NewCloseButton(this));
+  root->addLayout(tools);
 }
 
 void ComparisonWindow::ShowComparison(const QString& title, const Comparison& comparison) {
@@ -84,7 +93,7 @@ void ComparisonWindow::ShowComparison(const QString& title, const Comparison& co
 
   int row = 0;
   for (const ComparisonRow& entry : comparison.rows) {
-    tblCompare->setItem(row, kNameColumn, Cell(Text(entry.name), entry.current));
+    tblCompare->setItem(row, kNameColumn, Cell(PresetCaption(entry.name), entry.current));
     tblCompare->setItem(row, kSourceColumn, Cell(Text(entry.source), entry.current));
     if (entry.status == Status::kReport) {
       for (int i = 0; i < valueCount; ++i) {
@@ -109,6 +118,12 @@ void ComparisonWindow::ShowComparison(const QString& title, const Comparison& co
   // Sized once shown, when fonts and headers have their final measures.
   tblCompare->resizeColumnsToContents();
   tblCompare->resizeRowsToContents();
+  // Every row as high as the highest, a message wrapped over two lines or not.
+  int rowHeight = 0;
+  for (int i = 0; i < tblCompare->rowCount(); ++i) {
+    rowHeight = std::max(rowHeight, tblCompare->rowHeight(i));
+  }
+  for (int i = 0; i < tblCompare->rowCount(); ++i) tblCompare->setRowHeight(i, rowHeight);
   // The whole table in view, and no empty space below its rows.
   const int frame = 2 * tblCompare->frameWidth();
   int width = frame;

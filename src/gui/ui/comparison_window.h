@@ -6,6 +6,7 @@
 #include "core/calc/comparison.h"
 
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace dorix {
@@ -22,6 +23,7 @@ class ComparisonWindow : public QWidget {
 
   QLabel* lblSummary = nullptr;
   QTableWidget* tblCompare = nullptr;
+  QPushButton* cmdClose = nullptr;
 
   // Fills the table under this title and brings the window up.
   void ShowComparison(const QString& title, const Comparison& comparison);

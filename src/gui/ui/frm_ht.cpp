@@ -22,7 +22,7 @@ FrmHT::FrmHT(WindowSet& windows, MessageSink* messages)
   txtTubeDia = AddField(Label5, "txtTubeDia", kDefaults.tubeDiameter);
   Label3 = NewLabel("Label3", QStringLiteral("Number of tubes [ ] ="));
   txtNumTube = AddField(Label3, "txtNumTube", kDefaults.numberOfTubes);
-  lblRowFactor = NewLabel("lblRowFactor", QStringLiteral("Row factor"));
+  lblRowFactor = NewLabel("lblRowFactor", QStringLiteral("Row factor ="));
   menRowFactor = new QComboBox(this);
   menRowFactor->setObjectName(QStringLiteral("menRowFactor"));
   for (const RowFactorChoice& choice : RowFactorChoices()) {
@@ -37,6 +37,8 @@ FrmHT::FrmHT(WindowSet& windows, MessageSink* messages)
   };
   connect(menRowFactor, &QComboBox::currentIndexChanged, this, showReference);
   showReference();
+  // As wide as the fields above it, which leave room for its entries.
+  menRowFactor->setFixedWidth(txtNumTube->maximumWidth());
   AddRow(lblRowFactor, menRowFactor);
   AddVaporDensityRow();
   ChainTabOrder({});

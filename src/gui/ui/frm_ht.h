@@ -18,7 +18,7 @@ class FrmHT final : public CondensationWindow {
   QLabel* Label3 = nullptr;
   QLineEdit* txtNumTube = nullptr;
   QLabel* lblRowFactor = nullptr;
-  // Nusselt's N^-1/4 (the default) or Kern's N^-1/6, in the order of RowFactorChoices().
+  // Nusselt's N⁻¹ᐟ⁴ (the default) or Kern's N⁻¹ᐟ⁶, in the order of RowFactorChoices().
   QComboBox* menRowFactor = nullptr;
 
   // The fields as typed, for the calculation.

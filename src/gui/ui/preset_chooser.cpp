@@ -11,7 +11,6 @@ namespace dorix {
 
 namespace {
 
-const QString kCustom = QStringLiteral("Custom");
 const QString kCustomTip = QStringLiteral("The coefficients as typed: they match no preset.");
 
 QString Text(std::string_view text) {
@@ -23,6 +22,10 @@ QString TipOf(const CorrelationPreset& preset) {
 }
 
 }  // namespace
+
+QString PresetCaption(std::string_view name) {
+  return name == kCustomPresetName ? QStringLiteral("Custom") : Text(name);
+}
 
 PresetChooser::PresetChooser(QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
@@ -60,7 +63,7 @@ void PresetChooser::ShowPresetOf(const CoefficientTexts& texts) {
   const CorrelationPreset* preset = PresetOf(texts);
   if (preset == nullptr) {
     if (menPreset->count() == customIndex) {
-      menPreset->addItem(kCustom);
+      menPreset->addItem(PresetCaption(kCustomPresetName));
       menPreset->setItemData(customIndex, kCustomTip, Qt::ToolTipRole);
     }
     menPreset->setCurrentIndex(customIndex);

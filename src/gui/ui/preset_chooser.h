@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string_view>
 
 #include "core/calc/calculation.h"
 
@@ -11,6 +12,10 @@ class QLabel;
 namespace dorix {
 
 struct CorrelationPreset;
+
+// A preset's name as the list shows it: "Custom" for coefficients that
+// match none, the preset's own name otherwise.
+QString PresetCaption(std::string_view name);
 
 // The "Preset" list over the coefficient panel: the published sets of the
 // nine coefficients, each with its source beside the list and its full

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gui/ui/qt_message_box.h"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 #include <QString>
 
@@ -9,6 +11,8 @@ namespace dorix {
 void QtMessageBox::ShowMessage(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Message"), QString::fromStdString(text),
                   QMessageBox::Ok, parent_);
+  // Some styles put an icon on OK; the box has none, not even there.
+  box.button(QMessageBox::Ok)->setIcon(QIcon());
   box.exec();
 }
 
