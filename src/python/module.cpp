@@ -18,6 +18,7 @@
 #include "core/calc/row_factors.h"
 #include "core/fluids/fluid.h"
 #include "core/props/property_curve.h"
+#include "core/props/saturated_vapor.h"
 #include "core/text/round_trip_text.h"
 #include "core/units/quantity_text.h"
 #include "python/point_batch.h"
@@ -125,12 +126,14 @@ std::vector<std::tuple<std::string, std::string, std::string, std::string>> Fiel
   return table;
 }
 
-// The properties a report shows at one temperature, by the same lookups:
-// name -> values, NaN where the file has none at that temperature.
+// The properties a report shows at one temperature, by the same lookups, and
+// the saturated vapour's density with that temperature as Tsat: name ->
+// values, NaN where the file has none at that temperature.
 py::dict LookUpProperties(py::handle fluidValue, const NumberArray& temperatures, py::handle data) {
   const int fluid = FluidNumber(fluidValue);
   const auto store = RequireStore(data);
   const auto count = static_cast<std::size_t>(temperatures.size());
+  const double none = std::numeric_limits<double>::quiet_NaN();
   // The slots a calculation fills, each looked up at the one temperature.
   struct Column {
     std::string_view name;
@@ -146,24 +149,26 @@ py::dict LookUpProperties(py::handle fluidValue, const NumberArray& temperatures
       {kLiquidPrandtlName, &PropertySlots::PrL, kLiquidPrandtl, {}},
       {kVaporSpecificHeatName, &PropertySlots::CpV, kVaporSpecificHeat, {}},
       {kEnthalpyOfVaporizationName, &PropertySlots::Hfg, kEnthalpyOfVaporization, {}}};
+  std::vector<double> vaporDensities;
   {
     py::gil_scoped_release unlocked;
-    const double none = std::numeric_limits<double>::quiet_NaN();
     for (std::size_t i = 0; i < count; ++i) {
+      const double temperature = temperatures.data()[i];
       PropertySlots slots;
       for (Column& column : columns) {
         if (column.code == 0) continue;
         slots.*column.slot = none;
-        LookUpInto(*store, fluid, column.code, temperatures.data()[i], slots.*column.slot,
-                   slots.OutOfRange);
+        LookUpInto(*store, fluid, column.code, temperature, slots.*column.slot, slots.OutOfRange);
       }
       for (Column& column : columns) {
         column.values.push_back(column.code == 0 ? LiquidSpecificHeat(slots) : slots.*column.slot);
       }
+      vaporDensities.push_back(SaturatedVaporDensity(*store, fluid, temperature).value_or(none));
     }
   }
   py::dict properties;
   for (const Column& column : columns) properties[py::str(column.name)] = NumPyArray(column.values);
+  properties[py::str(kVaporDensityName)] = NumPyArray(vaporDensities);
   return properties;
 }
 
@@ -226,13 +231,15 @@ class Batch {
  public:
   Batch(const std::string& problem, const py::dict& fields, const py::object& fluid,
         const py::object& saturated, const std::string& data, long count,
-        const std::optional<std::string>& preset, const std::optional<std::string>& rowFactor) {
+        const std::optional<std::string>& preset, const std::optional<std::string>& rowFactor,
+        const std::string& vaporDensity) {
     batch_.problem = &FindProblem(problem);
     // The window's defaults, which every field left out keeps.
     batch_.fields = batch_.problem->defaults;
     batch_.count = count;
     if (preset) SetPreset(*preset);
     if (rowFactor) SetRowFactor(*rowFactor);
+    SetVaporDensityNamed(vaporDensity);
     const std::vector<FieldOption> options = BindFields(batch_.fields);
     for (const auto& [key, value] : fields) {
       const auto name = key.cast<std::string>();
@@ -255,7 +262,8 @@ class Batch {
     batch_.store = RequireStore(py::str(data));
   }
 
-  py::dict Calculate() {
+  // `noteType` makes a note of its code and text.
+  py::dict Calculate(py::handle noteType) {
     BatchColumns columns;
     {
       py::gil_scoped_release unlocked;
@@ -274,6 +282,7 @@ class Batch {
     raw["results"] = ColumnDict(columns.results);
     raw["dry_out"] = dryOut;
     raw["messages"] = columns.messages;
+    raw["notes"] = NoteLists(columns.notes, noteType);
     return raw;
   }
 
@@ -311,6 +320,8 @@ class Batch {
     return Name(ChoiceOf(tubes->rowFactor).name);
   }
 
+  py::str VaporDensityName() const { return Name(dorix::VaporDensityName(vaporDensity_)); }
+
  private:
   void SetPreset(const std::string& name) {
     CoefficientTexts* panel = CoefficientsOf(batch_.fields);
@@ -336,6 +347,29 @@ class Batch {
                             Choices(RowFactorChoices()));
     }
     tubes->rowFactor = choice->factor;
+  }
+
+  void SetVaporDensityNamed(const std::string& name) {
+    const auto choice = ParseVaporDensity(name);
+    if (!choice) {
+      throw py::value_error("unknown vapor density " + Quoted(name) + ": use " +
+                            std::string(dorix::VaporDensityName(VaporDensity::kNeglected)) +
+                            " or " + std::string(dorix::VaporDensityName(VaporDensity::kIncluded)));
+    }
+    vaporDensity_ = *choice;
+    SetVaporDensity(batch_.fields, vaporDensity_);
+  }
+
+  // Each point's notes as a list, in an object array: NumPy would read
+  // lists of equal length handed over as a list as a second dimension.
+  py::array NoteLists(const std::vector<std::vector<ValidityNote>>& notes, py::handle noteType) {
+    py::array lists(py::dtype("O"), static_cast<py::ssize_t>(notes.size()));
+    auto** slots = static_cast<PyObject**>(lists.mutable_data());
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+      Py_XDECREF(slots[i]);  // NumPy's None or NULL
+      slots[i] = NoteList(notes[i], noteType, codes_).release().ptr();
+    }
+    return lists;
   }
 
   // The values of a flat argument: itself, or the elements of its array.
@@ -370,6 +404,8 @@ class Batch {
 
   PointBatch batch_;
   bool coefficientsVary_ = false;
+  VaporDensity vaporDensity_ = VaporDensity::kNeglected;
+  NameCache codes_;
   std::vector<NumberArray> numbers_;  // the arrays VaryingField::numbers points into
 };
 
@@ -400,18 +436,20 @@ PYBIND11_MODULE(_dorix, module) {
   module.def("read_quantity", &ReadQuantity);
   py::class_<SingleCaller>(module, "SingleCaller")
       .def(py::init([](const std::string& problem, const std::vector<std::string>& order,
-                       py::tuple defaults) {
-        return SingleCaller(FindProblem(problem), order, std::move(defaults), ModulePlace());
+                       py::tuple defaults, py::object noteType) {
+        return SingleCaller(FindProblem(problem), order, std::move(defaults), std::move(noteType),
+                            ModulePlace());
       }))
       .def("call", &SingleCaller::Call)
       .def("report", &SingleCaller::Report);
   py::class_<Batch>(module, "Batch")
       .def(py::init<const std::string&, const py::dict&, const py::object&, const py::object&,
                     const std::string&, long, const std::optional<std::string>&,
-                    const std::optional<std::string>&>())
+                    const std::optional<std::string>&, const std::string&>())
       .def("calculate", &Batch::Calculate)
       .def("reports", &Batch::Reports)
       .def("fluid_names", &Batch::FluidNames)
       .def("preset_names", &Batch::PresetNames)
-      .def("row_factor_name", &Batch::RowFactorName);
+      .def("row_factor_name", &Batch::RowFactorName)
+      .def("vapor_density_name", &Batch::VaporDensityName);
 }

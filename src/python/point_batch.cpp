@@ -77,6 +77,7 @@ BatchColumns CalculateColumns(const PointBatch& batch, unsigned jobs) {
   }
   columns.dryOut.assign(static_cast<std::size_t>(batch.count), 0);
   columns.messages.resize(static_cast<std::size_t>(batch.count));
+  columns.notes.resize(static_cast<std::size_t>(batch.count));
   ParallelChunks(
       batch.count, jobs, [&batch](long point) { return batch.Calculate(point); },
       [&](long first, std::vector<CalculationOutcome>& outcomes) {
@@ -88,6 +89,7 @@ BatchColumns CalculateColumns(const PointBatch& batch, unsigned jobs) {
           Store(columns.results, outcome.results, point, batch.count, false);
           columns.dryOut[point] = outcome.status == CalculationOutcome::Status::kDryOut;
           columns.messages[point] = std::move(outcome.message);
+          columns.notes[point] = std::move(outcome.notes);
         }
       });
   return columns;

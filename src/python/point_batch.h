@@ -52,6 +52,7 @@ struct BatchColumns {
   std::vector<NamedColumn> results;     // in report order
   std::vector<char> dryOut;
   std::vector<std::string> messages;  // "" where the point was not refused
+  std::vector<std::vector<ValidityNote>> notes;
 };
 
 // Computes every point on `jobs` threads.

@@ -94,6 +94,14 @@ const py::str& NameCache::Get(std::string_view name) {
   return names_.back().second;
 }
 
+py::list NoteList(const std::vector<ValidityNote>& notes, py::handle noteType, NameCache& codes) {
+  py::list list(notes.size());
+  for (std::size_t i = 0; i < notes.size(); ++i) {
+    list[i] = noteType(codes.Get(notes[i].code), notes[i].text);
+  }
+  return list;
+}
+
 std::shared_ptr<const PropertyStore> StoreOf(py::handle data, const ProgramPlace& module) {
   static std::shared_ptr<const PropertyStore> found;
   static std::string lastPath;
@@ -113,8 +121,11 @@ std::shared_ptr<const PropertyStore> StoreOf(py::handle data, const ProgramPlace
 }
 
 SingleCaller::SingleCaller(const Problem& problem, const std::vector<std::string>& order,
-                           py::tuple defaults, ProgramPlace module)
-    : problem_(&problem), defaults_(std::move(defaults)), module_(std::move(module)) {
+                           py::tuple defaults, py::object noteType, ProgramPlace module)
+    : problem_(&problem),
+      defaults_(std::move(defaults)),
+      noteType_(std::move(noteType)),
+      module_(std::move(module)) {
   if (order.size() != defaults_.size()) throw py::value_error("one default per field");
   ProblemFields fields = problem_->defaults;
   const std::vector<FieldOption> options = BindFields(fields);
@@ -131,7 +142,9 @@ SingleCaller::SingleCaller(const Problem& problem, const std::vector<std::string
 
 std::optional<SingleCaller::Prepared> SingleCaller::Prepare(py::tuple values, py::handle fluid,
                                                             py::handle saturated, py::handle preset,
-                                                            py::handle rowFactor, py::handle data) {
+                                                            py::handle rowFactor,
+                                                            py::handle vaporDensity,
+                                                            py::handle data) {
   if (values.size() != fieldOf_.size()) return std::nullopt;
   Prepared prepared{problem_->defaults, {}, nullptr};
   if (!preset.is_none()) {
@@ -148,6 +161,10 @@ std::optional<SingleCaller::Prepared> SingleCaller::Prepare(py::tuple values, py
     if (chosen == nullptr || tubes == nullptr) return std::nullopt;
     tubes->rowFactor = chosen->factor;
   }
+  const auto densityName = Utf8(vaporDensity);
+  const auto density = densityName ? ParseVaporDensity(*densityName) : std::nullopt;
+  if (!density) return std::nullopt;
+  SetVaporDensity(prepared.fields, *density);
   const std::vector<FieldOption> options = BindFields(prepared.fields);
   for (std::size_t i = 0; i < fieldOf_.size(); ++i) {
     const py::handle value = values[i];
@@ -170,8 +187,10 @@ std::optional<SingleCaller::Prepared> SingleCaller::Prepare(py::tuple values, py
 }
 
 py::object SingleCaller::Call(py::tuple values, py::handle fluid, py::handle saturated,
-                              py::handle preset, py::handle rowFactor, py::handle data) {
-  std::optional<Prepared> prepared = Prepare(values, fluid, saturated, preset, rowFactor, data);
+                              py::handle preset, py::handle rowFactor, py::handle vaporDensity,
+                              py::handle data) {
+  std::optional<Prepared> prepared =
+      Prepare(values, fluid, saturated, preset, rowFactor, vaporDensity, data);
   if (!prepared) return py::none();
   const CalculationOutcome outcome = Calculate(prepared->fields, prepared->setup);
 
@@ -198,14 +217,18 @@ py::object SingleCaller::Call(py::tuple values, py::handle fluid, py::handle sat
   if (const auto* tubes = std::get_if<TubeCondensationFields>(&prepared->fields)) {
     rowFactorName = names_.Get(ChoiceOf(tubes->rowFactor).name);
   }
-  return py::make_tuple(
-      outcome.message, outcome.status == CalculationOutcome::Status::kDryOut, inputs, properties,
-      results, names_.Get(FindFluid(prepared->setup.fluid)->name), presetName, rowFactorName);
+  return py::make_tuple(outcome.message, outcome.status == CalculationOutcome::Status::kDryOut,
+                        inputs, properties, results,
+                        names_.Get(FindFluid(prepared->setup.fluid)->name), presetName,
+                        rowFactorName, names_.Get(VaporDensityName(outcome.vaporDensity)),
+                        NoteList(outcome.notes, noteType_, names_));
 }
 
 py::object SingleCaller::Report(py::tuple values, py::handle fluid, py::handle saturated,
-                                py::handle preset, py::handle rowFactor, py::handle data) {
-  std::optional<Prepared> prepared = Prepare(values, fluid, saturated, preset, rowFactor, data);
+                                py::handle preset, py::handle rowFactor, py::handle vaporDensity,
+                                py::handle data) {
+  std::optional<Prepared> prepared =
+      Prepare(values, fluid, saturated, preset, rowFactor, vaporDensity, data);
   if (!prepared) return py::none();
   std::string report = ReportText(Calculate(prepared->fields, prepared->setup));
   std::erase(report, '\r');

@@ -17,7 +17,7 @@ import pytest
 import dorix
 
 FUNCTIONS = [dorix.wall_condensation, dorix.tube_condensation, dorix.wall_evaporation]
-CHOICES = {"fluid", "saturated", "preset", "row_factor", "data"}
+CHOICES = {"fluid", "saturated", "preset", "row_factor", "vapor_density", "data"}
 
 
 @pytest.mark.parametrize("function", FUNCTIONS)
@@ -56,9 +56,10 @@ def test_to_frame_has_the_rows_and_columns_of_the_sweep_csv(problem, call, sweep
                           capture_output=True, text=True, check=True)
     csv = pandas.read_csv(io.StringIO(done.stdout), keep_default_na=False, na_values=[""],
                           float_precision="round_trip")
-    assert list(frame.columns) == list(csv.columns)
-    assert frame.shape == csv.shape
-    numbers = [c for c in frame.columns if c not in ("dry_out", "message")]
+    # The frame's last column, the notes, is the module's own.
+    assert list(frame.columns) == [*csv.columns, "notes"]
+    assert len(frame) == len(csv)
+    numbers = [c for c in csv.columns if c not in ("dry_out", "message")]
     assert (frame[numbers].dtypes == np.float64).all()
     np.testing.assert_array_equal(frame[numbers].to_numpy(), csv[numbers].to_numpy())
     assert list(frame["message"]) == list(csv["message"].fillna(""))
@@ -68,12 +69,25 @@ def test_to_frame_has_the_rows_and_columns_of_the_sweep_csv(problem, call, sweep
 
 def test_single_and_varying_fluid_frames_and_reprs():
     one = dorix.tube_condensation(row_factor="kern")
-    assert one.to_frame().shape == (1, 5 + 3 + 1)
+    assert one.to_frame().shape == (1, 5 + 3 + 2)
     assert repr(one).startswith("<dorix.Result tube-condensation: water, kern\n")
     assert "heat_transfer_coefficient  = 3" in repr(one) and "W/m² K" in repr(one)
     many = dorix.wall_condensation(fluid=[["water"], ["ammonia"]], wall_temp=[300.0, 500.0])
     assert list(many.to_frame()["fluid"]) == ["water", "water", "ammonia", "ammonia"]
     assert repr(many) == "<dorix.Result wall-condensation, shape (2, 2), 3 refused>"
+
+
+def test_notes_of_single_and_array_calls_in_reprs_and_frames():
+    assert dorix.wall_condensation().notes == []
+    one = dorix.wall_condensation(wall_temp=230)
+    assert "wall-below-triple-point" in [note.code for note in one.notes]
+    assert all(f"\n  note: {note.text}" in repr(one) for note in one.notes)
+    many = dorix.wall_condensation(wall_temp=[[230.0, 300.0, 400.0]])  # the last refused
+    assert many.notes.shape == (1, 3) and list(many.notes[0]) == [one.notes, [], []]
+    assert repr(many).endswith(", 1 refused, 1 with notes>")
+    frame = many.to_frame()
+    assert list(frame.columns[-2:]) == ["message", "notes"]
+    assert list(frame["notes"]) == ["; ".join(note.text for note in one.notes), "", ""]
 
 
 def test_to_frame_without_pandas_says_what_it_needs():

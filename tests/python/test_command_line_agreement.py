@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
-"""The module gives dorix-calc's numbers bit for bit, and its messages word
-for word, single call by single call and for the same points in one array,
-under every preset and row factor."""
+"""The module gives dorix-calc's numbers bit for bit, and its messages and
+notes word for word, single call by single call and for the same points in
+one array, under every preset, row factor and vapour-density choice."""
 
 import random
 
@@ -25,6 +25,9 @@ CORRELATIONS = [
 ] + [
     pytest.param("tube-condensation", {"row_factor": name}, id=f"tube-condensation-{name}")
     for name in ROW_FACTORS
+] + [
+    pytest.param(problem, {"vapor_density": "included"}, id=f"{problem}-vapor-density")
+    for problem in FUNCTIONS
 ]
 
 # Per fluid: pressure [Pa], vapour temperature [K] and wall temperature [K]
@@ -101,6 +104,7 @@ def assert_same_record(result, expected):
     assert result.fluid == expected["fluid"]
     assert result.preset == expected.get("preset")
     assert result.row_factor == expected.get("row_factor")
+    assert result.vapor_density == expected["vapor_density"]
     assert result.inputs == expected["inputs"]
     assert {name: list(p) for name, p in result.properties.items()} == {
         name: [p["value"], p["at"]] for name, p in expected["properties"].items()
@@ -108,6 +112,11 @@ def assert_same_record(result, expected):
     # A film that dries out has NaN results where the JSON has none.
     assert {n: v for n, v in result.results.items() if not np.isnan(v)} == expected["results"]
     assert result.dry_out == expected.get("dry_out", False)
+    assert result.notes == notes(expected)
+
+
+def notes(expected):
+    return [(note["code"], note["text"]) for note in expected["notes"]]
 
 
 @pytest.mark.parametrize("problem", FUNCTIONS)
@@ -128,7 +137,7 @@ def test_single_calls_match_the_command_line(problem, calc):
 
 
 @pytest.mark.parametrize("problem, choice", CORRELATIONS)
-def test_presets_and_row_factors_match_the_command_line(problem, choice, calc):
+def test_presets_row_factors_and_vapor_density_match_the_command_line(problem, choice, calc):
     reports = 0
     for fluid, fields, saturated in cases(problem, count=8):
         fields.pop("A", None)  # all nine coefficients the preset's
@@ -200,6 +209,8 @@ def test_one_array_call_matches_the_command_line_point_by_point(problem, choice,
         assert result.fluid[i] == expected["fluid"]
         assert presets[i] == expected.get("preset")
         assert result.row_factor == expected.get("row_factor")
+        assert result.vapor_density == expected["vapor_density"]
+        assert result.notes[i] == notes(expected)
         assert {name: values[i] for name, values in result.inputs.items()} == expected["inputs"]
         for name, prop in expected["properties"].items():
             assert result.properties[name].value[i] == prop["value"]

@@ -70,6 +70,13 @@ def test_a_refused_run_raises_a_value_error_with_the_window_message(call, messag
             "unknown row factor 'Kern': use nusselt or kern",
         ),
         (lambda: dorix.tube_condensation(row_factor=None), TypeError, "row_factor takes a name"),
+        (
+            lambda: dorix.wall_condensation(vapor_density="Included"),
+            ValueError,
+            "unknown vapor density 'Included': use neglected or included",
+        ),
+        (lambda: dorix.tube_condensation(tubes=[1, 2], vapor_density=""), ValueError, "density ''"),
+        (lambda: dorix.wall_evaporation(vapor_density=True), TypeError, "vapor_density takes"),
         (lambda: dorix.tube_condensation(preset="default"), TypeError, "argument 'preset'"),
         (lambda: dorix.wall_condensation(row_factor="kern"), TypeError, "argument 'row_factor'"),
     ],

@@ -19,6 +19,13 @@ preset= sets the nine coefficients of the vertical walls to a published set
 (dorix-calc's --preset: "default", "kutateladze-labuntsov", "nusselt-laminar");
 coefficient keywords given as well override its texts. row_factor= chooses the
 tube row's factor (--row-factor: "nusselt", the default, or "kern").
+vapor_density= (--vapor-density) neglects the vapour's density in the film's
+buoyancy, as the classic film model does ("neglected", the default), or
+counts it ("included": g·(1 − ρv/ρl), ρv the saturated vapour at Tsat).
+
+Result.notes says where a finished calculation stretches the model behind
+its numbers (a wall below the triple point, a Reynolds number outside the
+correlations' data, ...): Note(code, text) tuples, as dorix-calc prints them.
 
 A single calculation that its window would refuse raises Refused (a
 ValueError) with the window's message; in arrays a refused point is NaN with
@@ -46,6 +53,7 @@ if TYPE_CHECKING:
 __version__: str = _dorix.__version__
 
 __all__ = [
+    "Note",
     "Property",
     "Refused",
     "Result",
@@ -95,6 +103,15 @@ class Property(NamedTuple):
     at: Values
 
 
+class Note(NamedTuple):
+    """Where a finished calculation stretches its model: a stable code
+    ("wall-below-triple-point", "vapor-density", "correlation-range", ...)
+    and a one-line text with the numbers involved."""
+
+    code: str
+    text: str
+
+
 # The results' units, as the reports give them.
 _RESULT_UNITS = {
     "reynolds_number": "",
@@ -115,6 +132,8 @@ class Result:
     preset      the preset whose texts the coefficients are, or "custom" (an
                 array of names where a coefficient varies); None for the tube row
     row_factor  the tube row's factor, "nusselt" or "kern"; None for the walls
+    vapor_density  "neglected" or "included": whether the film's buoyancy
+                counts the saturated vapour's density
     inputs      field -> value as read, in SI units, rounded to single
                 precision; NaN for a field a refused run did not read
     properties  name -> Property(value, at): the saturation temperature [K]
@@ -122,7 +141,9 @@ class Result:
                 viscosity [kg/m s], conductivity [W/m K], specific heat
                 [J/kg K] and Prandtl number at the liquid reference
                 temperature [K]; vapour specific heat [J/kg K]; enthalpy of
-                vaporization [J/kg] at the saturation temperature [K]
+                vaporization [J/kg] at the saturation temperature [K];
+                with vapor_density "included" also saturated_vapor_density
+                [kg/m³] at the saturation temperature [K]
     results     name -> value, NaN where there is none (a refused point, a
                 film that dries out):
                   reynolds_number            film Reynolds number at the end
@@ -134,6 +155,9 @@ class Result:
                   evaporation_rate           evaporation: kg/m s per unit width
     dry_out     the evaporating film dries out before the end of the wall
     messages    the "*** ERROR: " text of a refused point, else ""
+    notes       a list of Note(code, text) where the calculation stretches its
+                model, [] where it does not (and for a refused point); an
+                object array of such lists for a vectorised call
     report      the window's report (LF line ends); "" for a refused point
 
     to_frame() gives a pandas DataFrame, one row per point.
@@ -145,10 +169,12 @@ class Result:
         "fluid",
         "preset",
         "row_factor",
+        "vapor_density",
         "inputs",
         "results",
         "dry_out",
         "messages",
+        "notes",
         "_properties",
         "_report",
         "_reports",
@@ -159,10 +185,12 @@ class Result:
     fluid: Any
     preset: Any
     row_factor: Optional[str]
+    vapor_density: str
     inputs: dict[str, Values]
     results: dict[str, Values]
     dry_out: Any
     messages: Any
+    notes: Any
 
     @property
     def properties(self) -> dict[str, Property]:
@@ -181,7 +209,8 @@ class Result:
         """The points as a pandas DataFrame, one row per point in C order:
         the fluid (where it varies), the inputs, the results, dry_out (for the
         evaporating film) and the message, columns named as in dorix-calc's
-        sweep CSV."""
+        sweep CSV, then notes: each point's note texts joined by "; ", ""
+        for none."""
         try:
             import pandas
         except ImportError as error:
@@ -205,6 +234,8 @@ class Result:
         if self.problem == "wall-evaporation":
             columns["dry_out"] = column(self.dry_out, bool)
         columns["message"] = column(self.messages, object)
+        points = [self.notes] if self.shape == () else self.notes.ravel()
+        columns["notes"] = ["; ".join(note.text for note in notes) for notes in points]
         return pandas.DataFrame(columns)
 
     def __repr__(self) -> str:
@@ -213,19 +244,24 @@ class Result:
             refused = int(np.count_nonzero(np.asarray(self.messages) != ""))
             dried = int(np.count_nonzero(self.dry_out))
             tail = f", {dried} dry out" if self.problem == "wall-evaporation" else ""
+            noted = sum(1 for notes in self.notes.flat if notes)
+            tail += f", {noted} with notes" if noted else ""
             return f"{head}, shape {self.shape}, {refused} refused{tail}>"
-        choice = self.preset or self.row_factor
-        lines = [f"{head}: {self.fluid}{f', {choice}' if choice else ''}"]
+        choices = [self.fluid, self.preset or self.row_factor]
+        if self.vapor_density == "included":
+            choices.append("vapor density included")
+        lines = [f"{head}: {', '.join(c for c in choices if c)}"]
         if self.dry_out:
             lines.append("  the film dries out before the end of the wall")
         for name, value in self.results.items():
             unit = _RESULT_UNITS.get(name, "")
             lines.append(f"  {name:26s} = {value:.6g}{' ' + unit if unit else ''}")
+        lines.extend(f"  note: {note.text}" for note in self.notes)
         return "\n".join(lines) + ">"
 
 
 def _from_batch(problem: str, batch: Any, shape: tuple[int, ...], values: dict) -> Result:
-    raw = batch.calculate()
+    raw = batch.calculate(Note)
     scalar = shape == ()
     messages = raw["messages"]
     if scalar and messages[0]:
@@ -242,6 +278,7 @@ def _from_batch(problem: str, batch: Any, shape: tuple[int, ...], values: dict) 
     preset = batch.preset_names()
     result.preset = preset if not isinstance(preset, list) else _objects(preset, shape)
     result.row_factor = batch.row_factor_name()
+    result.vapor_density = batch.vapor_density_name()
     result.inputs = {name: shaped(values) for name, values in raw["inputs"].items()}
     result._properties = {
         name: Property(shaped(value), shaped(at)) for name, (value, at) in raw["properties"].items()
@@ -249,6 +286,7 @@ def _from_batch(problem: str, batch: Any, shape: tuple[int, ...], values: dict) 
     result.dry_out = bool(raw["dry_out"][0]) if scalar else raw["dry_out"].reshape(shape)
     result.results = {name: shaped(values) for name, values in raw["results"].items()}
     result.messages = "" if scalar else _objects(messages, shape)
+    result.notes = raw["notes"][0] if scalar else raw["notes"].reshape(shape)
     result._report = None
 
     def reports() -> Any:
@@ -331,11 +369,11 @@ class _Problem:
         self.function = function
         self.order = order
         self.defaults = defaults
-        self.caller = _dorix.SingleCaller(problem, list(order), defaults)
+        self.caller = _dorix.SingleCaller(problem, list(order), defaults, Note)
 
     def __call__(self, values: tuple, fluid: Any, saturated: Any, preset: Any, row_factor: Any,
-                 data: Any) -> Result:
-        arguments = (values, fluid, saturated, preset, row_factor, data)
+                 vapor_density: Any, data: Any) -> Result:
+        arguments = (values, fluid, saturated, preset, row_factor, vapor_density, data)
         raw = self.caller.call(*arguments)
         if raw is None:
             return self.general(*arguments)
@@ -348,7 +386,7 @@ class _Problem:
             raise _refusal(self.problem, raw[0], dict(zip(self.order, given)))
         result = Result.__new__(Result)
         (_, result.dry_out, result.inputs, result._properties, result.results, result.fluid,
-         result.preset, result.row_factor) = raw
+         result.preset, result.row_factor, result.vapor_density, result.notes) = raw
         result.problem = self.problem
         result.shape = ()
         result.messages = ""
@@ -358,7 +396,7 @@ class _Problem:
         return result
 
     def general(self, values: tuple, fluid: Any, saturated: Any, preset: Any, row_factor: Any,
-                data: Any) -> Result:
+                vapor_density: Any, data: Any) -> Result:
         function = self.function
         given = {}
         for name, value, default in zip(self.order, values, self.defaults):
@@ -370,6 +408,7 @@ class _Problem:
         preset = _name(function, "preset", preset)
         if row_factor is not None:
             row_factor = _name(function, "row_factor", row_factor)
+        vapor_density = _name(function, "vapor_density", vapor_density)
         if data is not None and not isinstance(data, str):
             data = os.fspath(data)  # a pathlib.Path
         arrays = [v for v in (*given.values(), fluids, flags) if isinstance(v, np.ndarray)]
@@ -381,7 +420,7 @@ class _Problem:
                 for name, value in zip(self.order, values)
             )
             arguments = (single, _single_value(fluids), _single_value(flags), preset,
-                         row_factor, data)
+                         row_factor, vapor_density, data)
             raw = self.caller.call(*arguments)
             if raw is not None:
                 return self.single(raw, values, arguments)
@@ -398,6 +437,7 @@ class _Problem:
             math.prod(shape),
             preset,
             row_factor,
+            vapor_density,
         )
         return _from_batch(self.problem, batch, shape, dict(zip(self.order, values)))
 
@@ -437,6 +477,7 @@ def wall_condensation(
     fluid: FluidValue = "water",
     saturated: FlagValue = False,
     preset: Optional[str] = None,
+    vapor_density: str = "neglected",
     A: Optional[FieldValue] = None,
     n: Optional[FieldValue] = None,
     B: Optional[FieldValue] = None,
@@ -462,6 +503,9 @@ def wall_condensation(
                 temperature at the pressure
     preset      a published set of the coefficients: "default",
                 "kutateladze-labuntsov", "nusselt-laminar"
+    vapor_density  "neglected" (the classic film model, the default) or
+                "included": the film's buoyancy g·(1 − ρv/ρl) in every
+                regime, ρv the saturated vapour at Tsat
     A, n        wavy-laminar law Nu = A·Re^n [-]: default 0.822, -0.22
     B, m, s     turbulent law Nu = B·Re^m·Pr^s [-]: default 0.0038, 0.4, 0.65
     C, v        laminar to wavy transition at Re = C·Pr^v: default 30, 0
@@ -474,7 +518,7 @@ def wall_condensation(
     """
     return _WALL_CONDENSATION(
         (pressure, vapor_temp, wall_temp, length, A, n, B, m, s, C, v, D, w),
-        fluid, saturated, preset, None, data)
+        fluid, saturated, preset, None, vapor_density, data)
 
 
 def tube_condensation(
@@ -487,6 +531,7 @@ def tube_condensation(
     fluid: FluidValue = "water",
     saturated: FlagValue = False,
     row_factor: str = "nusselt",
+    vapor_density: str = "neglected",
     data: DataPath = None,
 ) -> Result:
     """Laminar film condensation on a vertical row of horizontal tubes.
@@ -500,6 +545,7 @@ def tube_condensation(
     saturated      as for wall_condensation
     row_factor     "nusselt" (the single tube's coefficient times N^-1/4,
                    the default) or "kern" (N^-1/6)
+    vapor_density  as for wall_condensation, default "neglected"
     data           another property file
 
     Results: reynolds_number [-], heat_transfer_coefficient [W/m² K],
@@ -509,7 +555,7 @@ def tube_condensation(
         raise TypeError("tube_condensation(): row_factor takes a name, not None")
     return _TUBE_CONDENSATION(
         (pressure, vapor_temp, wall_temp, tube_diameter, tubes),
-        fluid, saturated, None, row_factor, data)
+        fluid, saturated, None, row_factor, vapor_density, data)
 
 
 def wall_evaporation(
@@ -520,6 +566,7 @@ def wall_evaporation(
     flow_rate: FieldValue = 1.0,
     fluid: FluidValue = "water",
     preset: Optional[str] = None,
+    vapor_density: str = "neglected",
     A: Optional[FieldValue] = None,
     n: Optional[FieldValue] = None,
     B: Optional[FieldValue] = None,
@@ -538,7 +585,7 @@ def wall_evaporation(
     length      length of the wall [m], default 1.0
     flow_rate   initial mass flow rate per unit width [kg/m s], default 1.0
     fluid       as for wall_condensation, default "water"
-    preset, A, n, B, m, s, C, v, D, w   as for wall_condensation
+    preset, vapor_density, A, n, B, m, s, C, v, D, w   as for wall_condensation
     data        another property file
 
     Results: reynolds_number [-], final_mass_flow_rate [kg/m s],
@@ -548,7 +595,7 @@ def wall_evaporation(
     """
     return _WALL_EVAPORATION(
         (sat_temp, wall_temp, length, flow_rate, A, n, B, m, s, C, v, D, w),
-        fluid, False, preset, None, data)
+        fluid, False, preset, None, vapor_density, data)
 
 
 def properties(fluid: FluidValue, temperature: FieldValue,
@@ -557,8 +604,11 @@ def properties(fluid: FluidValue, temperature: FieldValue,
     lookups the calculations make, named as in a Result's properties:
     liquid_density [kg/m³], liquid_dynamic_viscosity [kg/m s],
     liquid_conductivity [W/m K], liquid_specific_heat [J/kg K],
-    liquid_prandtl_number [-], vapor_specific_heat [J/kg K] and
-    enthalpy_of_vaporization [J/kg].
+    liquid_prandtl_number [-], vapor_specific_heat [J/kg K],
+    enthalpy_of_vaporization [J/kg], and saturated_vapor_density [kg/m³],
+    the saturated vapour's density with the temperature taken as Tsat (by
+    Clapeyron's equation from the file's curves, as vapor_density="included"
+    has it).
 
     temperature [K] is a number (looked up as given: a Property's `at` gives
     the report's value bit for bit), a text with a unit ("40 degC", read as a
