@@ -18,10 +18,13 @@ using Row = std::map<std::string, std::string>;
 // The rows of a sweep's CSV by column name (its messages hold no commas).
 std::vector<Row> ParseCsv(const std::string& csv) {
   const std::vector<std::string> lines = test::Lines(csv);
+  // Cells end at commas outside quotes; quotes stay in the cell.
   auto split = [](const std::string& line) {
     std::vector<std::string> cells{""};
+    bool quoted = false;
     for (const char c : line) {
-      if (c == ',') {
+      if (c == '"') quoted = !quoted;
+      if (c == ',' && !quoted) {
         cells.emplace_back();
       } else {
         cells.back() += c;
@@ -115,7 +118,7 @@ TEST(Sweep, SpacesItsValuesEvenlyAndNamesItsColumns) {
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[0],
             "pressure,vapor_temp,wall_temp,length,A,n,B,m,s,C,v,D,w,reynolds_number,"
-            "condensation_rate,heat_transfer_coefficient,message,preset");
+            "condensation_rate,heat_transfer_coefficient,message,preset,notes");
   const std::vector<Row> rows = ParseCsv(run.out);
   for (int i = 0; i < 5; ++i) EXPECT_EQ(Number(rows[i].at("length")), 0.25 * i);
   EXPECT_EQ(rows[0].at("message"), "*** ERROR: Length must be greater than zero.");
@@ -175,7 +178,7 @@ TEST(Sweep, QuotesAMessageThatHoldsQuotes) {
   const test::CalcRun run = RunCalc({"evw", "--A", "x,y", "--sweep", "length=1:2:2"});
   const std::vector<std::string> lines = test::Lines(run.out);
   ASSERT_EQ(lines.size(), 3u);
-  const std::string quoted = "\"*** ERROR: Coefficient A is not a number: \"\"x,y\"\".\",custom";
+  const std::string quoted = "\"*** ERROR: Coefficient A is not a number: \"\"x,y\"\".\",custom,";
   EXPECT_EQ(lines[1].substr(lines[1].size() - quoted.size()), quoted);
 }
 

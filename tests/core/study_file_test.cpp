@@ -13,6 +13,7 @@ TEST(StudyFile, ReadsBackWhatItWrites) {
   tubes.rowFactor = RowFactor::kKern;
   EvaporationFields evaporation;
   evaporation.coefficients.C = "31";
+  evaporation.vaporDensity = VaporDensity::kIncluded;
   for (const StudySettings& saved :
        {StudySettings{
             tubes, 6, true, {"tubes", "1", "20", "20", false}, {"heat_transfer_coefficient"}, true},

@@ -87,12 +87,34 @@ std::vector<Row> TableRows(const StudyTableModel& model) {
 }
 
 // The rows of a CSV whose messages hold no commas, by column name.
+// A CSV line's cells, quoted ones unquoted.
+QStringList CsvCells(const QString& line) {
+  QStringList cells{QString()};
+  bool quoted = false;
+  for (qsizetype i = 0; i < line.size(); ++i) {
+    const QChar c = line[i];
+    if (c == '"') {
+      if (quoted && i + 1 < line.size() && line[i + 1] == '"') {
+        cells.back() += c;
+        ++i;
+      } else {
+        quoted = !quoted;
+      }
+    } else if (c == ',' && !quoted) {
+      cells << QString();
+    } else {
+      cells.back() += c;
+    }
+  }
+  return cells;
+}
+
 std::vector<Row> CsvRows(const std::string& csv) {
   const QStringList lines = QString::fromStdString(csv).split('\n', Qt::SkipEmptyParts);
   const QStringList header = lines.front().split(',');
   std::vector<Row> rows;
   for (qsizetype i = 1; i < lines.size(); ++i) {
-    const QStringList cells = lines[i].split(',');
+    const QStringList cells = CsvCells(lines[i]);
     Row row;
     for (qsizetype c = 0; c < header.size(); ++c) row[header[c]] = cells.value(c);
     rows.push_back(row);
@@ -576,7 +598,7 @@ class StudyWindowTest : public testing_support::UiTestCase {
     cvw.coefficients->txtCoeffC->setText("31");
     StudyWindow& wall = OpenStudy(cvw);
     QCOMPARE(wall.controls->lblSetting->text(), QString("Preset: Custom"));
-    QVERIFY(StudyCsv(*wall.CurrentStudy()).find(",custom\n") != std::string::npos);
+    QVERIFY(StudyCsv(*wall.CurrentStudy()).find(",custom,") != std::string::npos);
   }
 
   void tableShowsTitlesAndSixDigitsAndCopiesItsSelectionWithHeaders() {

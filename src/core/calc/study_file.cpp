@@ -46,6 +46,8 @@ std::string StudyFileText(const StudySettings& settings) {
   if (const auto* tubes = std::get_if<TubeCondensationFields>(&fields)) {
     json["row_factor"] = ChoiceOf(tubes->rowFactor).name;
   }
+  json["vapor_density"] =
+      VaporDensityName(std::visit([](const auto& f) { return f.vaporDensity; }, fields));
   json["vary"] = settings.range.field;
   json["from"] = settings.range.from;
   json["to"] = settings.range.to;
@@ -86,6 +88,9 @@ std::optional<StudySettings> ReadStudyFile(std::string_view text, std::string& m
       if (factor == nullptr) return refuse("unknown row factor");
       tubes->rowFactor = factor->factor;
     }
+    const auto vaporDensity = ParseVaporDensity(json.value("vapor_density", "neglected"));
+    if (!vaporDensity) return refuse("unknown vapor density");
+    SetVaporDensity(settings.fields, *vaporDensity);
     settings.range = {json.at("vary").get<std::string>(), json.at("from").get<std::string>(),
                       json.at("to").get<std::string>(), json.at("points").get<std::string>(),
                       json.value("logarithmic_steps", false)};

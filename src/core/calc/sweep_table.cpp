@@ -3,6 +3,7 @@
 
 #include "core/calc/correlation_presets.h"
 #include "core/calc/row_factors.h"
+#include "core/calc/validity_notes.h"
 #include "core/text/round_trip_text.h"
 
 namespace dorix {
@@ -22,6 +23,7 @@ constexpr std::string_view kDryOutName = "dry_out";
 constexpr std::string_view kMessageName = "message";
 constexpr std::string_view kPresetName = "preset";
 constexpr std::string_view kRowFactorName = "row_factor";
+constexpr std::string_view kNotesName = "notes";
 
 }  // namespace
 
@@ -34,6 +36,7 @@ SweepTable::SweepTable(const Problem& problem)
   if (dryOutColumn_) names_.push_back(kDryOutName);
   names_.push_back(kMessageName);
   names_.push_back(CoefficientsOf(problem.defaults) != nullptr ? kPresetName : kRowFactorName);
+  names_.push_back(kNotesName);
 }
 
 std::optional<std::size_t> SweepTable::ColumnOf(std::string_view name) const {
@@ -55,6 +58,7 @@ SweepPoint SweepTable::Point(const ProblemFields& fields, const CalculationOutco
   }
   point.status = outcome.status;
   point.message = outcome.message;
+  if (!outcome.notes.empty()) point.notes = JoinedNoteTexts(outcome.notes);
   const CoefficientTexts* coefficients = CoefficientsOf(fields);
   point.setting = coefficients != nullptr
                       ? PresetName(*coefficients)
@@ -75,6 +79,7 @@ std::string SweepTable::Cell(const SweepPoint& point, std::size_t column) const 
   }
   if (column == MessageColumn()) return point.message;
   if (column == SettingColumn()) return std::string(point.setting);
+  if (column == NotesColumn()) return point.notes;
   if (point.status == Status::kRefused) return {};
   return point.status == Status::kDryOut ? "true" : "false";
 }
@@ -105,6 +110,8 @@ std::string SweepTable::CsvRow(const SweepPoint& point) const {
   line += CsvField(point.message);
   line += ',';
   line += point.setting;
+  line += ',';
+  line += CsvField(point.notes);
   line += '\n';
   return line;
 }

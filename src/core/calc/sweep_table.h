@@ -23,13 +23,15 @@ struct SweepPoint {
   std::string message;  // why the point was refused
   // The coefficients' preset ("custom" for others) or the tube row's factor.
   std::string_view setting;
+  std::string notes;  // the run's validity notes, "; " between them
 };
 
 // The table of a sweep: one column per field in the order the calculation
 // reads them, one per result, dry_out where the film can dry out, and the
-// message that refused a point, and last the preset of a vertical wall's
-// coefficients or the factor of a row of tubes. Numbers are written as the shortest text that
-// reads back as the same double, so other programs get every bit.
+// message that refused a point, the preset of a vertical wall's
+// coefficients or the factor of a row of tubes, and last the point's
+// validity notes. Numbers are written as the shortest text that reads back
+// as the same double, so other programs get every bit.
 class SweepTable {
  public:
   explicit SweepTable(const Problem& problem);
@@ -39,8 +41,9 @@ class SweepTable {
   std::size_t InputCount() const { return inputCount_; }
   std::size_t ResultCount() const { return resultCount_; }
   std::size_t FirstResultColumn() const { return inputCount_; }
-  std::size_t MessageColumn() const { return names_.size() - 2; }
-  std::size_t SettingColumn() const { return names_.size() - 1; }
+  std::size_t MessageColumn() const { return names_.size() - 3; }
+  std::size_t SettingColumn() const { return names_.size() - 2; }
+  std::size_t NotesColumn() const { return names_.size() - 1; }
   // The column of an input or result, or none.
   std::optional<std::size_t> ColumnOf(std::string_view name) const;
 

@@ -43,25 +43,34 @@ struct Fluid {
   // Below this temperature [K] the liquid freezes; none where the tables
   // stop above it (R-1234yf's start at its equation's lower limit, 220 K).
   std::optional<double> triplePoint;
+  // Critical pressure [Pa] of the equation of state behind the property
+  // file (mercury's as measured, about 167 MPa), for comparing fluids at one
+  // reduced pressure p/pc.
+  double criticalPressure;
 };
 
 inline constexpr std::array<Fluid, kFluidCount> kFluids{{
-    {kWater, "wat", "water", "", "water", "H2O", "1) H2O", 0.33, 0.35, 273.16},
-    {kAmmonia, "nh3", "ammonia", "", "ammonia", "NH3", "2) NH3 ", 0.61, 0.35, 195.495},
-    {kNitrogen, "n2", "nitrogen", "", "nitrogen", "N2", "3) N2   ", 0.5, std::nullopt, 63.151},
-    {kMercury, "hg", "mercury", "", "mercury", "Hg", "4) Hg   ", 0.5, std::nullopt, 234.3156},
-    {kR22, "fre22", "r22", "", "R-22", "R-22", "5) R-22", 0.5, std::nullopt, 115.73},
-    {kR134a, "fr134a", "r134a", "", "R-134a", "R-134a", "6) R-134a", 0.5, std::nullopt, 169.85},
+    {kWater, "wat", "water", "", "water", "H2O", "1) H2O", 0.33, 0.35, 273.16, 22.064e6},
+    {kAmmonia, "nh3", "ammonia", "", "ammonia", "NH3", "2) NH3 ", 0.61, 0.35, 195.495, 11.333e6},
+    {kNitrogen, "n2", "nitrogen", "", "nitrogen", "N2", "3) N2   ", 0.5, std::nullopt, 63.151,
+     3.3958e6},
+    {kMercury, "hg", "mercury", "", "mercury", "Hg", "4) Hg   ", 0.5, std::nullopt, 234.3156,
+     167.0e6},
+    {kR22, "fre22", "r22", "", "R-22", "R-22", "5) R-22", 0.5, std::nullopt, 115.73, 4.99e6},
+    {kR134a, "fr134a", "r134a", "", "R-134a", "R-134a", "6) R-134a", 0.5, std::nullopt, 169.85,
+     4.05928e6},
     // Today's refrigerants, beside the six of the fluid window's first page.
-    {kR32, "r32", "r32", "", "R-32", "R-32", "7) R-32", 0.5, std::nullopt, 136.34},
+    {kR32, "r32", "r32", "", "R-32", "R-32", "7) R-32", 0.5, std::nullopt, 136.34, 5.782645e6},
     {kR1234yf, "r1234yf", "r1234yf", "", "R-1234yf", "R-1234yf", "8) R-1234yf", 0.5, std::nullopt,
-     std::nullopt},
+     std::nullopt, 3.382246e6},
     {kR1234ze, "r1234ze", "r1234ze", "", "R-1234ze(E)", "R-1234ze(E)", "9) R-1234ze", 0.5,
-     std::nullopt, 168.62},
-    {kPropane, "r290", "r290", "propane", "R-290", "R-290", "10) R-290", 0.5, std::nullopt, 85.525},
+     std::nullopt, 168.62, 3.63487e6},
+    {kPropane, "r290", "r290", "propane", "R-290", "R-290", "10) R-290", 0.5, std::nullopt, 85.525,
+     4.251165e6},
     {kIsobutane, "r600a", "r600a", "isobutane", "R-600a", "R-600a", "11) R-600a", 0.5, std::nullopt,
-     113.73},
-    {kCarbonDioxide, "co2", "co2", "r744", "CO2", "CO2", "12) CO2", 0.5, std::nullopt, 216.592},
+     113.73, 3.629e6},
+    {kCarbonDioxide, "co2", "co2", "r744", "CO2", "CO2", "12) CO2", 0.5, std::nullopt, 216.592,
+     7.377298e6},
 }};
 
 // The fluid of a number 1..kFluidCount, or none.

@@ -81,7 +81,7 @@ QString ColumnTitle(const Problem& problem, std::string_view column) {
     return QString::fromUtf8(text.caption) + (unit.isEmpty() ? QString() : " [" + unit + "]");
   }
   if (const QString field = FieldTitle(problem, column); !field.isEmpty()) return field;
-  // dry_out, message, preset, row_factor: their names as words.
+  // dry_out, message, preset, row_factor, notes: their names as words.
   QString words = FromView(column).replace('_', ' ');
   words[0] = words[0].toUpper();
   return words;
