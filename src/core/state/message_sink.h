@@ -6,9 +6,10 @@
 
 namespace dorix {
 
-// Where the calculations send their messages. The desktop program shows each
-// in a modal box titled "Message"; the command-line tool writes it to
-// standard error; tests record it.
+// Where the windows' calculations send their messages: the desktop program
+// shows each in a modal box titled "Message"; tests and fuzzers record them.
+// The calculations themselves return their message in the outcome; only the
+// windows' facade over the shared state hands it on to a sink.
 class MessageSink {
  public:
   virtual ~MessageSink() = default;
