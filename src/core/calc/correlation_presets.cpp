@@ -90,4 +90,8 @@ std::string_view PresetName(const CoefficientTexts& texts) {
   return preset ? preset->name : kCustomPresetName;
 }
 
+std::string_view PresetTitle(std::string_view name) {
+  return name == kCustomPresetName ? "Custom" : name;
+}
+
 }  // namespace dorix

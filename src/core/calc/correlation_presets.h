@@ -44,4 +44,8 @@ const CorrelationPreset* PresetOf(const CoefficientTexts& texts);
 // The name of that preset, or "custom".
 std::string_view PresetName(const CoefficientTexts& texts);
 
+// A preset's name as the windows show it: the name, or "Custom" for
+// coefficients of no preset.
+std::string_view PresetTitle(std::string_view name);
+
 }  // namespace dorix

@@ -11,7 +11,6 @@
 #include "core/calc/saturation_states.h"
 #include "core/fluids/fluid.h"
 #include "gui/charts/profile_texts.h"
-#include "gui/ui/preset_chooser.h"
 
 namespace dorix {
 
@@ -89,7 +88,7 @@ QString ColumnTitle(const Problem& problem, std::string_view column) {
 
 QString SettingTitle(const ProblemFields& fields) {
   if (const CoefficientTexts* coefficients = CoefficientsOf(fields)) {
-    return "Preset: " + PresetCaption(PresetName(*coefficients));
+    return "Preset: " + FromView(PresetTitle(PresetName(*coefficients)));
   }
   return "Row factor: " +
          FromView(ChoiceOf(std::get<TubeCondensationFields>(fields).rowFactor).title);

@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/calc/correlation_presets.h"
 #include "core/calc/outcome_record.h"
 #include "core/text/format_value.h"
-#include "gui/ui/preset_chooser.h"
 #include "gui/widgets/close_button.h"
 
 namespace dorix {
@@ -93,7 +93,7 @@ void ComparisonWindow::ShowComparison(const QString& title, const Comparison& co
 
   int row = 0;
   for (const ComparisonRow& entry : comparison.rows) {
-    tblCompare->setItem(row, kNameColumn, Cell(PresetCaption(entry.name), entry.current));
+    tblCompare->setItem(row, kNameColumn, Cell(Text(PresetTitle(entry.name)), entry.current));
     tblCompare->setItem(row, kSourceColumn, Cell(Text(entry.source), entry.current));
     if (entry.status == Status::kReport) {
       for (int i = 0; i < valueCount; ++i) {

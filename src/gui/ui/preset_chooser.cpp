@@ -23,10 +23,6 @@ QString TipOf(const CorrelationPreset& preset) {
 
 }  // namespace
 
-QString PresetCaption(std::string_view name) {
-  return name == kCustomPresetName ? QStringLiteral("Custom") : Text(name);
-}
-
 PresetChooser::PresetChooser(QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -63,7 +59,7 @@ void PresetChooser::ShowPresetOf(const CoefficientTexts& texts) {
   const CorrelationPreset* preset = PresetOf(texts);
   if (preset == nullptr) {
     if (menPreset->count() == customIndex) {
-      menPreset->addItem(PresetCaption(kCustomPresetName));
+      menPreset->addItem(Text(PresetTitle(kCustomPresetName)));
       menPreset->setItemData(customIndex, kCustomTip, Qt::ToolTipRole);
     }
     menPreset->setCurrentIndex(customIndex);

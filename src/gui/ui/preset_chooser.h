@@ -13,10 +13,6 @@ namespace dorix {
 
 struct CorrelationPreset;
 
-// A preset's name as the list shows it: "Custom" for coefficients that
-// match none, the preset's own name otherwise.
-QString PresetCaption(std::string_view name);
-
 // The "Preset" list over the coefficient panel: the published sets of the
 // nine coefficients, each with its source beside the list and its full
 // reference and range in a tooltip, and "Custom" while the texts match none.
