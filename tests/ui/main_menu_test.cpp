@@ -46,7 +46,6 @@ class MainMenuTest : public testing_support::UiTestCase {
   void firstClickCreatesBothCondensationWindows() {
     QFETCH(int, index);
     QFETCH(QString, shown);
-    MessageRecorder messages;
     DorixWindow menu(&messages);
     QVERIFY(FindWindow("frmCVW") == nullptr);
     QVERIFY(FindWindow("frmHT") == nullptr);
@@ -62,7 +61,6 @@ class MainMenuTest : public testing_support::UiTestCase {
   }
 
   void aClickHidesTheOtherCondensationWindow() {
-    MessageRecorder messages;
     DorixWindow menu(&messages);
     QTest::mouseClick(menu.cmdDorix[0], Qt::LeftButton);
     QTest::mouseClick(menu.cmdDorix[1], Qt::LeftButton);
@@ -74,7 +72,6 @@ class MainMenuTest : public testing_support::UiTestCase {
   }
 
   void theEvaporationWindowIsNeverHiddenByTheMenu() {
-    MessageRecorder messages;
     DorixWindow menu(&messages);
     menu.show();
     QTest::mouseClick(menu.cmdDorix[2], Qt::LeftButton);
@@ -89,7 +86,6 @@ class MainMenuTest : public testing_support::UiTestCase {
   }
 
   void clickingTheSameButtonTwiceKeepsTheWindowAsItWas() {
-    MessageRecorder messages;
     DorixWindow menu(&messages);
     QTest::mouseClick(menu.cmdDorix[1], Qt::LeftButton);
     FrmHT& window = menu.Windows().frmHT();
@@ -101,7 +97,6 @@ class MainMenuTest : public testing_support::UiTestCase {
   }
 
   void doneKeepsFieldsSelectorAndReport() {
-    MessageRecorder messages;
     DorixWindow menu(&messages);
     QTest::mouseClick(menu.cmdDorix[0], Qt::LeftButton);
     FrmCVW& window = menu.Windows().frmCVW();
@@ -130,7 +125,6 @@ class MainMenuTest : public testing_support::UiTestCase {
   }
 
   void closingAProblemWindowOnlyHidesIt() {
-    MessageRecorder messages;
     DorixWindow menu(&messages);
     QTest::mouseClick(menu.cmdDorix[2], Qt::LeftButton);
     QPointer<FrmEVW> window = &menu.Windows().frmEVW();
