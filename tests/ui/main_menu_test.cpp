@@ -60,17 +60,6 @@ class MainMenuTest : public testing_support::UiTestCase {
     }
   }
 
-  void aClickHidesTheOtherCondensationWindow() {
-    DorixWindow menu(&messages);
-    QTest::mouseClick(menu.cmdDorix[0], Qt::LeftButton);
-    QTest::mouseClick(menu.cmdDorix[1], Qt::LeftButton);
-    QVERIFY(!IsVisible("frmCVW"));
-    QVERIFY(IsVisible("frmHT"));
-    QTest::mouseClick(menu.cmdDorix[0], Qt::LeftButton);
-    QVERIFY(IsVisible("frmCVW"));
-    QVERIFY(!IsVisible("frmHT"));
-  }
-
   void theEvaporationWindowIsNeverHiddenByTheMenu() {
     DorixWindow menu(&messages);
     menu.show();
@@ -83,17 +72,6 @@ class MainMenuTest : public testing_support::UiTestCase {
     QVERIFY(!IsVisible("frmCVW"));
     QVERIFY(IsVisible("frmHT"));
     QVERIFY(menu.isVisible());
-  }
-
-  void clickingTheSameButtonTwiceKeepsTheWindowAsItWas() {
-    DorixWindow menu(&messages);
-    QTest::mouseClick(menu.cmdDorix[1], Qt::LeftButton);
-    FrmHT& window = menu.Windows().frmHT();
-    window.txtTubeDia->setText("0.025");
-    QTest::mouseClick(menu.cmdDorix[1], Qt::LeftButton);
-    QVERIFY(window.isVisible());
-    QCOMPARE(window.txtTubeDia->text(), QString("0.025"));
-    QCOMPARE(&menu.Windows().frmHT(), &window);
   }
 
   void doneKeepsFieldsSelectorAndReport() {
