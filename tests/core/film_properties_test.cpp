@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "core/state/film_properties.h"
-#include "store_fixture.h"
+#include "core/props/film_properties.h"
+#include "core/props/property_file.h"
 
 namespace dorix {
 namespace {
@@ -21,76 +21,70 @@ std::string WaterCurves() {
   return text;
 }
 
-class FilmPropertiesTest : public testing_support::SharedStateTest {
+class FilmPropertiesTest : public testing::Test {
  protected:
-  void SetUp() override {
-    SharedStateTest::SetUp();
-    LoadStore(WaterCurves());
-    Module1.RhoL = Module1.MuL = Module1.KL = Module1.PrL = Module1.CpV = Module1.Hfg = -1.0;
-    Module1.OutOfRange = 1;  // a stale flag from an earlier lookup
+  void SetUp() override { Load(WaterCurves()); }
+
+  void Load(const std::string& text) {
+    store_ = PropertyStore{};
+    const LoadResult loaded = ParsePropertyText(text, "test.dat", store_);
+    ASSERT_TRUE(loaded.ok) << loaded.message;
+    slots_.RhoL = slots_.MuL = slots_.KL = slots_.PrL = slots_.CpV = slots_.Hfg = -1.0;
+    slots_.OutOfRange = 1;  // a stale flag from an earlier lookup
   }
 
-  void Run(double tlRef, double tvRef, double tsat) {
-    Module1.TlRef = tlRef;
-    Module1.TvRef = tvRef;
-    Module1.Tsat = tsat;
-    FilmProperties(messages_);
+  // The message of the lookup, empty when every group is in range.
+  std::string Run(double tlRef, double tvRef, double tsat, int fluid = 1) {
+    slots_.TlRef = tlRef;
+    slots_.TvRef = tvRef;
+    slots_.Tsat = tsat;
+    const char* message = LookUpFilmProperties(store_, fluid, slots_);
+    return message ? message : "";
   }
 
-  MessageRecorder messages_;
+  PropertyStore store_;
+  PropertySlots slots_;
 };
 
 TEST_F(FilmPropertiesTest, InRangeFillsEverySlotAndClearsTheFlag) {
-  Run(320.0, 390.0, 375.0);
-  EXPECT_TRUE(messages_.messages.empty());
-  EXPECT_EQ(Module1.OutOfRange, 0);
-  EXPECT_NEAR(Module1.RhoL, 320.0, 1e-9);
-  EXPECT_NEAR(Module1.MuL, 320.0, 1e-9);
-  EXPECT_NEAR(Module1.KL, 320.0, 1e-9);
-  EXPECT_NEAR(Module1.PrL, 320.0, 1e-9);
-  EXPECT_NEAR(Module1.CpV, 390.0, 1e-9);
-  EXPECT_NEAR(Module1.Hfg, 375.0, 1e-9);
+  EXPECT_EQ(Run(320.0, 390.0, 375.0), "");
+  EXPECT_EQ(slots_.OutOfRange, 0);
+  for (const double liquid : {slots_.RhoL, slots_.MuL, slots_.KL, slots_.PrL}) {
+    EXPECT_NEAR(liquid, 320.0, 1e-9);
+  }
+  EXPECT_NEAR(slots_.CpV, 390.0, 1e-9);
+  EXPECT_NEAR(slots_.Hfg, 375.0, 1e-9);
 }
 
 TEST_F(FilmPropertiesTest, LiquidOutOfRangeStopsBeforeTheVapour) {
-  Run(450.0, 390.0, 375.0);
-  ASSERT_EQ(messages_.messages.size(), 1U);
-  EXPECT_EQ(messages_.messages[0],
-            "*** ERROR: Liquid reference temp(=Tw+Alpha(Tsat-Tw)) is out of range.");
-  EXPECT_EQ(Module1.OutOfRange, 1);
-  EXPECT_EQ(Module1.RhoL, -1.0);
-  EXPECT_EQ(Module1.CpV, -1.0);
-  EXPECT_EQ(Module1.Hfg, -1.0);
+  EXPECT_EQ(Run(450.0, 390.0, 375.0), kLiquidReferenceOutOfRange);
+  EXPECT_EQ(slots_.OutOfRange, 1);
+  EXPECT_EQ(slots_.RhoL, -1.0);
+  EXPECT_EQ(slots_.CpV, -1.0);
+  EXPECT_EQ(slots_.Hfg, -1.0);
 }
 
 TEST_F(FilmPropertiesTest, VapourOutOfRangeKeepsTheLiquidValues) {
-  Run(320.0, 500.0, 375.0);
-  ASSERT_EQ(messages_.messages.size(), 1U);
-  EXPECT_EQ(messages_.messages[0],
-            "*** ERROR: Vapor reference temp(=(Tsat+Tv)/2) is out of range.");
-  EXPECT_NEAR(Module1.PrL, 320.0, 1e-9);
-  EXPECT_EQ(Module1.CpV, -1.0);
-  EXPECT_EQ(Module1.Hfg, -1.0);
+  EXPECT_EQ(Run(320.0, 500.0, 375.0), kVaporReferenceOutOfRange);
+  EXPECT_NEAR(slots_.PrL, 320.0, 1e-9);
+  EXPECT_EQ(slots_.CpV, -1.0);
+  EXPECT_EQ(slots_.Hfg, -1.0);
 }
 
 TEST_F(FilmPropertiesTest, EnthalpyOutOfRangeSpeaksOfThePressure) {
-  Run(320.0, 390.0, 420.0);
-  ASSERT_EQ(messages_.messages.size(), 1U);
-  EXPECT_EQ(messages_.messages[0], "*** ERROR: Given pressure is out of range.");
-  EXPECT_NEAR(Module1.CpV, 390.0, 1e-9);
-  EXPECT_EQ(Module1.Hfg, -1.0);
+  EXPECT_EQ(Run(320.0, 390.0, 420.0), kPressureOutOfRange);
+  EXPECT_NEAR(slots_.CpV, 390.0, 1e-9);
+  EXPECT_EQ(slots_.Hfg, -1.0);
 }
 
 TEST_F(FilmPropertiesTest, MercuryNeverComplainsAboutTheVapour) {
-  LoadStore(
+  Load(
       "hgrol,4,1\n300,400,500,600\n1,2,3,4\nhgmul,4,1\n300,400,500,600\n1,2,3,4\n"
       "hgkl,4,1\n300,400,500,600\n1,2,3,4\nhgprl,4,1\n300,400,500,600\n1,2,3,4\n"
       "hghfg,4,1\n380,500,700,1000\n1,2,3,4\n");
-  Module1.FluidNo = 4;
-  Run(400.0, 1e6, 600.0);
-  EXPECT_TRUE(messages_.messages.empty());
-  EXPECT_EQ(Module1.CpV, 104.0);
-  EXPECT_EQ(Module1.OutOfRange, 0);
+  EXPECT_EQ(Run(400.0, 1e6, 600.0, 4), "");
+  EXPECT_EQ(slots_.CpV, 104.0);
+  EXPECT_EQ(slots_.OutOfRange, 0);
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 # SPDX-License-Identifier: MIT
 """Each golden report, made by dorix-calc, is the module's report for the
-same arguments."""
+same arguments. Under the presets and row factors the module's records are
+dorix-calc's (test_command_line_agreement)."""
 
 import os
 import pathlib
 import shlex
-import subprocess
 
 import pytest
 
@@ -41,18 +41,3 @@ def test_the_report_is_the_golden_report(name, arguments):
     report = function(**keywords(arguments[1:])).report
     assert report == (GOLDEN / f"{name}.txt").read_text(encoding="utf-8")
 
-
-@pytest.mark.parametrize(
-    "arguments",
-    [
-        "ht --row-factor kern --tubes 8",
-        "cvw --preset kutateladze-labuntsov --length 3",
-        "evw --preset nusselt-laminar --A 0.9",
-    ],
-)
-def test_the_report_under_a_preset_or_row_factor_is_dorix_calc_report(arguments):
-    options = shlex.split(arguments)
-    done = subprocess.run(
-        [os.environ["DORIX_CALC"], *options], capture_output=True, text=True, check=True
-    )
-    assert FUNCTIONS[options[0]](**keywords(options[1:])).report == done.stdout

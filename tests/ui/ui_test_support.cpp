@@ -8,6 +8,9 @@
 
 #include "core/props/property_file.h"
 #include "core/state/module1.h"
+#include "gui/ui/frm_cvw.h"
+#include "gui/ui/frm_evw.h"
+#include "gui/ui/frm_ht.h"
 
 namespace dorix::testing_support {
 
@@ -16,6 +19,7 @@ void UiTestCase::init() {
   SetStartupState();
   const LoadResult loaded = LoadPropertyFile(DORIX_PROPERTY_FILE, Module1.Store);
   QVERIFY2(loaded.ok, loaded.message.c_str());
+  messages.messages.clear();
 
   unexpectedModals_.clear();
   modalWatch_.setInterval(20);
@@ -26,6 +30,7 @@ void UiTestCase::init() {
 
 void UiTestCase::cleanup() {
   modalWatch_.stop();
+  windows_.reset();
   QVERIFY2(unexpectedModals_.isEmpty(),
            qPrintable("unexpected modal dialog: " + unexpectedModals_.join(" | ")));
 }
@@ -37,6 +42,17 @@ void UiTestCase::CloseUnexpectedModal() {
   if (auto* box = qobject_cast<QMessageBox*>(modal)) seen += ": " + box->text();
   unexpectedModals_ << seen;
   modal->close();
+}
+
+WindowSet& UiTestCase::Windows() {
+  if (!windows_) windows_ = std::make_unique<WindowSet>(&messages);
+  return *windows_;
+}
+
+CalculatorWindow& Window(WindowSet& windows, const QString& name) {
+  if (name == "frmCVW") return windows.frmCVW();
+  if (name == "frmHT") return windows.frmHT();
+  return windows.frmEVW();
 }
 
 bool ShowAndActivate(QWidget& window) {

@@ -4,6 +4,11 @@
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <memory>
+
+#include "core/state/message_sink.h"
+#include "gui/ui/calculator_window.h"
+#include "gui/ui/window_set.h"
 
 class QWidget;
 
@@ -20,6 +25,13 @@ inline constexpr const char* kExpectedModal = "dorixExpectedModal";
 class UiTestCase : public QObject {
   Q_OBJECT
 
+ protected:
+  // The test's windows, made on first use; they show their messages in
+  // `messages`.
+  WindowSet& Windows();
+
+  MessageRecorder messages;
+
  private slots:
   void init();
   void cleanup();
@@ -27,9 +39,13 @@ class UiTestCase : public QObject {
  private:
   void CloseUnexpectedModal();
 
+  std::unique_ptr<WindowSet> windows_;
   QTimer modalWatch_;
   QStringList unexpectedModals_;
 };
+
+// One of the three calculator windows by its object name.
+CalculatorWindow& Window(WindowSet& windows, const QString& name);
 
 // Shows a window and waits until it is the active window.
 bool ShowAndActivate(QWidget& window);
