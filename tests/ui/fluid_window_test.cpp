@@ -10,6 +10,7 @@
 #include "core/state/module1.h"
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/ranges_picture.h"
+#include "gui/ui/twips.h"
 #include "ui_test_support.h"
 
 using namespace dorix;
@@ -41,6 +42,37 @@ class FluidWindowTest : public testing_support::UiTestCase {
   Q_OBJECT
 
  private slots:
+  // The captions, blanks included, and the places the fluid window's
+  // buttons are known by; each click sets its fluid and hides the window.
+  void buttonsCarryTheirCaptionsOverTheTableRows_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("water") << 0 << "1) H2O" << TwipsRect(120, 430, 1170, 480);
+    QTest::newRow("ammonia") << 1 << "2) NH3 " << TwipsRect(120, 930, 1170, 480);
+    QTest::newRow("nitrogen") << 2 << "3) N2   " << TwipsRect(120, 1420, 1170, 460);
+    QTest::newRow("mercury") << 3 << "4) Hg   " << TwipsRect(120, 1900, 1170, 480);
+    QTest::newRow("R-22") << 4 << "5) R-22" << TwipsRect(120, 2400, 1170, 480);
+    QTest::newRow("R-134a") << 5 << "6) R-134a" << TwipsRect(120, 2890, 1170, 460);
+  }
+
+  void buttonsCarryTheirCaptionsOverTheTableRows() {
+    QFETCH(int, index);
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    FrmLiquid window;
+    QCOMPARE(window.windowTitle(), QString("P L E A S E   S E L E C T   A   L I Q U I D"));
+    QPushButton* button = window.cmdFluid[index];
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(button->geometry(), geometry);
+    QVERIFY(button->font().bold());
+    QCOMPARE(button->font().pointSizeF(), 8.25);
+    QVERIFY(testing_support::ShowAndActivate(window));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(Module1.FluidNo, index + 1);
+    QVERIFY(!window.isVisible());
+  }
+
   void choosingTheSelectedFluidAgainStillHides() {
     Module1.FluidNo = 4;
     FrmLiquid window;
