@@ -19,8 +19,8 @@
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/nomenclature_picture.h"
 #include "gui/ui/notes_line.h"
-#include "gui/ui/output_box.h"
 #include "gui/ui/window_set.h"
+#include "gui/widgets/output_box.h"
 #include "ui_test_support.h"
 
 using namespace dorix;

@@ -15,9 +15,9 @@
 #include "gui/ui/frm_cvw.h"
 #include "gui/ui/frm_evw.h"
 #include "gui/ui/frm_ht.h"
-#include "gui/ui/output_box.h"
 #include "gui/ui/preset_chooser.h"
 #include "gui/ui/window_set.h"
+#include "gui/widgets/output_box.h"
 #include "ui_test_support.h"
 
 using namespace dorix;

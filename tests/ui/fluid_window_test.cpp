@@ -10,7 +10,7 @@
 #include "core/state/module1.h"
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/ranges_picture.h"
-#include "gui/ui/twips.h"
+#include "gui/widgets/twips.h"
 #include "ui_test_support.h"
 
 using namespace dorix;

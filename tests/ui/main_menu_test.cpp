@@ -10,7 +10,7 @@
 #include "gui/ui/frm_cvw.h"
 #include "gui/ui/frm_evw.h"
 #include "gui/ui/frm_ht.h"
-#include "gui/ui/output_box.h"
+#include "gui/widgets/output_box.h"
 #include "ui_test_support.h"
 
 using namespace dorix;

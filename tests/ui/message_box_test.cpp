@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "gui/ui/qt_message_box.h"
+#include "gui/widgets/qt_message_box.h"
 
 using namespace dorix;
 

@@ -8,7 +8,7 @@
 #include "gui/ui/frm_cvw.h"
 #include "gui/ui/frm_evw.h"
 #include "gui/ui/frm_ht.h"
-#include "gui/ui/twips.h"
+#include "gui/widgets/twips.h"
 
 namespace dorix {
 

@@ -17,7 +17,7 @@
 #include "core/text/log_ticks.h"
 #include "gui/charts/chart_crosshair.h"
 #include "gui/charts/number_axis.h"
-#include "gui/charts/profile_texts.h"
+#include "gui/profile/profile_texts.h"
 #include "gui/study/study_texts.h"
 
 namespace dorix {

@@ -10,7 +10,7 @@
 #include "core/calc/row_factors.h"
 #include "core/calc/saturation_states.h"
 #include "core/fluids/fluid.h"
-#include "gui/charts/profile_texts.h"
+#include "gui/profile/profile_texts.h"
 
 namespace dorix {
 

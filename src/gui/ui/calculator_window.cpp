@@ -19,16 +19,16 @@
 #include "core/calc/report.h"
 #include "core/fluids/fluid.h"
 #include "core/state/module1.h"
-#include "gui/charts/profile_window.h"
+#include "gui/profile/profile_window.h"
 #include "gui/study/study_window.h"
 #include "gui/ui/action_messages.h"
 #include "gui/ui/comparison_window.h"
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/notes_line.h"
-#include "gui/ui/output_box.h"
-#include "gui/ui/qt_message_box.h"
 #include "gui/ui/window_set.h"
+#include "gui/widgets/output_box.h"
 #include "gui/widgets/push_button.h"
+#include "gui/widgets/qt_message_box.h"
 
 namespace dorix {
 

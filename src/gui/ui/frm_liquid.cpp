@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/state/module1.h"
-#include "gui/ui/twips.h"
+#include "gui/widgets/twips.h"
 
 namespace dorix {
 

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <array>
 
-#include "gui/ui/rich_line.h"
+#include "gui/widgets/rich_line.h"
 
 namespace dorix {
 

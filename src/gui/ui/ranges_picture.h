@@ -8,7 +8,7 @@
 
 #include "core/fluids/fluid.h"
 #include "core/props/fluid_ranges.h"
-#include "gui/ui/rich_line.h"
+#include "gui/widgets/rich_line.h"
 
 namespace dorix {
 

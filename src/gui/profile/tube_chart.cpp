@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "gui/charts/tube_chart.h"
+#include "gui/profile/tube_chart.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "gui/charts/number_axis.h"
-#include "gui/charts/profile_texts.h"
+#include "gui/profile/profile_texts.h"
 
 namespace dorix {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "gui/charts/wall_chart.h"
+#include "gui/profile/wall_chart.h"
 
 #include <QAreaSeries>
 #include <QCategoryAxis>
@@ -13,7 +13,7 @@
 
 #include "gui/charts/chart_crosshair.h"
 #include "gui/charts/number_axis.h"
-#include "gui/charts/profile_texts.h"
+#include "gui/profile/profile_texts.h"
 
 namespace dorix {
 

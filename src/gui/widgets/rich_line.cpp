@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "gui/ui/rich_line.h"
+#include "gui/widgets/rich_line.h"
 
 #include <QFont>
 #include <QFontMetricsF>

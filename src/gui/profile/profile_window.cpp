@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "gui/charts/profile_window.h"
+#include "gui/profile/profile_window.h"
 
 #include <QBarSet>
 #include <QCheckBox>
@@ -10,9 +10,9 @@
 
 #include "core/calc/profile_csv.h"
 #include "gui/charts/hover_chart_view.h"
-#include "gui/charts/profile_texts.h"
-#include "gui/charts/tube_chart.h"
-#include "gui/charts/wall_chart.h"
+#include "gui/profile/profile_texts.h"
+#include "gui/profile/tube_chart.h"
+#include "gui/profile/wall_chart.h"
 #include "gui/widgets/close_button.h"
 #include "gui/widgets/push_button.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "gui/ui/output_box.h"
+#include "gui/widgets/output_box.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "gui/ui/qt_message_box.h"
+#include "gui/widgets/qt_message_box.h"
 
 #include <QAbstractButton>
 #include <QIcon>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "gui/charts/profile_texts.h"
+#include "gui/profile/profile_texts.h"
 
 #include <string_view>
 
