@@ -76,11 +76,12 @@ std::optional<SweepRange> ParseSweep(std::string_view option, const Problem& pro
 void WriteSweep(const Problem& problem, const ProblemFields& fields, const SweepRange& sweep,
                 const CalculationSetup& setup, unsigned jobs, std::ostream& out) {
   const SweepTable table(problem);
+  const FixedInputCells fixed = table.FixedCells(FixedFieldReadings(fields, sweep.name));
   out << table.CsvHeader();
   RunSweep(
       fields, sweep, setup, jobs,
       [&](long, const ProblemFields& point, const CalculationOutcome& outcome) {
-        return table.CsvRow(table.Point(point, outcome));
+        return table.CsvRow(point, outcome, fixed);
       },
       [&](long, const std::vector<std::string>& rows) {
         for (const std::string& row : rows) out << row;

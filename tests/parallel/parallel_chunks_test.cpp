@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <thread>
 #include <vector>
 
 #include "core/calc/parallel_chunks.h"
@@ -36,6 +37,26 @@ TEST_P(ParallelChunksCases, ConsumesEveryResultOnceInOrder) {
   EXPECT_EQ(computed.load(), count);
   ASSERT_EQ(static_cast<long>(seen.size()), count);
   for (long i = 0; i < count; ++i) ASSERT_EQ(seen[static_cast<std::size_t>(i)], i * 3 + 1);
+}
+
+// Each thread calls the compute it made, so that compute may keep state.
+TEST_P(ParallelChunksCases, GivesEachThreadItsOwnCompute) {
+  const auto [count, jobs] = GetParam();
+  long consumed = 0;
+  ParallelChunksOf(
+      count, jobs,
+      [] {
+        return [maker = std::this_thread::get_id(), next = -1L](long i) mutable {
+          EXPECT_EQ(std::this_thread::get_id(), maker);
+          EXPECT_TRUE(next < 0 || i == next);  // a thread's part runs in order
+          next = i + 1;
+          return i;
+        };
+      },
+      [&](long, const std::vector<long>& results) {
+        for (const long i : results) EXPECT_EQ(i, consumed++);
+      });
+  EXPECT_EQ(consumed, count);
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, ParallelChunksCases,

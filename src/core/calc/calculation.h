@@ -92,14 +92,24 @@ struct NamedValue {
   double at = 0.0;
 };
 
+// Whether two of those names are the same. Most are the very same static
+// string, checked first: a sweep compares millions of them.
+inline bool SameName(std::string_view a, std::string_view b) {
+  return (a.data() == b.data() && a.size() == b.size()) || a == b;
+}
+
+class FieldReadings;
+
 // What a calculation works with besides its field texts: the curve store, the
-// fluid, gravity, and the property slots as they stand before the run (the
-// windows pass their shared slots; a slot whose lookup fails keeps its value).
+// fluid, gravity, the property slots as they stand before the run (the
+// windows pass their shared slots; a slot whose lookup fails keeps its value)
+// and, for the many runs of a sweep, readings of the texts that stay the same.
 struct CalculationSetup {
   const PropertyStore* store = nullptr;
   int fluid = 1;
   double grav = kGrav;
   PropertySlots propertySlots;
+  const FieldReadings* readings = nullptr;
 };
 
 // A word on a result that stretches the model behind it: a stable code

@@ -20,12 +20,14 @@ struct RunContext {
       : store(*setup.store),
         fluid(setup.fluid),
         grav(setup.grav),
+        readings(setup.readings),
         propertySlots(propertySlots),
         inputs(inputs) {}
 
   const PropertyStore& store;
   int fluid;
   double grav;
+  const FieldReadings* readings;  // prepared readings of some fields, or none
   PropertySlots& propertySlots;
   std::vector<NamedValue>& inputs;
   std::string refusal;

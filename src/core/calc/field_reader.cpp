@@ -8,9 +8,12 @@ FieldReading ReadField(const InputField& field, std::string_view text) {
 }
 
 bool FieldReader::Read(const InputField& field, std::string_view text, double& value) {
-  FieldReading read = ReadField(field, text);
+  const FieldReading* prepared =
+      context_.readings != nullptr ? context_.readings->Find(field.name, nextReading_) : nullptr;
+  FieldReading own;
+  const FieldReading& read = prepared != nullptr ? *prepared : (own = ReadField(field, text));
   if (!read.value) {
-    context_.refusal = std::move(read.message);
+    context_.refusal = read.message;
     return false;
   }
   value = *read.value;

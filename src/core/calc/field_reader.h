@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/calc/calculation_run.h"
@@ -47,10 +48,41 @@ inline constexpr InputField kCoeffwField{"w", "Coefficient w"};
 // the field that refuses the text.
 FieldReading ReadField(const InputField& field, std::string_view text);
 
+// Readings of field texts made once for many runs of the same texts: a
+// sweep reads its fixed fields here, not once per point. Each run must pass
+// the very texts these were read from.
+class FieldReadings {
+ public:
+  void Add(const InputField& field, std::string_view text) {
+    readings_.emplace_back(field.name, ReadField(field, text));
+  }
+  // The reading of the field `name`, or none. The search starts at `next`
+  // and leaves it after the reading found: runs read their fields in the
+  // order the readings were added, so most searches take one step.
+  const FieldReading* Find(std::string_view name, std::size_t& next) const {
+    for (std::size_t step = 0, i = next; step < readings_.size(); ++step, ++i) {
+      if (i >= readings_.size()) i = 0;
+      if (SameName(readings_[i].first, name)) {
+        next = i + 1;
+        return &readings_[i].second;
+      }
+    }
+    return nullptr;
+  }
+  const FieldReading* Find(std::string_view name) const {
+    std::size_t first = 0;
+    return Find(name, first);
+  }
+
+ private:
+  std::vector<std::pair<std::string_view, FieldReading>> readings_;
+};
+
 // Reads field texts one at a time, each into a single-precision value held
-// in a double, and notes every value read among the run's inputs. The
-// calculations need every value they read, so the first text that is not a
-// number refuses the run with a message naming its field.
+// in a double (or takes the context's prepared reading of the field), and
+// notes every value read among the run's inputs. The calculations need every
+// value they read, so the first text that is not a number refuses the run
+// with a message naming its field.
 class FieldReader {
  public:
   // A window has at most 13 fields: one allocation holds them all.
@@ -68,6 +100,7 @@ class FieldReader {
 
  private:
   RunContext& context_;
+  std::size_t nextReading_ = 0;  // where the search of the prepared readings starts
 };
 
 }  // namespace dorix

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -16,11 +17,12 @@ inline unsigned AllCores() {
 
 // Computes compute(i) for every i in [0, count) on up to `jobs` threads and
 // hands the results to consume(first, results) chunk after chunk, in order,
-// on the calling thread. `compute` must be safe to call from several threads
-// at once; the results do not depend on `jobs`.
-template <typename Compute, typename Consume>
-void ParallelChunks(long count, unsigned jobs, Compute compute, Consume consume) {
-  using Result = decltype(compute(0L));
+// on the calling thread. Each thread calls a compute of its own, made by
+// makeCompute() on that thread, so compute may keep scratch state from one i
+// to the next; the results must not depend on it, nor on `jobs`.
+template <typename MakeCompute, typename Consume>
+void ParallelChunksOf(long count, unsigned jobs, MakeCompute makeCompute, Consume consume) {
+  using Result = decltype(makeCompute()(0L));
   // Large enough that starting threads costs little, small enough that the
   // consumer sees progress and memory stays bounded.
   constexpr long kChunk = 8192;
@@ -31,6 +33,7 @@ void ParallelChunks(long count, unsigned jobs, Compute compute, Consume consume)
     results.assign(static_cast<std::size_t>(size), Result{});
     auto work = [&](long from, long to) {
       ClearUpperVectorState();
+      auto compute = makeCompute();
       for (long i = from; i < to; ++i) results[static_cast<std::size_t>(i)] = compute(first + i);
     };
     const long parts = std::min<long>(jobs, size);
@@ -42,6 +45,14 @@ void ParallelChunks(long count, unsigned jobs, Compute compute, Consume consume)
     helpers.clear();  // joins
     consume(first, results);
   }
+}
+
+// ParallelChunksOf with one compute for all threads: it must be safe to call
+// from several threads at once.
+template <typename Compute, typename Consume>
+void ParallelChunks(long count, unsigned jobs, Compute compute, Consume consume) {
+  ParallelChunksOf(
+      count, jobs, [&compute] { return std::ref(compute); }, consume);
 }
 
 }  // namespace dorix

@@ -23,4 +23,15 @@ SweepRange::Fault SweepRange::Check() const {
   return std::isfinite(stop - start) ? Fault::kNone : Fault::kTooWide;
 }
 
+FieldReadings FixedFieldReadings(const ProblemFields& fields, std::string_view name) {
+  ProblemFields texts = fields;
+  const std::vector<FieldOption> options = BindFields(texts);
+  const FieldOption* swept = FindOption(options, name);
+  FieldReadings readings;
+  for (const FieldOption& option : options) {
+    if (&option != swept) readings.Add(option.field, *option.text);
+  }
+  return readings;
+}
+
 }  // namespace dorix

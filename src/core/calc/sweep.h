@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "core/calc/calculation.h"
+#include "core/calc/field_reader.h"
 #include "core/calc/parallel_chunks.h"
 #include "core/calc/problems.h"
 #include "core/text/round_trip_text.h"
@@ -33,6 +34,32 @@ struct SweepRange {
   Fault Check() const;
 };
 
+// The readings of every field of `fields` but the swept one (`name`): the
+// texts a sweep keeps.
+FieldReadings FixedFieldReadings(const ProblemFields& fields, std::string_view name);
+
+// A thread's own copy of a sweep's field texts, made once, with the swept
+// field retyped for each point: no copy of all the texts per point. Stays
+// where it was made, as it points into itself.
+class SweptTexts {
+ public:
+  SweptTexts(const ProblemFields& fields, std::size_t swept)
+      : fields_(fields), text_(BindFields(fields_)[swept].text) {}
+  SweptTexts(const SweptTexts&) = delete;
+  SweptTexts& operator=(const SweptTexts&) = delete;
+
+  // The texts with the swept field typed as the shortest text of `value`.
+  const ProblemFields& With(double value) {
+    text_->clear();
+    AppendRoundTripText(*text_, value);
+    return fields_;
+  }
+
+ private:
+  ProblemFields fields_;
+  std::string* text_;
+};
+
 // Runs the problem once per value valueOf(i), 0 ≤ i < count, of the field
 // `name` (one of `fields`), typing each value into the field as the shortest
 // text that reads back as it, on `jobs` threads. Hands map(i, fields,
@@ -44,12 +71,17 @@ void RunSweepOf(const ProblemFields& fields, std::string_view name, long count, 
   ProblemFields names = fields;
   const std::vector<FieldOption> options = BindFields(names);
   const auto swept = static_cast<std::size_t>(FindOption(options, name) - options.data());
-  ParallelChunks(
+  // The other fields read the same at every point: read them once.
+  const FieldReadings readings = FixedFieldReadings(fields, name);
+  CalculationSetup prepared = setup;
+  prepared.readings = &readings;
+  ParallelChunksOf(
       count, jobs,
-      [&](long i) {
-        ProblemFields point = fields;
-        *BindFields(point)[swept].text = RoundTripText(valueOf(i));
-        return map(i, std::as_const(point), Calculate(point, setup));
+      [&] {
+        return [&, texts = SweptTexts(fields, swept)](long i) mutable {
+          const ProblemFields& point = texts.With(valueOf(i));
+          return map(i, point, Calculate(point, prepared));
+        };
       },
       consume);
 }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "core/calc/sweep_table.h"
 
+#include <bit>
+#include <cstdint>
+
 #include "core/calc/correlation_presets.h"
 #include "core/calc/row_factors.h"
 #include "core/calc/validity_notes.h"
@@ -17,6 +20,42 @@ std::optional<double> Find(const std::vector<NamedValue>& values, std::string_vi
     if (value.name == name) return value.value;
   }
   return std::nullopt;
+}
+
+// Appends the cells of the columns `names` from `values`, which hold some of
+// them in the same order (a run notes its inputs in the order it reads them
+// and stops at a refusal): each value is the next column's or a later one's.
+void AppendCells(std::string& line, const std::string_view* names, std::size_t count,
+                 const std::vector<NamedValue>& values, const FixedInputCells* fixed) {
+  auto value = values.begin();
+  for (std::size_t column = 0; column < count; ++column) {
+    if (value != values.end() && SameName(value->name, names[column])) {
+      const std::optional<FixedCell>* cell = fixed != nullptr ? &(*fixed)[column] : nullptr;
+      // Bits, not ==: -0 and 0 are written differently.
+      if (cell != nullptr && *cell &&
+          std::bit_cast<std::uint64_t>((*cell)->value) ==
+              std::bit_cast<std::uint64_t>(value->value)) {
+        line += (*cell)->text;
+      } else {
+        AppendRoundTripText(line, value->value);
+      }
+      ++value;
+    }
+    line += ',';
+  }
+}
+
+std::string_view DryOutCell(Status status) {
+  if (status == Status::kRefused) return {};
+  return status == Status::kDryOut ? "true" : "false";
+}
+
+// The coefficients' preset ("custom" for others) or the tube row's factor.
+std::string_view SettingOf(const ProblemFields& fields) {
+  const CoefficientTexts* coefficients = CoefficientsOf(fields);
+  return coefficients != nullptr
+             ? PresetName(*coefficients)
+             : ChoiceOf(std::get<TubeCondensationFields>(fields).rowFactor).name;
 }
 
 constexpr std::string_view kDryOutName = "dry_out";
@@ -59,10 +98,7 @@ SweepPoint SweepTable::Point(const ProblemFields& fields, const CalculationOutco
   point.status = outcome.status;
   point.message = outcome.message;
   if (!outcome.notes.empty()) point.notes = JoinedNoteTexts(outcome.notes);
-  const CoefficientTexts* coefficients = CoefficientsOf(fields);
-  point.setting = coefficients != nullptr
-                      ? PresetName(*coefficients)
-                      : ChoiceOf(std::get<TubeCondensationFields>(fields).rowFactor).name;
+  point.setting = SettingOf(fields);
   return point;
 }
 
@@ -80,8 +116,7 @@ std::string SweepTable::Cell(const SweepPoint& point, std::size_t column) const 
   if (column == MessageColumn()) return point.message;
   if (column == SettingColumn()) return std::string(point.setting);
   if (column == NotesColumn()) return point.notes;
-  if (point.status == Status::kRefused) return {};
-  return point.status == Status::kDryOut ? "true" : "false";
+  return std::string(DryOutCell(point.status));
 }
 
 std::string SweepTable::CsvHeader() const {
@@ -103,27 +138,63 @@ std::string SweepTable::CsvRow(const SweepPoint& point) const {
       line += ',';
     }
   }
-  for (std::size_t column = inputCount_ + resultCount_; column < MessageColumn(); ++column) {
-    line += Cell(point, column);
-    line += ',';
-  }
-  line += CsvField(point.message);
-  line += ',';
-  line += point.setting;
-  line += ',';
-  line += CsvField(point.notes);
-  line += '\n';
+  AppendLastCells(line, point.status, point.message, point.setting, point.notes);
   return line;
 }
 
-std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
+FixedInputCells SweepTable::FixedCells(const FieldReadings& readings) const {
+  FixedInputCells cells(inputCount_);
+  for (std::size_t column = 0; column < inputCount_; ++column) {
+    const FieldReading* reading = readings.Find(names_[column]);
+    if (reading != nullptr && reading->value) {
+      cells[column] = FixedCell{*reading->value, RoundTripText(*reading->value)};
+    }
   }
-  return quoted + '"';
+  return cells;
+}
+
+std::string SweepTable::CsvRow(const ProblemFields& fields, const CalculationOutcome& outcome,
+                               const FixedInputCells& fixed) const {
+  std::string line;
+  line.reserve(512);
+  AppendCells(line, names_.data(), inputCount_, outcome.inputs, &fixed);
+  AppendCells(line, names_.data() + inputCount_, resultCount_, outcome.results, nullptr);
+  AppendLastCells(line, outcome.status, outcome.message, SettingOf(fields),
+                  outcome.notes.empty() ? std::string() : JoinedNoteTexts(outcome.notes));
+  return line;
+}
+
+void SweepTable::AppendLastCells(std::string& line, Status status, std::string_view message,
+                                 std::string_view setting, std::string_view notes) const {
+  if (dryOutColumn_) {
+    line += DryOutCell(status);
+    line += ',';
+  }
+  AppendCsvField(line, message);
+  line += ',';
+  line += setting;
+  line += ',';
+  AppendCsvField(line, notes);
+  line += '\n';
+}
+
+std::string CsvField(std::string_view text) {
+  std::string field;
+  AppendCsvField(field, text);
+  return field;
+}
+
+void AppendCsvField(std::string& line, std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    line += text;
+    return;
+  }
+  line += '"';
+  for (const char c : text) {
+    if (c == '"') line += '"';
+    line += c;
+  }
+  line += '"';
 }
 
 }  // namespace dorix

@@ -8,9 +8,19 @@
 #include <vector>
 
 #include "core/calc/calculation.h"
+#include "core/calc/field_reader.h"
 #include "core/calc/problems.h"
 
 namespace dorix {
+
+// An input cell a sweep formats once: the value its field reads as at every
+// point, and its text.
+struct FixedCell {
+  double value = 0.0;
+  std::string text;
+};
+// One per input column; none for a field whose value changes.
+using FixedInputCells = std::vector<std::optional<FixedCell>>;
 
 // One point of a sweep as its row of the table holds it.
 struct SweepPoint {
@@ -57,7 +67,20 @@ class SweepTable {
   std::string CsvHeader() const;
   std::string CsvRow(const SweepPoint& point) const;
 
+  // The cells of the inputs with prepared readings, formatted once.
+  FixedInputCells FixedCells(const FieldReadings& readings) const;
+  // CsvRow(Point(fields, outcome)) straight from the outcome, without the
+  // point's copies: an input that reads as its fixed cell takes the cell's
+  // text, so a sweep formats only the swept field and the results.
+  std::string CsvRow(const ProblemFields& fields, const CalculationOutcome& outcome,
+                     const FixedInputCells& fixed) const;
+
  private:
+  // The dry_out, message, setting and notes cells and the line end.
+  void AppendLastCells(std::string& line, CalculationOutcome::Status status,
+                       std::string_view message, std::string_view setting,
+                       std::string_view notes) const;
+
   std::vector<std::string_view> names_;
   std::size_t inputCount_ = 0;
   std::size_t resultCount_ = 0;
@@ -66,5 +89,6 @@ class SweepTable {
 
 // A CSV field, quoted when it holds a separator, a quote or a line end.
 std::string CsvField(std::string_view text);
+void AppendCsvField(std::string& line, std::string_view text);
 
 }  // namespace dorix

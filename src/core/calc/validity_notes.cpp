@@ -128,20 +128,20 @@ void CorrelationRangeNote(const CoefficientTexts& coefficients, double reLow, do
     if (low == 0) return "up to " + Limit(high);
     return Limit(low) + " to " + Limit(high);
   };
-  const std::string films = " lies outside the films the " + std::string(preset->name) +
-                            " coefficients (" + std::string(preset->source) + ") were fitted to, ";
-  const std::string extrapolated = ": the result is an extrapolation.";
+  // Texts only for a note that is made: most points of a sweep have none.
+  const auto note = [&](const std::string& value, const std::string& fitted) {
+    notes.push_back({kCorrelationRangeNote, value + " lies outside the films the " +
+                                                std::string(preset->name) + " coefficients (" +
+                                                std::string(preset->source) + ") were fitted to, " +
+                                                fitted + ": the result is an extrapolation."});
+  };
   if (outside(reLow, range.reynoldsLow, range.reynoldsHigh) ||
       outside(reHigh, range.reynoldsLow, range.reynoldsHigh)) {
     const double re = outside(reHigh, range.reynoldsLow, range.reynoldsHigh) ? reHigh : reLow;
-    notes.push_back({kCorrelationRangeNote, "Re " + Number(re) + films + "Re " +
-                                                bounds(range.reynoldsLow, range.reynoldsHigh) +
-                                                extrapolated});
+    note("Re " + Number(re), "Re " + bounds(range.reynoldsLow, range.reynoldsHigh));
   }
   if (outside(PrL, range.prandtlLow, range.prandtlHigh)) {
-    notes.push_back({kCorrelationRangeNote, "PrL " + Number(PrL) + films + "Pr " +
-                                                bounds(range.prandtlLow, range.prandtlHigh) +
-                                                extrapolated});
+    note("PrL " + Number(PrL), "Pr " + bounds(range.prandtlLow, range.prandtlHigh));
   }
 }
 
