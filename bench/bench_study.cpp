@@ -6,10 +6,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "core/calc/parallel_chunks.h"
-#include "core/calc/study.h"
 #include "core/props/property_file.h"
 #include "core/state/module1.h"
+#include "core/sweep/parallel_chunks.h"
+#include "core/sweep/study.h"
 #include "gui/study/study_controls.h"
 #include "gui/study/study_window.h"
 

@@ -6,9 +6,9 @@
 
 #include "cli/output.h"
 #include "cli/run_calc.h"
-#include "core/calc/sweep_table.h"
 #include "core/calc/validity_notes.h"
 #include "core/fluids/fluid.h"
+#include "core/sweep/sweep_table.h"
 
 namespace dorix::cli {
 

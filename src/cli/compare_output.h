@@ -4,8 +4,8 @@
 #include <ostream>
 #include <string>
 
-#include "core/calc/comparison.h"
 #include "core/calc/problems.h"
+#include "core/sweep/comparison.h"
 
 namespace dorix::cli {
 

@@ -3,8 +3,8 @@
 
 #include <charconv>
 
-#include "core/calc/study_range.h"
-#include "core/calc/sweep_table.h"
+#include "core/sweep/study_range.h"
+#include "core/sweep/sweep_table.h"
 
 namespace dorix::cli {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/calc/problems.h"
-#include "core/calc/sweep.h"
+#include "core/sweep/sweep.h"
 
 namespace dorix::cli {
 

@@ -14,11 +14,11 @@
 
 #include "core/calc/correlation_presets.h"
 #include "core/calc/outcome_record.h"
-#include "core/calc/parallel_chunks.h"
 #include "core/calc/row_factors.h"
 #include "core/fluids/fluid.h"
 #include "core/props/property_curve.h"
 #include "core/props/saturated_vapor.h"
+#include "core/sweep/parallel_chunks.h"
 #include "core/text/round_trip_text.h"
 #include "core/units/quantity_text.h"
 #include "python/point_batch.h"

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "core/calc/parallel_chunks.h"
 #include "core/calc/report.h"
+#include "core/sweep/parallel_chunks.h"
 #include "core/text/round_trip_text.h"
 
 namespace dorix::python {

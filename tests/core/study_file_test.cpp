@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "core/calc/study_file.h"
+#include "core/sweep/study_file.h"
 
 namespace dorix {
 namespace {

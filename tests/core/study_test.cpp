@@ -3,12 +3,12 @@
 
 #include <memory>
 
-#include "core/calc/saturation_states.h"
-#include "core/calc/study.h"
-#include "core/calc/study_range.h"
 #include "core/fluids/critical_pressure.h"
 #include "core/fluids/fluid.h"
 #include "core/props/property_file.h"
+#include "core/sweep/saturation_states.h"
+#include "core/sweep/study.h"
+#include "core/sweep/study_range.h"
 
 namespace dorix {
 namespace {

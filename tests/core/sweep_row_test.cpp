@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/calc/sweep.h"
-#include "core/calc/sweep_table.h"
 #include "core/props/property_file.h"
+#include "core/sweep/sweep.h"
+#include "core/sweep/sweep_table.h"
 
 namespace dorix {
 namespace {

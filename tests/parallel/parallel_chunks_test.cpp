@@ -5,7 +5,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/calc/parallel_chunks.h"
+#include "core/sweep/parallel_chunks.h"
 
 namespace dorix {
 namespace {

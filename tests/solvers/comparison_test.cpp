@@ -4,10 +4,10 @@
 #include <cmath>
 #include <memory>
 
-#include "core/calc/comparison.h"
 #include "core/calc/correlation_presets.h"
 #include "core/calc/outcome_record.h"
 #include "core/props/property_file.h"
+#include "core/sweep/comparison.h"
 
 namespace dorix {
 namespace {

@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "core/calc/study.h"
+#include "core/sweep/study.h"
 
 class QCategoryAxis;
 class QLineSeries;

@@ -11,7 +11,7 @@
 #include <algorithm>
 
 #include "core/calc/outcome_record.h"
-#include "core/calc/saturation_states.h"
+#include "core/sweep/saturation_states.h"
 #include "gui/study/study_texts.h"
 #include "gui/widgets/push_button.h"
 

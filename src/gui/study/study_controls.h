@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/calc/problems.h"
-#include "core/calc/study_file.h"
-#include "core/calc/study_range.h"
+#include "core/sweep/study_file.h"
+#include "core/sweep/study_range.h"
 
 class QCheckBox;
 class QComboBox;

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/calc/study.h"
+#include "core/sweep/study.h"
 
 namespace dorix {
 

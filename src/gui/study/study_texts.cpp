@@ -8,8 +8,8 @@
 #include "core/calc/correlation_presets.h"
 #include "core/calc/outcome_record.h"
 #include "core/calc/row_factors.h"
-#include "core/calc/saturation_states.h"
 #include "core/fluids/fluid.h"
+#include "core/sweep/saturation_states.h"
 #include "gui/profile/profile_texts.h"
 
 namespace dorix {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/calc/study.h"
+#include "core/sweep/study.h"
 
 namespace dorix {
 

@@ -16,10 +16,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "core/calc/parallel_chunks.h"
-#include "core/calc/study_range.h"
 #include "core/fluids/fluid.h"
 #include "core/state/module1.h"
+#include "core/sweep/parallel_chunks.h"
+#include "core/sweep/study_range.h"
 #include "gui/charts/hover_chart_view.h"
 #include "gui/study/study_chart.h"
 #include "gui/study/study_controls.h"

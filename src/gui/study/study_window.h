@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "core/calc/study.h"
-#include "core/calc/study_file.h"
 #include "core/state/message_sink.h"
+#include "core/sweep/study.h"
+#include "core/sweep/study_file.h"
 #include "gui/charts/file_export.h"
 #include "gui/study/study_chart.h"
 

@@ -14,11 +14,11 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "core/calc/comparison.h"
 #include "core/calc/field_reader.h"
 #include "core/calc/report.h"
 #include "core/fluids/fluid.h"
 #include "core/state/module1.h"
+#include "core/sweep/comparison.h"
 #include "gui/profile/profile_window.h"
 #include "gui/study/study_window.h"
 #include "gui/ui/action_messages.h"

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "core/calc/comparison.h"
+#include "core/sweep/comparison.h"
 
 class QLabel;
 class QPushButton;

@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/calc/vector_state.h"
+#include "core/sweep/vector_state.h"
 
 namespace dorix {
 

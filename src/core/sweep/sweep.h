@@ -7,8 +7,8 @@
 
 #include "core/calc/calculation.h"
 #include "core/calc/field_reader.h"
-#include "core/calc/parallel_chunks.h"
 #include "core/calc/problems.h"
+#include "core/sweep/parallel_chunks.h"
 #include "core/text/round_trip_text.h"
 
 namespace dorix {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "core/calc/study_range.h"
+#include "core/sweep/study_range.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "core/calc/saturation_states.h"
+#include "core/sweep/saturation_states.h"
 #include "core/text/decimal_text.h"
 #include "core/text/round_trip_text.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "core/calc/study.h"
+#include "core/sweep/study.h"
 
 #include "core/calc/outcome_record.h"
-#include "core/calc/saturation_states.h"
 #include "core/fluids/fluid.h"
 #include "core/solvers/wall_film.h"
+#include "core/sweep/saturation_states.h"
 
 namespace dorix {
 

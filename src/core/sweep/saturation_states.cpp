@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/calc/saturation_states.h"
+#include "core/sweep/saturation_states.h"
 
 #include "core/fluids/critical_pressure.h"
 #include "core/fluids/fluid.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/calc/study_file.h"
+#include "core/sweep/study_file.h"
 
 #include <nlohmann/json.hpp>
 

@@ -7,7 +7,7 @@
 
 #include "core/calc/field_reader.h"
 #include "core/calc/problems.h"
-#include "core/calc/sweep.h"
+#include "core/sweep/sweep.h"
 
 namespace dorix {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/calc/sweep.h"
+#include "core/sweep/sweep.h"
 
 #include <cmath>
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/calc/problems.h"
-#include "core/calc/sweep.h"
-#include "core/calc/sweep_table.h"
+#include "core/sweep/sweep.h"
+#include "core/sweep/sweep_table.h"
 
 namespace dorix {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/calc/problems.h"
-#include "core/calc/study_range.h"
+#include "core/sweep/study_range.h"
 
 namespace dorix {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/calc/comparison.h"
+#include "core/sweep/comparison.h"
 
 #include <algorithm>
 

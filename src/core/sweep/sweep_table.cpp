@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/calc/sweep_table.h"
+#include "core/sweep/sweep_table.h"
 
 #include <bit>
 #include <cstdint>
