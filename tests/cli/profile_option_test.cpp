@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <nlohmann/json.hpp>
 
@@ -10,27 +9,10 @@
 namespace dorix {
 namespace {
 
+using test::Cells;
 using test::Lines;
+using test::Number;
 using test::RunCalc;
-
-std::vector<std::string> Cells(const std::string& line) {
-  std::vector<std::string> cells{""};
-  for (const char c : line) {
-    if (c == ',') {
-      cells.emplace_back();
-    } else {
-      cells.back() += c;
-    }
-  }
-  return cells;
-}
-
-double Number(const std::string& text) {
-  double value = 0.0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  EXPECT_TRUE(error == std::errc() && end == text.data() + text.size()) << text;
-  return value;
-}
 
 // The results of the same run as JSON.
 nlohmann::json Results(std::vector<std::string> args) {
