@@ -66,7 +66,8 @@ def notes(expected):
     return [(note["code"], note["text"]) for note in expected["notes"]]
 
 
-@pytest.mark.parametrize("problem, fluid, fields, saturated, choice", CASES)
+@pytest.mark.parametrize("problem, fluid, fields, saturated, choice", CASES,
+                         ids=[f"{case[0]}-{case[1]}-{i}" for i, case in enumerate(CASES)])
 def test_single_calls_match_the_command_line(problem, fluid, fields, saturated, choice, calc):
     expected = calc(problem, fields, fluid=fluid, saturated=saturated, **choice)
     result = single_call(problem, fluid, fields, saturated, **choice)
