@@ -88,38 +88,5 @@ TEST(CompareOption, WritesTheCoresRowsAsCsvOrJson) {
             std::string::npos);
 }
 
-struct UsageCase {
-  const char* name;
-  std::vector<std::string> args;
-  std::string err;
-};
-
-void PrintTo(const UsageCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
-class CorrelationUsage : public testing::TestWithParam<UsageCase> {};
-
-TEST_P(CorrelationUsage, IsAUsageError) {
-  const test::CalcRun run = RunCalc(GetParam().args);
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find(GetParam().err), std::string::npos) << run.err;
-  EXPECT_TRUE(run.out.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Options, CorrelationUsage,
-    testing::Values(UsageCase{"UnknownPreset", {"cvw", "--preset", "chen"}, "chen"},
-                    UsageCase{"PresetOnTheTubeRow", {"ht", "--preset", "default"}, "--preset"},
-                    UsageCase{"RowFactorOnAWall", {"cvw", "--row-factor", "kern"}, "--row-factor"},
-                    UsageCase{"UnknownRowFactor", {"ht", "--row-factor", "shah"}, "shah"},
-                    UsageCase{"CompareAndSweep",
-                              {"cvw", "--compare", "--sweep", "length=1:2:3"},
-                              "--compare and --sweep"},
-                    UsageCase{"CompareAndProfile",
-                              {"evw", "--compare", "--profile", "10"},
-                              "--compare and --profile"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 }  // namespace
 }  // namespace dorix

@@ -85,18 +85,5 @@ TEST(ProfileOption, RefusesWhatCalculateRefusesWithItsMessage) {
             "*** ERROR: A row of more than 1000 tubes is too long to show tube by tube.\n");
 }
 
-TEST(ProfileOption, IsAUsageErrorWithOtherOutputsOrTooFewPoints) {
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {"cvw", "--profile", "1"},
-           {"cvw", "--profile", "2000000"},
-           {"cvw", "--profile", "ten"},
-           {"cvw", "--profile", "5", "--format", "json"},
-           {"evw", "--profile", "5", "--sweep", "length=1:2:3"}}) {
-    const test::CalcRun run = RunCalc(args);
-    EXPECT_EQ(run.status, 2) << args.back();
-    EXPECT_EQ(run.out, "");
-  }
-}
-
 }  // namespace
 }  // namespace dorix

@@ -10,10 +10,9 @@
 namespace dorix {
 namespace {
 
-using test::RunCalc;
-
 using test::CsvRows;
 using test::Number;
+using test::RunCalc;
 using Row = std::map<std::string, std::string>;
 
 struct SweepCase {
