@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "calc_runner.h"
 
+#include <gtest/gtest.h>
+
+#include <charconv>
 #include <sstream>
 
 #include "cli/run_calc.h"
@@ -24,6 +27,40 @@ std::vector<std::string> Lines(const std::string& text) {
   std::istringstream stream(text);
   for (std::string line; std::getline(stream, line);) lines.push_back(line);
   return lines;
+}
+
+std::vector<std::string> Cells(const std::string& line) {
+  std::vector<std::string> cells{""};
+  bool quoted = false;
+  for (const char c : line) {
+    if (c == '"') quoted = !quoted;
+    if (c == ',' && !quoted) {
+      cells.emplace_back();
+    } else {
+      cells.back() += c;
+    }
+  }
+  return cells;
+}
+
+std::vector<std::map<std::string, std::string>> CsvRows(const std::string& csv) {
+  const std::vector<std::string> lines = Lines(csv);
+  const std::vector<std::string> header = Cells(lines.at(0));
+  std::vector<std::map<std::string, std::string>> rows;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const std::vector<std::string> cells = Cells(lines[i]);
+    EXPECT_EQ(cells.size(), header.size()) << lines[i];
+    auto& row = rows.emplace_back();
+    for (std::size_t j = 0; j < header.size() && j < cells.size(); ++j) row[header[j]] = cells[j];
+  }
+  return rows;
+}
+
+double Number(const std::string& cell) {
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+  EXPECT_TRUE(error == std::errc() && end == cell.data() + cell.size()) << cell;
+  return value;
 }
 
 }  // namespace dorix::test

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,5 +21,12 @@ CalcRun RunCalc(std::vector<std::string> args);
 
 // The lines of a text, without their line ends.
 std::vector<std::string> Lines(const std::string& text);
+
+// The cells of a CSV line: they end at commas outside quotes; quotes stay.
+std::vector<std::string> Cells(const std::string& line);
+// The rows of a CSV text below its header, by column name.
+std::vector<std::map<std::string, std::string>> CsvRows(const std::string& csv);
+// A cell's number; a cell that is not wholly a number fails the test.
+double Number(const std::string& cell);
 
 }  // namespace dorix::test

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <nlohmann/json.hpp>
 
@@ -10,27 +9,10 @@
 namespace dorix {
 namespace {
 
+using test::Cells;
 using test::Lines;
+using test::Number;
 using test::RunCalc;
-
-std::vector<std::string> Cells(const std::string& line) {
-  std::vector<std::string> cells{""};
-  for (const char c : line) {
-    if (c == ',') {
-      cells.emplace_back();
-    } else {
-      cells.back() += c;
-    }
-  }
-  return cells;
-}
-
-double Number(const std::string& text) {
-  double value = 0.0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  EXPECT_TRUE(error == std::errc() && end == text.data() + text.size()) << text;
-  return value;
-}
 
 // The results of the same run as JSON.
 nlohmann::json Results(std::vector<std::string> args) {
@@ -101,19 +83,6 @@ TEST(ProfileOption, RefusesWhatCalculateRefusesWithItsMessage) {
   EXPECT_EQ(tooMany.status, 1);
   EXPECT_EQ(tooMany.err,
             "*** ERROR: A row of more than 1000 tubes is too long to show tube by tube.\n");
-}
-
-TEST(ProfileOption, IsAUsageErrorWithOtherOutputsOrTooFewPoints) {
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {"cvw", "--profile", "1"},
-           {"cvw", "--profile", "2000000"},
-           {"cvw", "--profile", "ten"},
-           {"cvw", "--profile", "5", "--format", "json"},
-           {"evw", "--profile", "5", "--sweep", "length=1:2:3"}}) {
-    const test::CalcRun run = RunCalc(args);
-    EXPECT_EQ(run.status, 2) << args.back();
-    EXPECT_EQ(run.out, "");
-  }
 }
 
 }  // namespace

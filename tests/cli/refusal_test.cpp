@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{{"cvw", "--w", " "}, "*** ERROR: Coefficient w is empty; please enter a number."},
         Refusal{{"cvw", "--length", "0"}, "*** ERROR: Length must be greater than zero."},
         Refusal{{"cvw", "--A", "0"}, "*** ERROR: Coefficient A must not be zero."},
-        Refusal{{"cvw", "--C", "-30"},
+        Refusal{{"cvw", "--C", "0"},
                 "*** ERROR: Transition Reynolds number Re(wl) = C*Pr^v must be greater than zero."},
         Refusal{{"cvw", "--m", "3", "--length", "100"},
                 "*** ERROR: The turbulent law Nu = B*Re^m*Pr^s has no real solution at the end of "

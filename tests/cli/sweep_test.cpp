@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -11,44 +10,10 @@
 namespace dorix {
 namespace {
 
+using test::CsvRows;
+using test::Number;
 using test::RunCalc;
-
 using Row = std::map<std::string, std::string>;
-
-// The rows of a sweep's CSV by column name (its messages hold no commas).
-std::vector<Row> ParseCsv(const std::string& csv) {
-  const std::vector<std::string> lines = test::Lines(csv);
-  // Cells end at commas outside quotes; quotes stay in the cell.
-  auto split = [](const std::string& line) {
-    std::vector<std::string> cells{""};
-    bool quoted = false;
-    for (const char c : line) {
-      if (c == '"') quoted = !quoted;
-      if (c == ',' && !quoted) {
-        cells.emplace_back();
-      } else {
-        cells.back() += c;
-      }
-    }
-    return cells;
-  };
-  const std::vector<std::string> header = split(lines.at(0));
-  std::vector<Row> rows;
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const std::vector<std::string> cells = split(lines[i]);
-    EXPECT_EQ(cells.size(), header.size()) << lines[i];
-    Row row;
-    for (std::size_t j = 0; j < header.size() && j < cells.size(); ++j) row[header[j]] = cells[j];
-    rows.push_back(row);
-  }
-  return rows;
-}
-
-double Number(const std::string& text) {
-  double value = 0.0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
-}
 
 struct SweepCase {
   const char* name;
@@ -73,7 +38,7 @@ TEST_P(SweepAgreesWithSingleRuns, PointByPoint) {
   for (char& ch : column) {
     if (ch == '-') ch = '_';
   }
-  for (const Row& row : ParseCsv(sweep.out)) {
+  for (const Row& row : CsvRows(sweep.out)) {
     auto single = c.args;
     single.insert(single.end(), {"--" + c.field, row.at(column), "--format", "json"});
     const test::CalcRun run = RunCalc(single);
@@ -119,7 +84,7 @@ TEST(Sweep, SpacesItsValuesEvenlyAndNamesItsColumns) {
   EXPECT_EQ(lines[0],
             "pressure,vapor_temp,wall_temp,length,A,n,B,m,s,C,v,D,w,reynolds_number,"
             "condensation_rate,heat_transfer_coefficient,message,preset,notes");
-  const std::vector<Row> rows = ParseCsv(run.out);
+  const std::vector<Row> rows = CsvRows(run.out);
   for (int i = 0; i < 5; ++i) EXPECT_EQ(Number(rows[i].at("length")), 0.25 * i);
   EXPECT_EQ(rows[0].at("message"), "*** ERROR: Length must be greater than zero.");
   EXPECT_EQ(rows[0].at("reynolds_number"), "");
@@ -128,7 +93,7 @@ TEST(Sweep, SpacesItsValuesEvenlyAndNamesItsColumns) {
 TEST(Sweep, StepsByAConstantRatioWhenLogarithmic) {
   const test::CalcRun run = RunCalc({"evw", "--sweep", "flow-rate=0.001:1:4:log"});
   ASSERT_EQ(run.status, 0) << run.err;
-  const std::vector<Row> rows = ParseCsv(run.out);
+  const std::vector<Row> rows = CsvRows(run.out);
   ASSERT_EQ(rows.size(), 4u);
   // As read into the single-precision field.
   for (int i = 0; i < 4; ++i) {
@@ -160,7 +125,7 @@ TEST(Sweep, TakesTheFieldsUnitsAndNamesThePresetOrRowFactor) {
   for (const Case& c : cases) {
     const test::CalcRun run = RunCalc(c.args);
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::vector<Row> rows = ParseCsv(run.out);
+    const std::vector<Row> rows = CsvRows(run.out);
     ASSERT_EQ(rows.size(), c.values.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
       EXPECT_EQ(Number(rows[i].at(c.column)), c.values[i]) << c.args.back();

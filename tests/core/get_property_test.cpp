@@ -71,23 +71,7 @@ double Lookup(double x) {
 
 class Lookup1 : public SharedStateTest {};
 
-TEST_F(Lookup1, ReturnsEveryTablePoint) {
-  LoadStore(Curve("watrol", 12, Wavy));
-  for (int j = 1; j <= 12; ++j) {
-    EXPECT_NEAR(Lookup(StoredX(j)), StoredY(j), 1e-12 * StoredY(j)) << "point " << j;
-  }
-  EXPECT_EQ(Module1.OutOfRange, 0);
-}
-
-TEST_F(Lookup1, ReproducesACubicAtUnevenPoints) {
-  const auto cubic = [](double x) { return 2.5e-6 * std::pow(x - 320, 3) - 0.01 * x * x + 3 * x; };
-  LoadStore(Curve("watrol", 12, cubic));
-  for (double x = StoredX(1); x <= StoredX(12); x += 0.37) {
-    // The stored ordinates are single-precision roundings of the cubic.
-    EXPECT_NEAR(Lookup(x), cubic(x), 2e-4) << "x = " << x;
-  }
-}
-
+// Every table point and the cubic between them: WindowChoice below.
 TEST_F(Lookup1, ContinuesFlatWithinOnePercentMargins) {
   LoadStore(Curve("watrol", 12, Wavy));
   const double lo = 0.99 * StoredX(1);
