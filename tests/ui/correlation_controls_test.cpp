@@ -132,6 +132,9 @@ class CorrelationControlsTest : public testing_support::UiTestCase {
     QVERIFY(QString::fromStdString(report).contains(
         "Average heat transfer coefficient = " + Cell(table, 1, 4) + " W/m\u00B2K"));
     QVERIFY(!Cell(table, 3, 4).isEmpty());
+    // Each row's notes by code, in full on hover: the laminar law at Re 1E+04.
+    QCOMPARE(Cell(table, 2, 5), QString("correlation-range"));
+    QVERIFY(table.item(2, 5)->toolTip().contains("the films the nusselt-laminar coefficients"));
     QVERIFY(messages.messages.empty());
     // Escape closes it. Offscreen this window never becomes the application's
     // active window, which a key needs; on a desktop it does.

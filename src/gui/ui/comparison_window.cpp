@@ -46,6 +46,19 @@ QTableWidgetItem* Cell(const QString& text, bool bold = false) {
   return item;
 }
 
+// A row's notes by their codes, each note's full text on hover.
+QTableWidgetItem* NotesCell(const std::vector<ValidityNote>& notes) {
+  QStringList codes;
+  QStringList texts;
+  for (const ValidityNote& note : notes) {
+    codes << Text(note.code);
+    texts << QString::fromStdString(note.text);
+  }
+  QTableWidgetItem* item = Cell(codes.join(QStringLiteral(", ")));
+  item->setToolTip(texts.join(QStringLiteral("\n\n")));
+  return item;
+}
+
 QTableWidgetItem* NumberCell(double value) {
   QTableWidgetItem* item = Cell(QString::fromStdString(FormatValue(value)));
   item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -84,11 +97,13 @@ void ComparisonWindow::ShowComparison(const QString& title, const Comparison& co
   const int valueCount = static_cast<int>(comparison.quantities.size());
   tblCompare->clear();
   tblCompare->clearSpans();
-  tblCompare->setColumnCount(kFirstValueColumn + valueCount);
+  const int notesColumn = kFirstValueColumn + valueCount;
+  tblCompare->setColumnCount(notesColumn + 1);
   tblCompare->setRowCount(static_cast<int>(comparison.rows.size()) + 1);
   QStringList headers{presets ? QStringLiteral("Preset") : QStringLiteral("Row factor"),
                       QStringLiteral("Source")};
   for (const std::string_view quantity : comparison.quantities) headers << HeaderOf(quantity);
+  headers << QStringLiteral("Notes");
   tblCompare->setHorizontalHeaderLabels(headers);
 
   int row = 0;
@@ -105,6 +120,7 @@ void ComparisonWindow::ShowComparison(const QString& title, const Comparison& co
       tblCompare->setItem(row, kFirstValueColumn, Cell(QString::fromStdString(entry.message)));
       tblCompare->setSpan(row, kFirstValueColumn, 1, valueCount);
     }
+    tblCompare->setItem(row, notesColumn, NotesCell(entry.notes));
     ++row;
   }
   tblCompare->setItem(row, kNameColumn, Cell(QStringLiteral("max/min"), true));
@@ -114,6 +130,7 @@ void ComparisonWindow::ShowComparison(const QString& title, const Comparison& co
     tblCompare->setItem(row, kFirstValueColumn + i,
                         spread ? NumberCell(*spread) : Cell(QStringLiteral("-")));
   }
+  tblCompare->setItem(row, notesColumn, Cell(QString()));
   show();
   // Sized once shown, when fonts and headers have their final measures.
   tblCompare->resizeColumnsToContents();
