@@ -33,6 +33,7 @@ const Fluid* FindFluid(int number) {
 const Fluid* ParseFluid(std::string_view text) {
   for (const Fluid& fluid : kFluids) {
     const bool named = SameName(text, fluid.name) || SameName(text, fluid.displayName) ||
+                       SameName(text, fluid.formula) ||
                        (!fluid.alias.empty() && SameName(text, fluid.alias));
     if (named || text == std::to_string(fluid.number)) return &fluid;
   }

@@ -77,7 +77,8 @@ inline constexpr std::array<Fluid, kFluidCount> kFluids{{
 const Fluid* FindFluid(int number);
 
 // The fluid of a name ("water", "R134a", "r-134a", "R-1234ze(E)",
-// "propane"; any case) or of its number written as text ("6"), or none.
+// "propane"), of its formula ("H2O", "N2"; any case) or of its number
+// written as text ("6"), or none.
 const Fluid* ParseFluid(std::string_view text);
 
 // The names ParseFluid takes, for messages and help texts: "water, ammonia,
