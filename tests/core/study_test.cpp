@@ -3,7 +3,6 @@
 
 #include <memory>
 
-#include "core/fluids/critical_pressure.h"
 #include "core/fluids/fluid.h"
 #include "core/props/property_file.h"
 #include "core/sweep/saturation_states.h"
@@ -180,7 +179,7 @@ TEST_F(StudyRun, ComparesFluidsAtOneDifferenceFromSaturationAndOneReducedPressur
     for (const StudyCurve& curve : study.curves) {
       if (!curve.Tsat) continue;  // no saturation state at this p/pc: refused with why
       ++compared;
-      const double pc = *CriticalPressure(curve.fluid);
+      const double pc = FindFluid(curve.fluid)->criticalPressure;
       EXPECT_NEAR(*curve.pressure / pc, *study.reducedPressure, 1e-6 * *study.reducedPressure);
       for (std::size_t i = 0; i < curve.points.size(); ++i) {
         const StudyPoint& point = curve.points[i];

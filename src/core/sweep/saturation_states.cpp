@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/sweep/saturation_states.h"
 
-#include "core/fluids/critical_pressure.h"
 #include "core/fluids/fluid.h"
 #include "core/props/property_curve.h"
 #include "core/text/format_value.h"
@@ -11,13 +10,15 @@ namespace dorix {
 
 namespace {
 
+// The fluid's critical pressure from the fluid table; none, with a message,
+// for a number that names no fluid.
 std::optional<double> CriticalPressureOf(int fluid, std::string& message) {
-  const std::optional<double> pc = CriticalPressure(fluid);
-  if (!pc) {
-    message = "*** ERROR: The critical pressure of " + std::string(FindFluid(fluid)->displayName) +
-              " is not known.";
+  const Fluid* found = FindFluid(fluid);
+  if (found == nullptr) {
+    message = "*** ERROR: There is no fluid " + std::to_string(fluid) + ".";
+    return std::nullopt;
   }
-  return pc;
+  return found->criticalPressure;
 }
 
 std::string OutsideMessage(int fluid, double value, const char* unit) {
