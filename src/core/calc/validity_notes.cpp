@@ -31,16 +31,12 @@ std::string FluidName(int fluid) {
   return f ? std::string(f->displayName) : "the fluid";
 }
 
-// What every film problem shares for its notes.
+// What every film problem shares for its notes: the run's looked-up slots
+// and what the solver made of them.
 struct Film {
   int fluid = 1;
   double Tw = 0.0;
-  double Tsat = 0.0;
-  double TlRef = 0.0;
-  double RhoL = 0.0;
-  double PrL = 0.0;
-  double CpL = 0.0;
-  double Hfg = 0.0;
+  const PropertySlots& slots;
   double hfgStar = 0.0;
   bool evaporating = false;
   bool vaporDensityIncluded = false;
@@ -51,7 +47,7 @@ void TriplePointNote(const Film& film, std::vector<ValidityNote>& notes) {
   if (!fluid || !fluid->triplePoint) return;
   // The coldest liquid of the film: the wall when it condenses, the
   // saturated surface when it evaporates.
-  const double coldest = std::min({film.Tw, film.Tsat, film.TlRef});
+  const double coldest = std::min({film.Tw, film.slots.Tsat, film.slots.TlRef});
   if (!(coldest < *fluid->triplePoint)) return;
   const bool wall = coldest == film.Tw;
   notes.push_back(
@@ -65,14 +61,14 @@ void TriplePointNote(const Film& film, std::vector<ValidityNote>& notes) {
 void VaporDensityNote(const Film& film, const PropertyStore& store,
                       std::vector<ValidityNote>& notes) {
   if (film.vaporDensityIncluded) return;
-  const auto rhoV = SaturatedVaporDensity(store, film.fluid, film.Tsat);
-  if (!rhoV || !(film.RhoL > 0)) return;
-  const double ratio = *rhoV / film.RhoL;
+  const auto rhoV = SaturatedVaporDensity(store, film.fluid, film.slots.Tsat);
+  if (!rhoV || !(film.slots.RhoL > 0)) return;
+  const double ratio = *rhoV / film.slots.RhoL;
   if (!(ratio > kVaporDensityRatioLimit)) return;
   const double overstated = 1 - std::pow(std::max(0.0, 1 - ratio), 0.25);
   notes.push_back(
       {kVaporDensityNote, "\u03C1v/\u03C1l = " + Number(ratio) + " (\u03C1v " + Number(*rhoV) +
-                              " kg/m\u00B3 at Tsat " + Number(film.Tsat) + " K) is above " +
+                              " kg/m\u00B3 at Tsat " + Number(film.slots.Tsat) + " K) is above " +
                               Limit(kVaporDensityRatioLimit) +
                               ": the film model neglects the vapour density, so h is overstated by "
                               "about " +
@@ -82,14 +78,16 @@ void VaporDensityNote(const Film& film, const PropertyStore& store,
 
 void LiquidMetalNote(const Film& film, std::vector<ValidityNote>& notes) {
   const Fluid* fluid = FindFluid(film.fluid);
-  if ((fluid && fluid->fixedSubcoolingWeight) || !(film.PrL < kLiquidMetalPrandtlLimit)) return;
-  std::string text = "PrL " + Number(film.PrL) + " is below " + Limit(kLiquidMetalPrandtlLimit) +
+  if ((fluid && fluid->fixedSubcoolingWeight) || !(film.slots.PrL < kLiquidMetalPrandtlLimit))
+    return;
+  std::string text = "PrL " + Number(film.slots.PrL) + " is below " +
+                     Limit(kLiquidMetalPrandtlLimit) +
                      ", outside the basis of the latent-heat weight 0.683 \u2212 0.228/PrL, here " +
-                     Number(SubcoolingWeight(film.fluid, film.PrL));
-  if (film.hfgStar > 0 && film.hfgStar < film.Hfg) {
-    text += ": hfg* is " + Number(film.hfgStar / film.Hfg) + " of hfg, so the " +
+                     Number(SubcoolingWeight(film.fluid, film.slots.PrL));
+  if (film.hfgStar > 0 && film.hfgStar < film.slots.Hfg) {
+    text += ": hfg* is " + Number(film.hfgStar / film.slots.Hfg) + " of hfg, so the " +
             (film.evaporating ? "evaporation" : "condensation") + " rate carries " +
-            Number(film.Hfg / film.hfgStar) + " times the heat the wall passes.";
+            Number(film.slots.Hfg / film.hfgStar) + " times the heat the wall passes.";
   } else {
     text += ".";
   }
@@ -97,7 +95,8 @@ void LiquidMetalNote(const Film& film, std::vector<ValidityNote>& notes) {
 }
 
 void JakobNote(const Film& film, std::vector<ValidityNote>& notes) {
-  const double ja = film.CpL * std::abs(film.Tsat - film.Tw) / film.Hfg;
+  const double ja =
+      LiquidSpecificHeat(film.slots) * std::abs(film.slots.Tsat - film.Tw) / film.slots.Hfg;
   if (!(ja > kJakobLimit)) return;
   notes.push_back({kLargeJakobNote, "Ja = cpL\u00B7|Tsat \u2212 Tw|/hfg = " + Number(ja) +
                                         " is above " + Limit(kJakobLimit) +
@@ -150,12 +149,7 @@ Film FilmOf(const Input& in, const RunContext& context, double hfgStar, bool eva
             double rhoV) {
   return {.fluid = in.FluidNo,
           .Tw = in.Tw,
-          .Tsat = in.Tsat,
-          .TlRef = context.propertySlots.TlRef,
-          .RhoL = in.RhoL,
-          .PrL = in.PrL,
-          .CpL = in.CpL,
-          .Hfg = in.Hfg,
+          .slots = context.propertySlots,
           .hfgStar = hfgStar,
           .evaporating = evaporating,
           .vaporDensityIncluded = rhoV > 0};
