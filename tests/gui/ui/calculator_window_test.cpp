@@ -21,7 +21,7 @@
 #include "gui/ui/notes_line.h"
 #include "gui/ui/window_set.h"
 #include "gui/widgets/output_box.h"
-#include "ui_test_support.h"
+#include "../ui_test_support.h"
 
 using namespace dorix;
 using testing_support::MoveFocus;

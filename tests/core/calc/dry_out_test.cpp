@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "core/calc/calculation_run.h"
-#include "profile_fixture.h"
-#include "wall_case.h"
+#include "../solvers/profile_fixture.h"
+#include "../solvers/wall_case.h"
 
 namespace dorix {
 namespace {

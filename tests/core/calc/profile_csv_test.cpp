@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "core/calc/profile_csv.h"
-#include "profile_fixture.h"
-#include "wall_case.h"
+#include "../solvers/profile_fixture.h"
+#include "../solvers/wall_case.h"
 
 namespace dorix {
 namespace {

@@ -11,7 +11,7 @@
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/ranges_picture.h"
 #include "gui/widgets/twips.h"
-#include "ui_test_support.h"
+#include "../ui_test_support.h"
 
 using namespace dorix;
 

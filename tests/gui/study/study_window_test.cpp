@@ -40,7 +40,7 @@
 #include "gui/ui/frm_evw.h"
 #include "gui/ui/frm_ht.h"
 #include "gui/ui/window_set.h"
-#include "ui_test_support.h"
+#include "../ui_test_support.h"
 
 using namespace dorix;
 using testing_support::ShowAndActivate;

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "profile_fixture.h"
+#include "../solvers/profile_fixture.h"
 
 namespace dorix {
 namespace {

@@ -18,7 +18,7 @@
 #include "gui/ui/preset_chooser.h"
 #include "gui/ui/window_set.h"
 #include "gui/widgets/output_box.h"
-#include "ui_test_support.h"
+#include "../ui_test_support.h"
 
 using namespace dorix;
 using testing_support::ShowAndActivate;

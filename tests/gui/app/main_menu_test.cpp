@@ -11,7 +11,7 @@
 #include "gui/ui/frm_evw.h"
 #include "gui/ui/frm_ht.h"
 #include "gui/widgets/output_box.h"
-#include "ui_test_support.h"
+#include "../ui_test_support.h"
 
 using namespace dorix;
 

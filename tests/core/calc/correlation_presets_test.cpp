@@ -6,7 +6,7 @@
 
 #include "core/calc/correlation_presets.h"
 #include "core/text/field_text.h"
-#include "film_fixtures.h"
+#include "../solvers/film_fixtures.h"
 
 namespace dorix {
 namespace {
