@@ -22,6 +22,13 @@ CalcRun RunCalc(std::vector<std::string> args) {
   return RunCalcRaw(args);
 }
 
+nlohmann::json Json(std::vector<std::string> args) {
+  args.insert(args.end(), {"--format", "json"});
+  const CalcRun run = RunCalc(args);
+  EXPECT_EQ(run.status, 0) << run.err;
+  return nlohmann::json::parse(run.out);
+}
+
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream stream(text);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ struct CalcRun {
 CalcRun RunCalcRaw(const std::vector<std::string>& args);
 // dorix-calc with these arguments and the delivered property file.
 CalcRun RunCalc(std::vector<std::string> args);
+
+// The same run's JSON (--format json); a run that fails fails the test.
+nlohmann::json Json(std::vector<std::string> args);
 
 // The lines of a text, without their line ends.
 std::vector<std::string> Lines(const std::string& text);
