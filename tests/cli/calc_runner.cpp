@@ -36,6 +36,8 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
+namespace {
+
 std::vector<std::string> Cells(const std::string& line) {
   std::vector<std::string> cells{""};
   bool quoted = false;
@@ -49,6 +51,8 @@ std::vector<std::string> Cells(const std::string& line) {
   }
   return cells;
 }
+
+}  // namespace
 
 std::vector<std::map<std::string, std::string>> CsvRows(const std::string& csv) {
   const std::vector<std::string> lines = Lines(csv);
