@@ -69,16 +69,10 @@ INSTANTIATE_TEST_SUITE_P(
                     SweepCase{{"ht", "--saturated"}, "wall-temp", "300:380:5"},
                     SweepCase{{"evw", "--wall-temp", "305"}, "flow-rate", "0:1.5:7"}));
 
-TEST(Sweep, SpacesItsValuesEvenlyAndNamesItsColumns) {
-  const test::CalcRun run = RunCalc({"cvw", "--sweep", "length=0:1:5"});
-  EXPECT_EQ(test::Lines(run.out).at(0),
+TEST(Sweep, NamesItsColumns) {
+  EXPECT_EQ(test::Lines(RunCalc({"cvw", "--sweep", "length=0:1:5"}).out).at(0),
             "pressure,vapor_temp,wall_temp,length,A,n,B,m,s,C,v,D,w,reynolds_number,"
             "condensation_rate,heat_transfer_coefficient,message,preset,notes");
-  const std::vector<Row> rows = CsvRows(run.out);
-  ASSERT_EQ(rows.size(), 5u);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(Number(rows[i].at("length")), 0.25 * i);
-  EXPECT_EQ(rows[0].at("message"), "*** ERROR: Length must be greater than zero.");
-  EXPECT_EQ(rows[0].at("reynolds_number"), "");
 }
 
 // The swept field's values as read, in single precision, and the preset or
@@ -92,7 +86,7 @@ struct ValuesCase {
 
 class SweepValues : public testing::TestWithParam<ValuesCase> {};
 
-TEST_P(SweepValues, TakeTheFieldsUnitsAndLogarithmicSteps) {
+TEST_P(SweepValues, AreEvenlySpacedInTheFieldsUnitsOrLogarithmic) {
   const ValuesCase& c = GetParam();
   const test::CalcRun run = RunCalc(c.args);
   ASSERT_EQ(run.status, 0) << run.err;
@@ -106,6 +100,7 @@ TEST_P(SweepValues, TakeTheFieldsUnitsAndLogarithmicSteps) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Options, SweepValues, testing::Values(
+    ValuesCase{{"cvw", "--sweep", "length=0:1:5"}, "length", {0, 0.25F, 0.5F, 0.75F, 1}, "default"},
     ValuesCase{{"cvw", "--sweep", "wall-temp=10 degC:50 degF:2"}, "wall_temp", {283.15F, 283.15F}, "default"},
     ValuesCase{{"ht", "--row-factor", "kern", "--sweep", "tube-diameter=10 mm: 2 cm:2"}, "tube_diameter", {0.01F, 0.02F}, "kern"},
     ValuesCase{{"evw", "--preset", "nusselt-laminar", "--sweep", "flow-rate=1 kg/m h:0.5:2"}, "flow_rate", {1.0F / 3600, 0.5F}, "nusselt-laminar"},
