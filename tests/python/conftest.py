@@ -10,20 +10,9 @@ import pytest
 
 import dorix
 
-FUNCTIONS = {
-    "wall-condensation": dorix.wall_condensation,
-    "tube-condensation": dorix.tube_condensation,
-    "wall-evaporation": dorix.wall_evaporation,
-}
-FUNCTIONS.update(cvw=dorix.wall_condensation, ht=dorix.tube_condensation,
-                 evw=dorix.wall_evaporation)
-
-
-def option_text(value):
-    """The text dorix-calc gets for a keyword's value: texts as they are,
-    numbers as their shortest round-trip text ("30" for 30.0, as the module
-    types it)."""
-    return value if isinstance(value, str) else repr(float(value)).removesuffix(".0")
+FUNCTIONS = {"wall-condensation": dorix.wall_condensation, "cvw": dorix.wall_condensation,
+             "tube-condensation": dorix.tube_condensation, "ht": dorix.tube_condensation,
+             "wall-evaporation": dorix.wall_evaporation, "evw": dorix.wall_evaporation}
 
 
 def run_calc(args, **options):
@@ -38,8 +27,11 @@ def calc_fixture():
     gives dorix-calc's JSON as a dict, or the message of a refused run as a str."""
     def calc(problem, fields, fluid="water", saturated=False, **choices):
         args = [problem, "--format", "json", f"--fluid={fluid}"]
-        args += [f"--{name.replace('_', '-')}={option_text(value)}"
-                 for name, value in {**choices, **fields}.items()]
+        # Texts as they are, numbers as their shortest round-trip text ("30"
+        # for 30.0, as the module types it).
+        for name, value in {**choices, **fields}.items():
+            text = value if isinstance(value, str) else repr(float(value)).removesuffix(".0")
+            args.append(f"--{name.replace('_', '-')}={text}")
         done = run_calc(args + (["--saturated"] if saturated else []))
         if done.returncode == 1:
             return done.stderr.rstrip("\n")
