@@ -22,12 +22,21 @@ CalcRun RunCalc(std::vector<std::string> args) {
   return RunCalcRaw(args);
 }
 
+nlohmann::json Json(std::vector<std::string> args) {
+  args.insert(args.end(), {"--format", "json"});
+  const CalcRun run = RunCalc(args);
+  EXPECT_EQ(run.status, 0) << run.err;
+  return nlohmann::json::parse(run.out);
+}
+
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream stream(text);
   for (std::string line; std::getline(stream, line);) lines.push_back(line);
   return lines;
 }
+
+namespace {
 
 std::vector<std::string> Cells(const std::string& line) {
   std::vector<std::string> cells{""};
@@ -42,6 +51,8 @@ std::vector<std::string> Cells(const std::string& line) {
   }
   return cells;
 }
+
+}  // namespace
 
 std::vector<std::map<std::string, std::string>> CsvRows(const std::string& csv) {
   const std::vector<std::string> lines = Lines(csv);

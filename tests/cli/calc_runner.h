@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -19,12 +20,14 @@ CalcRun RunCalcRaw(const std::vector<std::string>& args);
 // dorix-calc with these arguments and the delivered property file.
 CalcRun RunCalc(std::vector<std::string> args);
 
+// The same run's JSON (--format json); a run that fails fails the test.
+nlohmann::json Json(std::vector<std::string> args);
+
 // The lines of a text, without their line ends.
 std::vector<std::string> Lines(const std::string& text);
 
-// The cells of a CSV line: they end at commas outside quotes; quotes stay.
-std::vector<std::string> Cells(const std::string& line);
-// The rows of a CSV text below its header, by column name.
+// The rows of a CSV text below its header, by column name. Cells end at
+// commas outside quotes; quotes stay.
 std::vector<std::map<std::string, std::string>> CsvRows(const std::string& csv);
 // A cell's number; a cell that is not wholly a number fails the test.
 double Number(const std::string& cell);

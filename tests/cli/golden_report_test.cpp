@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -11,50 +12,36 @@ namespace {
 
 const std::string kGolden = std::string(DORIX_TEST_FIXTURES) + "/golden/";
 
-struct GoldenCase {
-  std::string name;
-  std::vector<std::string> args;
-};
-
-void PrintTo(const GoldenCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
-// The cases of cases.txt, which tools/regenerate_golden_reports.sh also reads.
-std::vector<GoldenCase> GoldenCases() {
-  std::vector<GoldenCase> cases;
+// The cases of cases.txt, which tools/regenerate_golden_reports.sh also reads:
+// "name: arguments" a line.
+std::vector<std::vector<std::string>> GoldenCases() {
+  std::vector<std::vector<std::string>> cases;
   std::ifstream file(kGolden + "cases.txt");
   for (std::string line; std::getline(file, line);) {
-    const auto colon = line.find(':');
-    if (line.empty() || line[0] == '#' || colon == std::string::npos) continue;
-    GoldenCase c{line.substr(0, colon), {}};
-    std::istringstream args(line.substr(colon + 1));
-    for (std::string arg; args >> arg;) c.args.push_back(arg);
-    cases.push_back(c);
+    if (line.empty() || line[0] == '#' || line.find(':') == std::string::npos) continue;
+    line[line.find(':')] = ' ';
+    std::istringstream words(line);
+    auto& c = cases.emplace_back();
+    for (std::string word; words >> word;) c.push_back(word);
   }
   return cases;
 }
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-class GoldenReport : public testing::TestWithParam<GoldenCase> {};
+class GoldenReport : public testing::TestWithParam<std::vector<std::string>> {};
 
 TEST_P(GoldenReport, MatchesTheDeliveredData) {
-  const test::CalcRun run = test::RunCalc(GetParam().args);
+  const std::vector<std::string>& c = GetParam();
+  const test::CalcRun run = test::RunCalc({c.begin() + 1, c.end()});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, ReadFile(kGolden + GetParam().name + ".txt"))
+  std::ifstream file(kGolden + c[0] + ".txt", std::ios::binary);
+  EXPECT_EQ(run.out, std::string(std::istreambuf_iterator<char>(file), {}))
       << "regenerate with tools/regenerate_golden_reports.sh after a deliberate change";
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GoldenReport, testing::ValuesIn(GoldenCases()),
                          [](const auto& info) {
-                           std::string name = info.param.name;
-                           for (char& c : name) {
-                             if (c == '-') c = '_';
-                           }
+                           std::string name = info.param[0];
+                           std::replace(name.begin(), name.end(), '-', '_');
                            return name;
                          });
 

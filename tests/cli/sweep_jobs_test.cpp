@@ -3,9 +3,6 @@
 // dry-outs and every problem included.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "calc_runner.h"
 
 namespace dorix {
@@ -16,17 +13,18 @@ using Args = std::vector<std::string>;
 class SweepJobs : public ::testing::TestWithParam<Args> {};
 
 TEST_P(SweepJobs, RowsDoNotDependOnTheNumberOfThreads) {
-  Args one = GetParam();
-  one.insert(one.end(), {"--jobs", "1"});
-  const test::CalcRun reference = test::RunCalc(one);
+  auto run = [&](const char* jobs) {
+    Args args = GetParam();
+    args.insert(args.end(), {"--jobs", jobs});
+    return test::RunCalc(args);
+  };
+  const test::CalcRun reference = run("1");
   ASSERT_EQ(reference.status, 0) << reference.err;
   ASSERT_GT(test::Lines(reference.out).size(), 10u);
   for (const char* jobs : {"2", "3", "8"}) {
-    Args many = GetParam();
-    many.insert(many.end(), {"--jobs", jobs});
-    const test::CalcRun run = test::RunCalc(many);
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, reference.out) << "--jobs " << jobs;
+    const test::CalcRun many = run(jobs);
+    EXPECT_EQ(many.status, 0) << many.err;
+    EXPECT_EQ(many.out, reference.out) << "--jobs " << jobs;
   }
 }
 

@@ -4,7 +4,6 @@ defaults, documented fields, type hints, the version, DataFrames and reprs."""
 
 import inspect
 import io
-import os
 import pathlib
 import re
 import subprocess
@@ -15,22 +14,22 @@ import pandas
 import pytest
 
 import dorix
+from conftest import FUNCTIONS, run_calc
 
-FUNCTIONS = [dorix.wall_condensation, dorix.tube_condensation, dorix.wall_evaporation]
 CHOICES = {"fluid", "saturated", "preset", "row_factor", "vapor_density", "data"}
 
 
-@pytest.mark.parametrize("function", FUNCTIONS)
+@pytest.mark.parametrize("function", [dorix.wall_condensation, dorix.tube_condensation,
+                                      dorix.wall_evaporation])
 def test_every_field_is_a_documented_keyword_with_the_window_default(function):
     default = function()
     parameters = inspect.signature(function).parameters
     assert all(p.kind is p.KEYWORD_ONLY for p in parameters.values())
     assert set(parameters) - CHOICES == set(default.inputs)
     for name in default.inputs:
-        given = parameters[name].default
         # A coefficient left None is the preset's; the others show the window's value.
-        if given is not None:
-            assert np.float32(given) == default.inputs[name], name
+        if parameters[name].default is not None:
+            assert np.float32(parameters[name].default) == default.inputs[name], name
         assert re.search(rf"\b{name}\b", function.__doc__), name
     assert inspect.signature(function).return_annotation in ("Result", dorix.Result)
 
@@ -41,30 +40,24 @@ def test_version_and_type_marker_come_with_the_package():
     assert (pathlib.Path(dorix.__file__).parent / "py.typed").is_file()
 
 
-@pytest.mark.parametrize(
-    "problem, call, sweep",
-    [
-        ("wall-evaporation", lambda: dorix.wall_evaporation(flow_rate=np.linspace(0.1, 1, 3)),
-         "flow-rate=0.1:1:3"),
-        ("wall-condensation", lambda: dorix.wall_condensation(length=np.linspace(-1, 2, 4)),
-         "length=-1:2:4"),
-    ],
-)
-def test_to_frame_has_the_rows_and_columns_of_the_sweep_csv(problem, call, sweep):
-    frame = call().to_frame()
-    done = subprocess.run([os.environ["DORIX_CALC"], problem, f"--sweep={sweep}"],
-                          capture_output=True, text=True, check=True)
+@pytest.mark.parametrize("problem, field, sweep", [
+    ("wall-evaporation", "flow_rate", "0.1:1:3"),
+    ("wall-condensation", "length", "-1:2:4"),
+])
+def test_to_frame_has_the_rows_and_columns_of_the_sweep_csv(problem, field, sweep):
+    start, stop, count = (float(x) for x in sweep.split(":"))
+    frame = FUNCTIONS[problem](**{field: np.linspace(start, stop, int(count))}).to_frame()
+    done = run_calc([problem, f"--sweep={field.replace('_', '-')}={sweep}"])
     csv = pandas.read_csv(io.StringIO(done.stdout), keep_default_na=False, na_values=[""],
                           float_precision="round_trip")
-    # The CSV names the preset of every row; the frame names it only where
-    # it varies.
+    # The CSV names the preset of every row; the frame names it only where it varies.
     assert list(frame.columns) == [c for c in csv.columns if c not in ("preset", "row_factor")]
     assert len(frame) == len(csv)
-    assert list(frame["notes"]) == list(csv["notes"].fillna(""))
+    for text in ("notes", "message"):
+        assert list(frame[text]) == list(csv[text].fillna(""))
     numbers = [c for c in csv.columns if c not in ("dry_out", "message", "preset", "notes")]
     assert (frame[numbers].dtypes == np.float64).all()
     np.testing.assert_array_equal(frame[numbers].to_numpy(), csv[numbers].to_numpy())
-    assert list(frame["message"]) == list(csv["message"].fillna(""))
     if "dry_out" in frame:
         assert frame["dry_out"].dtype == bool and list(frame["dry_out"]) == list(csv["dry_out"])
 

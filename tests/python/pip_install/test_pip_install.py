@@ -22,23 +22,16 @@ print(json.dumps({"module": dorix.__file__, "version": dorix.__version__,
 """
 
 
-def fresh_copy(target):
-    """The files a clone would have: those git tracks or would track, as
-    they are in the working tree."""
-    listed = subprocess.run(
-        ["git", "-C", ROOT, "ls-files", "-z", "--cached", "--others", "--exclude-standard"],
-        capture_output=True, check=True,
-    ).stdout.decode().split("\0")
-    for name in filter(None, listed):
-        source = ROOT / name
-        if source.is_file():
-            (target / name).parent.mkdir(parents=True, exist_ok=True)
-            shutil.copy2(source, target / name)
-
-
 def test_pip_installs_into_a_venv_and_makes_a_wheel(tmp_path):
     clone, venv, wheels, work = (tmp_path / name for name in ("clone", "venv", "wheels", "work"))
-    fresh_copy(clone)
+    # The files a clone would have: those git tracks or would track, as they
+    # are in the working tree.
+    listed = subprocess.run(["git", "-C", ROOT, "ls-files", "-z", "--cached", "--others",
+                             "--exclude-standard"], capture_output=True, check=True).stdout
+    for name in filter(None, listed.decode().split("\0")):
+        if (ROOT / name).is_file():
+            (clone / name).parent.mkdir(parents=True, exist_ok=True)
+            shutil.copy2(ROOT / name, clone / name)
     work.mkdir()
     environment = {k: v for k, v in os.environ.items() if not k.startswith("PYTHON")}
     subprocess.run([sys.executable, "-m", "venv", "--system-site-packages", venv], check=True)
@@ -46,13 +39,12 @@ def test_pip_installs_into_a_venv_and_makes_a_wheel(tmp_path):
     offline = ["--no-build-isolation", "--no-index"]
 
     def run(*args, cwd=clone):
-        return subprocess.run([*args], cwd=cwd, env=environment, check=True,
-                              capture_output=True, text=True)
+        return subprocess.run(args, cwd=cwd, env=environment, check=True, capture_output=True,
+                              text=True)
 
     run(*pip, "install", *offline, ".")
     run(*pip, "wheel", *offline, "--no-deps", "--wheel-dir", wheels, ".")
     installed = json.loads(run(venv / "bin" / "python", "-c", SCRIPT, cwd=work).stdout)
-
     assert pathlib.Path(installed["module"]).is_relative_to(venv)
     assert installed["version"] == dorix.__version__
     assert installed["results"] == dorix.wall_condensation(wall_temp="25 degC").results
