@@ -54,11 +54,6 @@ const ZoneCase kCases[] = {
     {{kEvap, "0.5", "0.1"}, {kWavy, kLam, kDry}},
 };
 
-std::string Describe(const WallRun& run) {
-  return std::string(run.evaporating ? "evaporating" : "condensing") + " L " + run.length +
-         " flow " + run.flowRate + " n " + run.n + " m " + run.m + " A " + run.A;
-}
-
 // The mean of h(x) over the wall, by the trapezoid rule; a condensing film's
 // first step, where h grows without bound towards the top edge as x^(-1/4),
 // is integrated exactly.
@@ -127,7 +122,7 @@ void ExpectZonesAndMarks(const WallProfile& profile, const ZoneCase& c, double P
 // report's coefficient: a wrong law, regime or scale in h(x) breaks that.
 TEST_F(ProfileTest, FollowsTheFilmToTheReportsEndValues) {
   for (const ZoneCase& c : kCases) {
-    SCOPED_TRACE(Describe(c.run));
+    SCOPED_TRACE(testing::Message() << "row " << &c - kCases);
     const CalculationOutcome outcome = c.run.Calculate(messages);
     const double PrL = ValueOf(outcome.properties, "liquid_prandtl_number");
     const WallProfile profile = WallOf(c.run.Plot(messages));
