@@ -158,12 +158,11 @@ TEST(EvaporatingWall, ExponentOneFormsAreTheLimitOfThePowerForms) {
   }
 }
 
-// Inputs that leave a formula undefined; zero A and B, checked by the film
-// code both walls share, are rows of the condensing wall's table and of
-// tests/cli/refusal_test.cpp.
+// Inputs that leave a formula undefined; of the coefficient checks both walls
+// share, one row shows the evaporating film makes them (the others are rows
+// of the condensing wall's table and of tests/cli/refusal_test.cpp).
 TEST(EvaporatingWall, RefusesUndefinedInputsWithTheirReason) {
   const std::pair<std::function<void(EvaporationInput&)>, SolveFault> kCases[] = {
-      {[](auto& in) { in.coefficients.C = -30; }, SolveFault::kWavyTransitionNotPositive},
       {[](auto& in) { in.coefficients.D = 0; }, SolveFault::kTurbulentTransitionNotPositive},
       {[](auto& in) { in.Tw = in.Tsat + 2000; }, SolveFault::kModifiedEnthalpyNotPositive},
       {[](auto& in) { in.Gamma0 = 0.5, in.coefficients.m = -300; }, SolveFault::kNotFinite},
