@@ -18,7 +18,7 @@ TEST_F(ProfileTest, NoSelectorEntryIsRefused) {
   TubeCondensationFields tube;
   tube.tempTypeIndex = kNoEntrySelected;
   EXPECT_EQ(CalculateTubeCondensation(tube, messages).status, CalculationOutcome::Status::kRefused);
-  Module1.FluidNo = 4;  // a constant vapour specific heat: no range to fail
+  Module1.FluidNo = 4;  // a constant vapour heat capacity: no range to fail
   tube.wallTemp = "500";
   EXPECT_EQ(CalculateTubeCondensation(tube, messages).status, CalculationOutcome::Status::kRefused);
   EXPECT_EQ(messages.messages,

@@ -82,9 +82,11 @@ TEST(ValidityNotes, EachShowsExactlyBeyondItsLimit) {
       {kCorrelationRangeNote, 2, SaturatedWall("101325"), "wall_temp", 220, 2,
        [&](auto& o) { return p(o, kLiquidPrandtlName) < 1.77 || p(o, kLiquidPrandtlName) > 5.7; }},
       {kLargeJakobNote, 6, SaturatedWall("3.9e6"), "wall_temp", 372, -1,
-       [&](auto& o) {
+       [&](auto& o) {  // cp = Pr·k/μ
+         const double cp =
+             p(o, kLiquidPrandtlName) * p(o, kLiquidConductivityName) / p(o, kLiquidViscosityName);
          const double dT = p(o, kSaturationTemperatureName) - ValueOf(o.inputs, "wall_temp");
-         return p(o, kLiquidSpecificHeatName) * dT / p(o, kEnthalpyOfVaporizationName) > 1;
+         return cp * dT / p(o, kEnthalpyOfVaporizationName) > 1;
        }},
       {kFractionalTubesNote, 1, TubeCondensationFields{}, "tubes", 2, 0.25,
        [](auto& o) { return std::fmod(ValueOf(o.inputs, "tubes"), 1.0) != 0; }},

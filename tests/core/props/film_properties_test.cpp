@@ -10,7 +10,7 @@ namespace dorix {
 namespace {
 
 // Water curves, linear in T so that each value tells where it was evaluated:
-// liquid 300-400 K, vapour specific heat 350-450 K, hfg 350-400 K.
+// liquid 300-400 K, vapour cp 350-450 K, hfg 350-400 K.
 std::string WaterCurves() {
   std::string text;
   for (const char* name : {"watrol", "watmul", "watkl", "watprl"}) {

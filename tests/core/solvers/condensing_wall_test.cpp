@@ -119,7 +119,7 @@ TEST(CondensingWall, AWallEndingOnATransitionTakesTheDownstreamRegime) {
             FilmRegime::kLaminar);
 }
 
-TEST(CondensingWall, TurbulenceBelowTheWavyTransitionFollowsTheLaminarPart) {
+TEST(CondensingWall, TurbulenceBelowTheWavyTransitionFollowsTheLaminarFilm) {
   WallCondensationInput in = WaterWall(1.0);
   in.coefficients.D = 10.0f;  // Re(tur) below Re(wl) = 30
   const Film f = FilmOf(in);

@@ -77,8 +77,8 @@ TEST(EvaporatingWall, FollowsItsLocalLawsAndBalancesItsHeat) {
     EXPECT_EQ(f.film.TopRegime(), c.top);
 
     // Re is continuous across the transitions the film crosses; the laminar
-    // part restarts from Re(wl)^1.33333, whose rounded exponent leaves a step
-    // of a few parts in a million.
+    // law restarts from Re(wl)^1.33333, whose rounded exponent leaves a step
+    // of a few millionths.
     const auto across = [&](double x) {
       return RelativeDifference(*f.film.ReynoldsAt(std::nextafter(x, 0.0)), *f.film.ReynoldsAt(x));
     };
@@ -131,7 +131,7 @@ TEST(EvaporatingWall, ATopReynoldsNumberOnATransitionTakesTheRegimeBelowIt) {
   EXPECT_EQ(top(std::nextafter(f.scales.ReWl, 0.0)), FilmRegime::kLaminar);
   EXPECT_EQ(top(f.scales.ReTur), FilmRegime::kTurbulent);
   // A wall ending at the laminar transition restarts from Re(wl) rounded:
-  // (Re(wl)^1.33333)^0.75 lies a few parts in a million below Re(wl).
+  // (Re(wl)^1.33333)^0.75 lies a few millionths below Re(wl).
   const EvaporationResult r = SolveEvaporation(WaterEvaporation(f.film.xWl(), 0.1));
   EXPECT_LT(r.ReL, f.scales.ReWl);
   EXPECT_LT(RelativeDifference(r.ReL, f.scales.ReWl), 1e-4);
