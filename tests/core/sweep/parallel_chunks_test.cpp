@@ -48,7 +48,7 @@ TEST_P(ParallelChunksCases, GivesEachThreadItsOwnCompute) {
       [] {
         return [maker = std::this_thread::get_id(), next = -1L](long i) mutable {
           EXPECT_EQ(std::this_thread::get_id(), maker);
-          EXPECT_TRUE(next < 0 || i == next);  // a thread's chunks run in order
+          EXPECT_TRUE(next < 0 || i == next);  // a thread's indices follow one another
           next = i + 1;
           return i;
         };
