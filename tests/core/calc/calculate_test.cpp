@@ -1,37 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "core/calc/calculation.h"
-#include "core/props/property_file.h"
+#include "../solvers/profile_fixture.h"
 #include "core/state/module1.h"
-#include "core/state/shared_calculation.h"
 
 namespace dorix {
 namespace {
 
-// Calculate runs against the delivered property file.
-class WithPropertyFile : public testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    SetStartupState();
-    const LoadResult loaded = LoadPropertyFile(DORIX_PROPERTY_FILE, Module1.Store);
-    ASSERT_TRUE(loaded.ok) << loaded.message;
-  }
-  void SetUp() override { Module1.FluidNo = 1; }
-
-  MessageRecorder messages;
-};
+using test::ProfileTest;
 
 // Without a selector entry the vapour temperature is zero: the wall's checks
 // refuse it, and so does the tube row, where nothing else would.
-TEST_F(WithPropertyFile, NoSelectorEntryIsRefused) {
+TEST_F(ProfileTest, NoSelectorEntryIsRefused) {
   WallCondensationFields wall;
   wall.tempTypeIndex = kNoEntrySelected;
   EXPECT_EQ(CalculateWallCondensation(wall, messages).status, CalculationOutcome::Status::kRefused);
   TubeCondensationFields tube;
   tube.tempTypeIndex = kNoEntrySelected;
   EXPECT_EQ(CalculateTubeCondensation(tube, messages).status, CalculationOutcome::Status::kRefused);
-  Module1.FluidNo = 4;  // a constant vapour specific heat: no range to fail
+  Module1.FluidNo = 4;  // a constant vapour heat capacity: no range to fail
   tube.wallTemp = "500";
   EXPECT_EQ(CalculateTubeCondensation(tube, messages).status, CalculationOutcome::Status::kRefused);
   EXPECT_EQ(messages.messages,
@@ -42,7 +29,7 @@ TEST_F(WithPropertyFile, NoSelectorEntryIsRefused) {
                 "\"Use saturation temp [K]\"."}));
 }
 
-TEST_F(WithPropertyFile, EvaporationKeepsTheTypedSaturationTemperatureEvenWhenRefused) {
+TEST_F(ProfileTest, EvaporationKeepsTheTypedSaturationTemperatureEvenWhenRefused) {
   EvaporationFields fields;
   fields.satTemp = "310";
   fields.wallTemp = "305";

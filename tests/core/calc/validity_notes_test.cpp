@@ -11,42 +11,30 @@
 #include <functional>
 #include <string>
 
-#include "core/calc/calculation.h"
+#include "../solvers/profile_fixture.h"
 #include "core/calc/correlation_presets.h"
 #include "core/calc/outcome_record.h"
 #include "core/calc/problems.h"
 #include "core/calc/validity_notes.h"
-#include "core/props/property_file.h"
 #include "core/props/saturated_vapor.h"
 
 namespace dorix {
 namespace {
 
-const PropertyStore& Store() {
-  static const PropertyStore store = [] {
-    PropertyStore loaded;
-    EXPECT_TRUE(LoadPropertyFile(DORIX_PROPERTY_FILE, loaded).ok);
-    return loaded;
-  }();
-  return store;
-}
+using test::DeliveredStore;
+using test::ValueOf;
 
 CalculationOutcome Solve(const ProblemFields& fields, int fluid) {
   CalculationSetup setup;
-  setup.store = &Store();
+  setup.store = &DeliveredStore();
   setup.fluid = fluid;
   return Calculate(fields, setup);
 }
 
-double Named(const std::vector<NamedValue>& values, std::string_view name) {
-  const auto it = std::find_if(values.begin(), values.end(),
-                               [name](const NamedValue& v) { return v.name == name; });
-  return it == values.end() ? NAN : it->value;
-}
-
-bool HasNote(const CalculationOutcome& outcome, std::string_view code) {
-  return std::any_of(outcome.notes.begin(), outcome.notes.end(),
-                     [code](const ValidityNote& note) { return note.code == code; });
+const ValidityNote* NoteOf(const CalculationOutcome& outcome, std::string_view code) {
+  const auto note = std::find_if(outcome.notes.begin(), outcome.notes.end(),
+                                 [code](const ValidityNote& n) { return n.code == code; });
+  return note == outcome.notes.end() ? nullptr : &*note;
 }
 
 TEST(ValidityNotes, TheWindowsDefaultCasesCarryNone) {
@@ -57,98 +45,69 @@ TEST(ValidityNotes, TheWindowsDefaultCasesCarryNone) {
   }
 }
 
-// One input stepped over a range: the fields of step i, and whether the
-// note's quantity is beyond its limit in the outcome.
-struct Crossing {
-  const char* label;
-  std::string_view code;
-  int fluid;
-  std::function<ProblemFields(int)> fields;
-  std::function<bool(const CalculationOutcome&)> beyond;
-};
-
-void PrintTo(const Crossing& crossing, std::ostream* out) {
-  *out << crossing.label;
-}
-
-double VaporDensityRatio(const CalculationOutcome& outcome, int fluid) {
-  const double tsat = Named(outcome.properties, kSaturationTemperatureName);
-  return *SaturatedVaporDensity(Store(), fluid, tsat) /
-         Named(outcome.properties, kLiquidDensityName);
-}
-
-double Jakob(const CalculationOutcome& outcome) {
-  return Named(outcome.properties, kLiquidSpecificHeatName) *
-         (Named(outcome.properties, kSaturationTemperatureName) -
-          Named(outcome.inputs, "wall_temp")) /
-         Named(outcome.properties, kEnthalpyOfVaporizationName);
-}
-
-std::string Text(double value) {
-  return std::to_string(value);
-}
-
-WallCondensationFields SaturatedWall(double pressure, double wallTemp) {
+WallCondensationFields SaturatedWall(const char* pressure, const char* wallTemp = "300") {
   WallCondensationFields fields;
-  fields.pressure = Text(pressure);
-  fields.wallTemp = Text(wallTemp);
+  fields.pressure = pressure;
+  fields.wallTemp = wallTemp;
   fields.tempTypeIndex = kSaturationVaporTemperature;
   return fields;
 }
 
-const Crossing kCrossings[] = {
-    {"water_wall_at_the_triple_point", kWallBelowTriplePointNote, 1,
-     [](int i) { return SaturatedWall(101325, 272.0 + 0.1 * i); },
-     [](const CalculationOutcome& o) { return Named(o.inputs, "wall_temp") < 273.16; }},
-    {"r134a_vapor_density", kVaporDensityNote, 6,
-     [](int i) { return SaturatedWall(1.1e6 + 0.01e6 * i, 280); },
-     [](const CalculationOutcome& o) { return VaporDensityRatio(o, 6) > 0.05; }},
-    {"default_preset_reynolds", kCorrelationRangeNote, 1,
-     [](int i) {
-       WallCondensationFields fields;
-       fields.length = Text(10 + 0.5 * i);
-       return fields;
-     },
-     [](const CalculationOutcome& o) { return Named(o.results, kReynoldsNumber) > 21000; }},
-    {"default_preset_prandtl", kCorrelationRangeNote, 2,
-     [](int i) { return SaturatedWall(101325, 220 + 2.0 * i); },
-     [](const CalculationOutcome& o) {
-       const double pr = Named(o.properties, kLiquidPrandtlName);
-       return pr < 1.77 || pr > 5.7;
-     }},
-    {"r134a_jakob", kLargeJakobNote, 6, [](int i) { return SaturatedWall(3.9e6, 372 - 1.0 * i); },
-     [](const CalculationOutcome& o) { return Jakob(o) > 1; }},
-    {"fractional_tubes", kFractionalTubesNote, 1,
-     [](int i) {
-       TubeCondensationFields fields;
-       fields.numberOfTubes = Text(2 + 0.25 * i);
-       return fields;
-     },
-     [](const CalculationOutcome& o) {
-       const double n = Named(o.inputs, "tubes");
-       return n != std::floor(n);
-     }},
+// One input stepped over a range from `from` by `step`, and whether the
+// note's quantity is beyond its limit in the outcome.
+struct Crossing {
+  std::string_view code;
+  int fluid;
+  ProblemFields fields;
+  std::string_view field;
+  double from;
+  double step;
+  std::function<bool(const CalculationOutcome&)> beyond;
 };
 
-class NoteCrossing : public ::testing::TestWithParam<Crossing> {};
-
-TEST_P(NoteCrossing, ShowsExactlyBeyondItsLimit) {
-  const Crossing& crossing = GetParam();
-  int beyond = 0;
-  int inside = 0;
-  for (int i = 0; i < 40; ++i) {
-    const CalculationOutcome outcome = Solve(crossing.fields(i), crossing.fluid);
-    if (outcome.status == CalculationOutcome::Status::kRefused) continue;
-    const bool expected = crossing.beyond(outcome);
-    (expected ? beyond : inside) += 1;
-    EXPECT_EQ(HasNote(outcome, crossing.code), expected) << crossing.label << ", step " << i;
+TEST(ValidityNotes, EachShowsExactlyBeyondItsLimit) {
+  const auto p = [](const CalculationOutcome& o, std::string_view name) {
+    return ValueOf(o.properties, name);
+  };
+  const Crossing kCrossings[] = {
+      {kWallBelowTriplePointNote, 1, SaturatedWall("101325"), "wall_temp", 272, 0.1,
+       [](auto& o) { return ValueOf(o.inputs, "wall_temp") < 273.16; }},
+      {kVaporDensityNote, 6, SaturatedWall("", "280"), "pressure", 1.1e6, 0.01e6,
+       [&](auto& o) {
+         const double Tsat = p(o, kSaturationTemperatureName);
+         return *SaturatedVaporDensity(DeliveredStore(), 6, Tsat) / p(o, kLiquidDensityName) > 0.05;
+       }},
+      {kCorrelationRangeNote, 1, WallCondensationFields{}, "length", 10, 0.5,
+       [](auto& o) { return ValueOf(o.results, kReynoldsNumber) > 21000; }},
+      {kCorrelationRangeNote, 2, SaturatedWall("101325"), "wall_temp", 220, 2,
+       [&](auto& o) { return p(o, kLiquidPrandtlName) < 1.77 || p(o, kLiquidPrandtlName) > 5.7; }},
+      {kLargeJakobNote, 6, SaturatedWall("3.9e6"), "wall_temp", 372, -1,
+       [&](auto& o) {  // cp = Pr·k/μ
+         const double cp =
+             p(o, kLiquidPrandtlName) * p(o, kLiquidConductivityName) / p(o, kLiquidViscosityName);
+         const double dT = p(o, kSaturationTemperatureName) - ValueOf(o.inputs, "wall_temp");
+         return cp * dT / p(o, kEnthalpyOfVaporizationName) > 1;
+       }},
+      {kFractionalTubesNote, 1, TubeCondensationFields{}, "tubes", 2, 0.25,
+       [](auto& o) { return std::fmod(ValueOf(o.inputs, "tubes"), 1.0) != 0; }},
+  };
+  for (const Crossing& c : kCrossings) {
+    SCOPED_TRACE(std::string(c.code) + " over " + std::string(c.field));
+    int beyond = 0;
+    int inside = 0;
+    for (int i = 0; i < 40; ++i) {
+      ProblemFields fields = c.fields;
+      *FindOption(BindFields(fields), c.field)->text = std::to_string(c.from + c.step * i);
+      const CalculationOutcome outcome = Solve(fields, c.fluid);
+      if (outcome.status == CalculationOutcome::Status::kRefused) continue;
+      const bool expected = c.beyond(outcome);
+      (expected ? beyond : inside) += 1;
+      EXPECT_EQ(NoteOf(outcome, c.code) != nullptr, expected) << "step " << i;
+    }
+    EXPECT_GT(beyond, 0);
+    EXPECT_GT(inside, 0);
   }
-  EXPECT_GT(beyond, 0) << crossing.label;
-  EXPECT_GT(inside, 0) << crossing.label;
 }
-
-INSTANTIATE_TEST_SUITE_P(ValidityNotes, NoteCrossing, ::testing::ValuesIn(kCrossings),
-                         [](const auto& info) { return std::string(info.param.label); });
 
 // No fluid's liquid Prandtl number comes near 0.05 but mercury's, always
 // below: its note names the weight and the energy-balance excess.
@@ -157,35 +116,33 @@ TEST(ValidityNotes, MercuryFilmsLeaveTheBasisOfTheLatentHeatWeight) {
   fields.pressure = "10000";
   fields.vaporTemp = "700";
   fields.wallTemp = "480";
-  const CalculationOutcome outcome = Solve(fields, 4);
-  ASSERT_TRUE(HasNote(outcome, kLiquidMetalNote));
-  const auto note = std::find_if(outcome.notes.begin(), outcome.notes.end(),
-                                 [](const ValidityNote& n) { return n.code == kLiquidMetalNote; });
+  const ValidityNote* note = NoteOf(Solve(fields, 4), kLiquidMetalNote);
+  ASSERT_TRUE(note);
   EXPECT_NE(note->text.find("0.683 \u2212 0.228/PrL, here -1.76E+01"), std::string::npos)
       << note->text;
   EXPECT_NE(note->text.find("times the heat the wall passes"), std::string::npos) << note->text;
-  EXPECT_FALSE(HasNote(Solve(WallCondensationFields{}, 1), kLiquidMetalNote));
+  EXPECT_FALSE(NoteOf(Solve(WallCondensationFields{}, 1), kLiquidMetalNote));
 }
 
 // With the vapour density included, the buoyancy g(1 − ρv/ρl) scales a
 // laminar film's h as (1 − ρv/ρl)^(1/4), and the report gains one
 // line; the note it answers goes.
 TEST(VaporDensityOption, ScalesTheLaminarFilmAsTheClosedForm) {
-  WallCondensationFields fields = SaturatedWall(3e6, 340);
+  WallCondensationFields fields = SaturatedWall("3e6", "340");
   fields.coefficients = FindPreset("nusselt-laminar")->texts;
   const CalculationOutcome neglected = Solve(fields, 6);
   fields.vaporDensity = VaporDensity::kIncluded;
   const CalculationOutcome included = Solve(fields, 6);
   ASSERT_EQ(included.status, CalculationOutcome::Status::kReport) << included.message;
-  const double rhoV = Named(included.properties, kVaporDensityName);
-  const double ratio = rhoV / Named(included.properties, kLiquidDensityName);
+  const double rhoV = ValueOf(included.properties, kVaporDensityName);
+  const double ratio = rhoV / ValueOf(included.properties, kLiquidDensityName);
   EXPECT_GT(ratio, 0.1);
-  EXPECT_NEAR(Named(included.results, kHeatTransferCoefficient) /
-                  Named(neglected.results, kHeatTransferCoefficient),
+  EXPECT_NEAR(ValueOf(included.results, kHeatTransferCoefficient) /
+                  ValueOf(neglected.results, kHeatTransferCoefficient),
               std::pow(1 - ratio, 0.25), 1e-6);  // the film law's 0.333333 for 1/3
   EXPECT_EQ(included.properties.size(), neglected.properties.size() + 1);
-  EXPECT_TRUE(HasNote(neglected, kVaporDensityNote));
-  EXPECT_FALSE(HasNote(included, kVaporDensityNote));
+  EXPECT_TRUE(NoteOf(neglected, kVaporDensityNote));
+  EXPECT_FALSE(NoteOf(included, kVaporDensityNote));
 }
 
 // The tube row by hand: h = 0.728 [ρl(ρl − ρv) g hfg* kl³ / (N μl D ΔT)]^(1/4),
@@ -198,7 +155,7 @@ TEST(VaporDensityOption, TheTubeRowMatchesAHandCalculation) {
   fields.vaporDensity = VaporDensity::kIncluded;
   const CalculationOutcome outcome = Solve(fields, 6);
   ASSERT_EQ(outcome.status, CalculationOutcome::Status::kReport) << outcome.message;
-  const auto p = [&](std::string_view name) { return Named(outcome.properties, name); };
+  const auto p = [&](std::string_view name) { return ValueOf(outcome.properties, name); };
   const double tsat = p(kSaturationTemperatureName);
   const double dt = tsat - 330.0f;
   const double rhoL = p(kLiquidDensityName);
@@ -209,7 +166,7 @@ TEST(VaporDensityOption, TheTubeRowMatchesAHandCalculation) {
                                         std::pow(p(kLiquidConductivityName), 3) /
                                         (5.0 * p(kLiquidViscosityName) * 0.1f * dt),
                                     0.25);
-  EXPECT_NEAR(Named(outcome.results, kHeatTransferCoefficient), h, 1e-9 * h);
+  EXPECT_NEAR(ValueOf(outcome.results, kHeatTransferCoefficient), h, 1e-9 * h);
 }
 
 }  // namespace

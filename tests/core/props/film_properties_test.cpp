@@ -10,7 +10,7 @@ namespace dorix {
 namespace {
 
 // Water curves, linear in T so that each value tells where it was evaluated:
-// liquid 300-400 K, vapour specific heat 350-450 K, hfg 350-400 K.
+// liquid 300-400 K, vapour cp 350-450 K, hfg 350-400 K.
 std::string WaterCurves() {
   std::string text;
   for (const char* name : {"watrol", "watmul", "watkl", "watprl"}) {
@@ -23,8 +23,6 @@ std::string WaterCurves() {
 
 class FilmPropertiesTest : public testing::Test {
  protected:
-  void SetUp() override { Load(WaterCurves()); }
-
   void Load(const std::string& text) {
     store_ = PropertyStore{};
     const LoadResult loaded = ParsePropertyText(text, "test.dat", store_);
@@ -46,35 +44,29 @@ class FilmPropertiesTest : public testing::Test {
   PropertySlots slots_;
 };
 
-TEST_F(FilmPropertiesTest, InRangeFillsEverySlotAndClearsTheFlag) {
-  EXPECT_EQ(Run(320.0, 390.0, 375.0), "");
-  EXPECT_EQ(slots_.OutOfRange, 0);
-  for (const double liquid : {slots_.RhoL, slots_.MuL, slots_.KL, slots_.PrL}) {
-    EXPECT_NEAR(liquid, 320.0, 1e-9);
+// Each group is looked up at its temperature; the first out of range stops
+// the lookup with its message, keeping the groups before it (-1: not filled).
+TEST_F(FilmPropertiesTest, StopsAtTheFirstGroupOutOfRange) {
+  const struct {
+    double TlRef, TvRef, Tsat;
+    const char* message;
+    double liquid, CpV, Hfg;
+  } kCases[] = {
+      {320, 390, 375, "", 320, 390, 375},
+      {450, 390, 375, kLiquidReferenceOutOfRange, -1, -1, -1},
+      {320, 500, 375, kVaporReferenceOutOfRange, 320, -1, -1},
+      {320, 390, 420, kPressureOutOfRange, 320, 390, -1},
+  };
+  for (const auto& c : kCases) {
+    Load(WaterCurves());
+    EXPECT_EQ(Run(c.TlRef, c.TvRef, c.Tsat), c.message);
+    EXPECT_EQ(slots_.OutOfRange, *c.message ? 1 : 0) << "a stale flag is cleared";
+    for (const double liquid : {slots_.RhoL, slots_.MuL, slots_.KL, slots_.PrL}) {
+      EXPECT_NEAR(liquid, c.liquid, 1e-9) << c.message;
+    }
+    EXPECT_NEAR(slots_.CpV, c.CpV, 1e-9) << c.message;
+    EXPECT_NEAR(slots_.Hfg, c.Hfg, 1e-9) << c.message;
   }
-  EXPECT_NEAR(slots_.CpV, 390.0, 1e-9);
-  EXPECT_NEAR(slots_.Hfg, 375.0, 1e-9);
-}
-
-TEST_F(FilmPropertiesTest, LiquidOutOfRangeStopsBeforeTheVapour) {
-  EXPECT_EQ(Run(450.0, 390.0, 375.0), kLiquidReferenceOutOfRange);
-  EXPECT_EQ(slots_.OutOfRange, 1);
-  EXPECT_EQ(slots_.RhoL, -1.0);
-  EXPECT_EQ(slots_.CpV, -1.0);
-  EXPECT_EQ(slots_.Hfg, -1.0);
-}
-
-TEST_F(FilmPropertiesTest, VapourOutOfRangeKeepsTheLiquidValues) {
-  EXPECT_EQ(Run(320.0, 500.0, 375.0), kVaporReferenceOutOfRange);
-  EXPECT_NEAR(slots_.PrL, 320.0, 1e-9);
-  EXPECT_EQ(slots_.CpV, -1.0);
-  EXPECT_EQ(slots_.Hfg, -1.0);
-}
-
-TEST_F(FilmPropertiesTest, EnthalpyOutOfRangeSpeaksOfThePressure) {
-  EXPECT_EQ(Run(320.0, 390.0, 420.0), kPressureOutOfRange);
-  EXPECT_NEAR(slots_.CpV, 390.0, 1e-9);
-  EXPECT_EQ(slots_.Hfg, -1.0);
 }
 
 TEST_F(FilmPropertiesTest, MercuryNeverComplainsAboutTheVapour) {

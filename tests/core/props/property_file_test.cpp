@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "core/fluids/fluid.h"
@@ -86,145 +87,90 @@ TEST(PropertyFile, HoldsTwoHundredCurvesAndNoMore) {
             "the store can hold.");
 }
 
-struct MalformedCase {
-  const char* label;
-  const char* text;
-  const char* message;
-};
-
-class MalformedFile : public testing::TestWithParam<MalformedCase> {};
-
-TEST_P(MalformedFile, IsRefusedWithOneClearMessage) {
-  PropertyStore store;
-  const LoadResult result = Parse(GetParam().text, store);
-  EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.message, GetParam().message);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faults, MalformedFile,
-    testing::Values(
-        MalformedCase{"LetterInAbscissae", "watrol,4,1\n1,2,x,4\n5,6,7,8\n",
-                      "Property file \"test.dat\", line 2, curve \"watrol\": abscissa 3 of 4 "
-                      "\"x\" is not a number."},
-        MalformedCase{"EmptyOrdinate", "watrol,4,1\n1,2,3,4\n5,,7,8\n",
-                      "Property file \"test.dat\", line 3, curve \"watrol\": ordinate 2 of 4 is "
-                      "an empty field."},
-        MalformedCase{"BadFactor", "watrol,4,one\n",
-                      "Property file \"test.dat\", line 1, curve \"watrol\": the scale factor "
-                      "\"one\" is not a number."},
-        MalformedCase{"CutOffRecord", "watrol,4,1\n1,2,3,4\n5,6\n",
-                      "Property file \"test.dat\", line 3, curve \"watrol\": the file ends "
-                      "before ordinate 3 of 4."},
-        MalformedCase{"NameOnly", "a,0,1\nwatrol\n",
-                      "Property file \"test.dat\", line 2, curve \"watrol\": the file ends "
-                      "before the point count."},
-        MalformedCase{"TooManyPoints", "watrol,201,1\n",
-                      "Property file \"test.dat\", line 1, curve \"watrol\": the point count 201 "
-                      "is outside 0 to 200."},
-        MalformedCase{"NegativeCount", "watrol,-1,1\n",
-                      "Property file \"test.dat\", line 1, curve \"watrol\": the point count -1 "
-                      "is outside 0 to 200."},
-        MalformedCase{"FractionalCount", "watrol,4.5,1\n",
-                      "Property file \"test.dat\", line 1, curve \"watrol\": the point count "
-                      "\"4.5\" is not a whole number."},
-        MalformedCase{"NotANumberText", "watrol,1,1\nnan\n1\n",
-                      "Property file \"test.dat\", line 2, curve \"watrol\": abscissa 1 of 1 "
-                      "\"nan\" is not a number."},
-        MalformedCase{"ScaledOverflow", "watrol,1,1E30\n1\n1E30\n",
-                      "Property file \"test.dat\", line 3, curve \"watrol\": ordinate 1 of 1 "
-                      "times the scale factor exceeds single precision."}),
-    [](const testing::TestParamInfo<MalformedCase>& info) { return info.param.label; });
-
-TEST(RequiredCurves, ACompleteFilePasses) {
-  PropertyStore store;
-  ASSERT_TRUE(Parse(CompleteFile(), store).ok);
-  const LoadResult result = CheckRequiredCurves(store, "test.dat");
-  EXPECT_TRUE(result.ok) << result.message;
-}
-
-struct RequiredCase {
-  const char* label;
-  const char* replace;  // text in the complete file …
-  const char* with;     // … and what stands there instead
-  const char* message;
-};
-
-class RequiredCurveFault : public testing::TestWithParam<RequiredCase> {};
-
-TEST_P(RequiredCurveFault, NamesTheCurve) {
-  std::string text = CompleteFile();
-  const std::string target = GetParam().replace;
-  text.replace(text.find(target), target.size(), GetParam().with);
-  PropertyStore store;
-  ASSERT_TRUE(Parse(text, store).ok);
-  const LoadResult result = CheckRequiredCurves(store, "test.dat");
-  EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.message, GetParam().message);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faults, RequiredCurveFault,
-    testing::Values(
-        RequiredCase{"Missing", "fr134acpv,", "fr134acpX,",
-                     "Property file \"test.dat\": curve \"fr134acpv\" is missing."},
-        RequiredCase{"TooFewPoints", "hgsig,4,1\n100,200,300,400\n1,2,3,4",
-                     "hgsig,3,1\n100,200,300\n1,2,3",
-                     "Property file \"test.dat\": curve \"hgsig\" has 3 points; at least 4 are "
-                     "needed."},
-        RequiredCase{"RepeatedAbscissa", "n2tsat,4,1\n100,200,300,400",
-                     "n2tsat,4,1\n100,200,200,400",
-                     "Property file \"test.dat\": curve \"n2tsat\" has abscissae that do not "
-                     "increase strictly at point 3."},
-        RequiredCase{"Decreasing", "watrol,4,1\n100,200,300,400", "watrol,4,1\n400,300,200,100",
-                     "Property file \"test.dat\": curve \"watrol\" has abscissae that do not "
-                     "increase strictly at point 2."}),
-    [](const testing::TestParamInfo<RequiredCase>& info) { return info.param.label; });
-
-class PropertyFileOnDisk : public testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("dorix-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder_);
+TEST(PropertyFile, RefusesAMalformedFileWithOneClearMessage) {
+  const auto at = [](int line, const char* what) {
+    return "Property file \"test.dat\", line " + std::to_string(line) +
+           ", curve \"watrol\": " + what;
+  };
+  const std::pair<const char*, std::string> kCases[] = {
+      {"watrol,4,1\n1,2,x,4\n5,6,7,8\n", at(2, "abscissa 3 of 4 \"x\" is not a number.")},
+      {"watrol,4,1\n1,2,3,4\n5,,7,8\n", at(3, "ordinate 2 of 4 is an empty field.")},
+      {"watrol,4,one\n", at(1, "the scale factor \"one\" is not a number.")},
+      {"watrol,4,1\n1,2,3,4\n5,6\n", at(3, "the file ends before ordinate 3 of 4.")},
+      {"a,0,1\nwatrol\n", at(2, "the file ends before the point count.")},
+      {"watrol,201,1\n", at(1, "the point count 201 is outside 0 to 200.")},
+      {"watrol,-1,1\n", at(1, "the point count -1 is outside 0 to 200.")},
+      {"watrol,4.5,1\n", at(1, "the point count \"4.5\" is not a whole number.")},
+      {"watrol,1,1\nnan\n1\n", at(2, "abscissa 1 of 1 \"nan\" is not a number.")},
+      {"watrol,1,1E30\n1\n1E30\n",
+       at(3, "ordinate 1 of 1 times the scale factor exceeds single precision.")},
+  };
+  for (const auto& [text, message] : kCases) {
+    PropertyStore store;
+    const LoadResult result = Parse(text, store);
+    EXPECT_FALSE(result.ok) << text;
+    EXPECT_EQ(result.message, message);
   }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
+}
 
-  std::filesystem::path Write(const std::string& text) {
-    const auto path = folder_ / "BoilProp.dat";
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
+// A complete file passes; each fault names its curve.
+TEST(RequiredCurves, AreCheckedCurveByCurve) {
+  PropertyStore complete;
+  ASSERT_TRUE(Parse(CompleteFile(), complete).ok);
+  const LoadResult passed = CheckRequiredCurves(complete, "test.dat");
+  EXPECT_TRUE(passed.ok) << passed.message;
+
+  const std::string file = "Property file \"test.dat\": curve ";
+  const struct {
+    const char* replace;  // text in the complete file …
+    const char* with;     // … and what stands there instead
+    std::string message;
+  } kCases[] = {
+      {"fr134acpv,", "fr134acpX,", file + "\"fr134acpv\" is missing."},
+      {"hgsig,4,1\n100,200,300,400\n1,2,3,4", "hgsig,3,1\n100,200,300\n1,2,3",
+       file + "\"hgsig\" has 3 points; at least 4 are needed."},
+      {"n2tsat,4,1\n100,200,300,400", "n2tsat,4,1\n100,200,200,400",
+       file + "\"n2tsat\" has abscissae that do not increase strictly at point 3."},
+      {"watrol,4,1\n100,200,300,400", "watrol,4,1\n400,300,200,100",
+       file + "\"watrol\" has abscissae that do not increase strictly at point 2."},
+  };
+  for (const auto& c : kCases) {
+    std::string text = CompleteFile();
+    text.replace(text.find(c.replace), std::string(c.replace).size(), c.with);
+    PropertyStore store;
+    ASSERT_TRUE(Parse(text, store).ok);
+    const LoadResult result = CheckRequiredCurves(store, "test.dat");
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, c.message);
   }
+}
 
-  std::filesystem::path folder_;
-};
+// From disk a complete file loads; a faulty file, a missing one or a folder
+// is named and leaves the store as it was.
+TEST(PropertyFileOnDisk, LoadsACompleteFileAndNamesOneItCannotLoad) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("dorix-test-" + std::to_string(std::random_device{}()));
+  std::filesystem::create_directories(folder);
+  const auto complete = folder / "BoilProp.dat";
+  const auto faulty = folder / "faulty.dat";
+  std::ofstream(complete, std::ios::binary) << CompleteFile();
+  std::ofstream(faulty, std::ios::binary) << "watrol,4,1\n1,2,3,4\n";
 
-TEST_F(PropertyFileOnDisk, LoadsACompleteFile) {
   PropertyStore store;
-  const LoadResult result = LoadPropertyFile(Write(CompleteFile()), store);
-  ASSERT_TRUE(result.ok) << result.message;
+  const LoadResult loaded = LoadPropertyFile(complete, store);
+  ASSERT_TRUE(loaded.ok) << loaded.message;
   EXPECT_EQ(store.PropName[65], "fr134acpv");
-}
-
-TEST_F(PropertyFileOnDisk, AFaultyFileLeavesTheStoreUntouched) {
-  PropertyStore store;
-  ASSERT_TRUE(Parse("keep,0,1\n", store).ok);
-  const auto path = Write("watrol,4,1\n1,2,3,4\n");
-  const LoadResult result = LoadPropertyFile(path, store);
-  EXPECT_FALSE(result.ok);
-  EXPECT_NE(result.message.find(path.string()), std::string::npos) << result.message;
-  EXPECT_EQ(store.PropName[1], "keep");
-}
-
-TEST_F(PropertyFileOnDisk, AMissingFileOrAFolderIsNamed) {
-  PropertyStore store;
-  for (const auto& path : {folder_ / "absent.dat", folder_}) {
+  const LoadResult refused = LoadPropertyFile(faulty, store);
+  EXPECT_FALSE(refused.ok);
+  EXPECT_NE(refused.message.find(faulty.string()), std::string::npos) << refused.message;
+  for (const auto& path : {folder / "absent.dat", folder}) {
     const LoadResult result = LoadPropertyFile(path, store);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, "Property file \"" + path.string() +
                                   "\" cannot be opened: it does not exist or is not a file.");
   }
+  EXPECT_EQ(store.PropName[65], "fr134acpv");
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 namespace dorix {
 namespace {
 
-using test::DefaultCorrelations;
 using test::WaterWall;
 
 struct Film {
@@ -32,124 +31,83 @@ double RelativeDifference(double a, double b) {
   return std::abs(a - b) / std::abs(b);
 }
 
-// Coefficient sets that exercise the power, logarithmic and exponential forms.
-struct Coefficients {
-  const char* name;
-  std::function<void(WallCorrelations&)> set;
+// Coefficient sets that exercise the power, logarithmic and exponential
+// forms: the panel's defaults, n = 1, m = 1, n > 0 and Prandtl-dependent
+// transitions.
+const std::function<void(WallCorrelations&)> kCoefficientSets[] = {
+    [](WallCorrelations&) {},
+    [](WallCorrelations& k) { k.n = 1.0f; },
+    [](WallCorrelations& k) { k.m = 1.0f; },
+    [](WallCorrelations& k) { k.n = 0.5f; },
+    [](WallCorrelations& k) { k.v = 0.3f, k.D = 4000.0f, k.w = -0.5f, k.s = 0.3f; },
 };
 
-void PrintTo(const Coefficients& c, std::ostream* os) {
-  *os << c.name;
-}
+TEST(CondensingWall, FollowsItsLocalLawsAndBalancesItsHeat) {
+  for (std::size_t set = 0; set < std::size(kCoefficientSets); ++set) {
+    SCOPED_TRACE(testing::Message() << "coefficient set " << set);
+    const auto input = [&](double L) {
+      WallCondensationInput in = WaterWall(L);
+      kCoefficientSets[set](in.coefficients);
+      return in;
+    };
+    const WallCondensationInput in = input(1.0);
+    const Film f = FilmOf(in);
+    const double xWl = f.film.xWl();
+    const double xTur = f.film.xTur();
+    ASSERT_LT(xWl, xTur);
+    // Exactly at a transition the downstream law starts from its Reynolds
+    // number; just upstream, the laminar law meets Re(wl) within the rounding
+    // of its constants 0.333333 and 1.333333, the wavy law meets Re(tur) closely.
+    EXPECT_LT(RelativeDifference(*f.film.ReynoldsAt(xWl), f.scales.ReWl), 1e-13);
+    EXPECT_LT(RelativeDifference(*f.film.ReynoldsAt(xTur), f.scales.ReTur), 1e-12);
+    EXPECT_LT(RelativeDifference(*f.film.ReynoldsAt(std::nextafter(xWl, 0.0)), f.scales.ReWl),
+              1e-5);
+    EXPECT_LT(RelativeDifference(*f.film.ReynoldsAt(std::nextafter(xTur, 0.0)), f.scales.ReTur),
+              1e-9);
 
-const Coefficients kCoefficientSets[] = {
-    {"PanelDefaults", [](WallCorrelations&) {}},
-    {"WavyExponentOne", [](WallCorrelations& k) { k.n = 1.0f; }},
-    {"TurbulentExponentOne", [](WallCorrelations& k) { k.m = 1.0f; }},
-    {"PositiveWavyExponent", [](WallCorrelations& k) { k.n = 0.5f; }},
-    {"PrandtlDependentTransitions",
-     [](WallCorrelations& k) {
-       k.v = 0.3f;
-       k.D = 4000.0f;
-       k.w = -0.5f;
-       k.s = 0.3f;
-     }},
-};
+    // Re grows as the local Nusselt laws say.
+    const double K = 4 * f.Ja / (in.PrL * f.scales.Lc);
+    for (const double x : {0.3 * xWl, 0.5 * (xWl + xTur), 1.5 * xTur}) {
+      const double Re = *f.film.ReynoldsAt(x);
+      const double slope = test::Slope([&](double y) { return *f.film.ReynoldsAt(y); }, x);
+      EXPECT_LT(RelativeDifference(slope, K * test::LocalNusselt(in.coefficients, in.PrL, Re)),
+                1e-4)
+          << "at x = " << x;
+    }
 
-class CondensingWallLaws : public testing::TestWithParam<Coefficients> {
- protected:
-  WallCondensationInput Input(double L) const {
-    WallCondensationInput in = WaterWall(L);
-    GetParam().set(in.coefficients);
-    return in;
-  }
-};
-
-TEST_P(CondensingWallLaws, ReynoldsNumberIsContinuousAcrossBothTransitions) {
-  const Film f = FilmOf(Input(1.0));
-  const double xWl = f.film.xWl();
-  const double xTur = f.film.xTur();
-  ASSERT_LT(xWl, xTur);
-  // Exactly at a transition the downstream law starts from its Reynolds number.
-  EXPECT_LT(RelativeDifference(*f.film.ReynoldsAt(xWl), f.scales.ReWl), 1e-13);
-  EXPECT_LT(RelativeDifference(*f.film.ReynoldsAt(xTur), f.scales.ReTur), 1e-12);
-  // Just upstream, the laminar law meets Re(wl) within the rounding of its
-  // constants 0.333333 and 1.333333; the wavy law meets Re(tur) closely.
-  EXPECT_LT(RelativeDifference(*f.film.ReynoldsAt(std::nextafter(xWl, 0.0)), f.scales.ReWl), 1e-5);
-  EXPECT_LT(RelativeDifference(*f.film.ReynoldsAt(std::nextafter(xTur, 0.0)), f.scales.ReTur),
-            1e-9);
-}
-
-TEST_P(CondensingWallLaws, ReynoldsNumberGrowsAsTheLocalNusseltLawsSay) {
-  const WallCondensationInput in = Input(1.0);
-  const Film f = FilmOf(in);
-  const double K = 4 * f.Ja / (in.PrL * f.scales.Lc);
-  const double xWl = f.film.xWl();
-  const double xTur = f.film.xTur();
-  for (const double x : {0.3 * xWl, 0.5 * (xWl + xTur), 1.5 * xTur}) {
-    const double Re = *f.film.ReynoldsAt(x);
-    const double slope = test::Slope([&](double y) { return *f.film.ReynoldsAt(y); }, x);
-    EXPECT_LT(RelativeDifference(slope, K * test::LocalNusselt(in.coefficients, in.PrL, Re)), 1e-4)
-        << "at x = " << x;
+    // The condensate carries the heat through the wall: h·(Tsat − Tw)·L = Γ·hfg*.
+    for (const double L : {0.5 * xWl, xWl, 0.5 * (xWl + xTur), xTur, 3 * xTur}) {
+      const WallCondensationResult r = SolveWallCondensation(input(L));
+      ASSERT_EQ(r.fault, SolveFault::kNone);
+      EXPECT_LT(RelativeDifference(r.h * (in.Tsat - in.Tw) * L, r.Gamma * r.hfgStar), 1e-12);
+      EXPECT_DOUBLE_EQ(r.Gamma, in.MuL * r.ReL / 4);
+    }
   }
 }
-
-TEST_P(CondensingWallLaws, CondensateCarriesTheHeatThroughTheWall) {
-  const Film f = FilmOf(Input(1.0));
-  for (const double L : {0.5 * f.film.xWl(), f.film.xWl(), 0.5 * (f.film.xWl() + f.film.xTur()),
-                         f.film.xTur(), 3 * f.film.xTur()}) {
-    const WallCondensationInput in = Input(L);
-    const WallCondensationResult r = SolveWallCondensation(in);
-    ASSERT_EQ(r.fault, SolveFault::kNone);
-    // h·(Tsat − Tw)·L = Γ·hfg*
-    EXPECT_LT(RelativeDifference(r.h * (in.Tsat - in.Tw) * L, r.Gamma * r.hfgStar), 1e-12);
-    EXPECT_DOUBLE_EQ(r.Gamma, in.MuL * r.ReL / 4);
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(CoefficientSets, CondensingWallLaws, testing::ValuesIn(kCoefficientSets),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // The forms for an exponent of exactly 1 are the limit of the power forms:
 // the mean of the two sides cancels the first-order difference, so it lies
 // far closer than either side.
-struct ExponentOne {
-  const char* name;
-  std::function<void(WallCorrelations&, float)> set;
-  std::function<double(const CondensingFilm&)> length;
-};
-
-void PrintTo(const ExponentOne& c, std::ostream* os) {
-  *os << c.name;
+TEST(CondensingWall, ExponentOneFormsAreTheLimitOfThePowerForms) {
+  for (const bool wavy : {true, false}) {
+    auto solve = [&](float exponent) {
+      WallCondensationInput in = WaterWall(1.0);
+      (wavy ? in.coefficients.n : in.coefficients.m) = exponent;
+      const CondensingFilm film = FilmOf(in).film;
+      in.L = wavy ? (film.xWl() + film.xTur()) / 2 : film.xTur() + 0.05;
+      return SolveWallCondensation(in).ReL;
+    };
+    const double exact = solve(1.0f);
+    const double below = solve(0.9999f);
+    const double above = solve(1.0001f);
+    const double oneSided =
+        std::min(RelativeDifference(below, exact), RelativeDifference(above, exact));
+    EXPECT_LT(oneSided, 1e-2) << (wavy ? "n" : "m");
+    EXPECT_LT(RelativeDifference((below + above) / 2, exact), oneSided / 100) << (wavy ? "n" : "m");
+  }
 }
 
-class ExponentOneLimit : public testing::TestWithParam<ExponentOne> {};
-
-TEST_P(ExponentOneLimit, MatchesTheMeanOfThePowerFormsOnEitherSide) {
-  auto solve = [&](float exponent) {
-    WallCondensationInput in = WaterWall(1.0);
-    GetParam().set(in.coefficients, exponent);
-    in.L = GetParam().length(FilmOf(in).film);
-    return SolveWallCondensation(in).ReL;
-  };
-  const double exact = solve(1.0f);
-  const double below = solve(0.9999f);
-  const double above = solve(1.0001f);
-  const double oneSided =
-      std::min(RelativeDifference(below, exact), RelativeDifference(above, exact));
-  EXPECT_LT(oneSided, 1e-2);
-  EXPECT_LT(RelativeDifference((below + above) / 2, exact), oneSided / 100);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Exponents, ExponentOneLimit,
-    testing::Values(ExponentOne{"WavyN", [](WallCorrelations& k, float e) { k.n = e; },
-                                [](const CondensingFilm& f) { return (f.xWl() + f.xTur()) / 2; }},
-                    ExponentOne{"TurbulentM", [](WallCorrelations& k, float e) { k.m = e; },
-                                [](const CondensingFilm& f) { return f.xTur() + 0.05; }}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(CondensingWallRegimes, AWallEndingOnATransitionTakesTheDownstreamRegime) {
+TEST(CondensingWall, AWallEndingOnATransitionTakesTheDownstreamRegime) {
   const Film f = FilmOf(WaterWall(1.0));
   const WallCondensationResult atWavy = SolveWallCondensation(WaterWall(f.film.xWl()));
   EXPECT_EQ(atWavy.regime, FilmRegime::kWavyLaminar);
@@ -161,7 +119,7 @@ TEST(CondensingWallRegimes, AWallEndingOnATransitionTakesTheDownstreamRegime) {
             FilmRegime::kLaminar);
 }
 
-TEST(CondensingWallRegimes, TurbulenceBelowTheWavyTransitionFollowsTheLaminarPart) {
+TEST(CondensingWall, TurbulenceBelowTheWavyTransitionFollowsTheLaminarFilm) {
   WallCondensationInput in = WaterWall(1.0);
   in.coefficients.D = 10.0f;  // Re(tur) below Re(wl) = 30
   const Film f = FilmOf(in);
@@ -175,44 +133,22 @@ TEST(CondensingWallRegimes, TurbulenceBelowTheWavyTransitionFollowsTheLaminarPar
 // Inputs that leave a formula undefined are refused with their reason; the
 // faults a window's input reaches are checked with their messages in
 // tests/cli/refusal_test.cpp (zero length, A or C, a runaway turbulent film).
-struct UndefinedCase {
-  const char* name;
-  std::function<void(WallCondensationInput&)> set;
-  SolveFault fault;
-};
-
-void PrintTo(const UndefinedCase& c, std::ostream* os) {
-  *os << c.name;
+TEST(CondensingWall, RefusesUndefinedInputsWithTheirReason) {
+  const std::pair<std::function<void(WallCondensationInput&)>, SolveFault> kCases[] = {
+      {[](auto& in) { in.L = -1; }, SolveFault::kLengthNotPositive},
+      {[](auto& in) { in.coefficients.B = 0; }, SolveFault::kCoefficientBZero},
+      {[](auto& in) { in.coefficients.D = -5800; }, SolveFault::kTurbulentTransitionNotPositive},
+      // Mercury's subcooling weight 0.683 − 0.228/0.02 is below zero.
+      {[](auto& in) { in.FluidNo = 4, in.PrL = 0.02, in.CpL = 140, in.Hfg = 290000, in.Tw = 100; },
+       SolveFault::kModifiedEnthalpyNotPositive},
+      {[](auto& in) { in.coefficients.n = -200; }, SolveFault::kNotFinite},
+  };
+  for (const auto& [set, fault] : kCases) {
+    WallCondensationInput in = WaterWall(1.0);
+    set(in);
+    EXPECT_EQ(SolveWallCondensation(in).fault, fault);
+  }
 }
-
-class CondensingWallUndefined : public testing::TestWithParam<UndefinedCase> {};
-
-TEST_P(CondensingWallUndefined, IsRefusedWithItsReason) {
-  WallCondensationInput in = WaterWall(1.0);
-  GetParam().set(in);
-  EXPECT_EQ(SolveWallCondensation(in).fault, GetParam().fault);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CondensingWallUndefined,
-    testing::Values(UndefinedCase{"NegativeLength", [](auto& in) { in.L = -1; },
-                                  SolveFault::kLengthNotPositive},
-                    UndefinedCase{"ZeroB", [](auto& in) { in.coefficients.B = 0; },
-                                  SolveFault::kCoefficientBZero},
-                    UndefinedCase{"NegativeD", [](auto& in) { in.coefficients.D = -5800; },
-                                  SolveFault::kTurbulentTransitionNotPositive},
-                    UndefinedCase{"NegativeEnthalpy",
-                                  [](auto& in) {
-                                    in.FluidNo = 4;  // subcooling weight 0.683 − 0.228/0.02 < 0
-                                    in.PrL = 0.02;
-                                    in.CpL = 140;
-                                    in.Hfg = 290000;
-                                    in.Tw = 100;
-                                  },
-                                  SolveFault::kModifiedEnthalpyNotPositive},
-                    UndefinedCase{"TransitionOverflows", [](auto& in) { in.coefficients.n = -200; },
-                                  SolveFault::kNotFinite}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace dorix

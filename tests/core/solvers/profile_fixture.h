@@ -7,10 +7,14 @@
 
 #include "core/calc/calculation.h"
 #include "core/calc/profile.h"
+#include "core/props/property_file.h"
 #include "core/state/message_sink.h"
 #include "core/state/shared_calculation.h"
 
 namespace dorix::test {
+
+// The delivered property file, loaded once.
+const PropertyStore& DeliveredStore();
 
 // Profiles and Calculate runs against the delivered property file, water.
 class ProfileTest : public testing::Test {

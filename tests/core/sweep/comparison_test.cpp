@@ -2,11 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 
+#include "../solvers/profile_fixture.h"
 #include "core/calc/correlation_presets.h"
 #include "core/calc/outcome_record.h"
-#include "core/props/property_file.h"
 #include "core/sweep/comparison.h"
 
 namespace dorix {
@@ -15,34 +14,16 @@ namespace {
 using Status = CalculationOutcome::Status;
 
 // Comparisons against the delivered property file, water.
-class ComparisonTest : public testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    store_ = std::make_unique<PropertyStore>();
-    const LoadResult loaded = LoadPropertyFile(DORIX_PROPERTY_FILE, *store_);
-    ASSERT_TRUE(loaded.ok) << loaded.message;
-  }
-  static void TearDownTestSuite() { store_.reset(); }
+CalculationSetup WaterSetup() {
+  CalculationSetup setup;
+  setup.store = &test::DeliveredStore();
+  return setup;
+}
 
-  static CalculationSetup WaterSetup() {
-    CalculationSetup setup;
-    setup.store = store_.get();
-    return setup;
-  }
-
-  // Result `name` of the problem run on its own.
-  static double Alone(const ProblemFields& fields, std::string_view name) {
-    for (const NamedValue& result : Calculate(fields, WaterSetup()).results) {
-      if (result.name == name) return result.value;
-    }
-    ADD_FAILURE() << "no " << name;
-    return 0.0;
-  }
-
-  static std::unique_ptr<PropertyStore> store_;
-};
-
-std::unique_ptr<PropertyStore> ComparisonTest::store_;
+// Result `name` of the problem run on its own.
+double Alone(const ProblemFields& fields, std::string_view name) {
+  return test::ValueOf(Calculate(fields, WaterSetup()).results, name);
+}
 
 std::vector<std::string_view> Names(const Comparison& comparison) {
   std::vector<std::string_view> names;
@@ -50,7 +31,7 @@ std::vector<std::string_view> Names(const Comparison& comparison) {
   return names;
 }
 
-TEST_F(ComparisonTest, WallRunsEveryPresetAsItsOwnCalculationWould) {
+TEST(Comparison, WallRunsEveryPresetAsItsOwnCalculationWould) {
   WallCondensationFields fields;
   fields.length = "10";
   const Comparison comparison = Compare(fields, WaterSetup());
@@ -74,7 +55,7 @@ TEST_F(ComparisonTest, WallRunsEveryPresetAsItsOwnCalculationWould) {
   EXPECT_DOUBLE_EQ(*comparison.spread[2], high / low);
 }
 
-TEST_F(ComparisonTest, OwnCoefficientsThatMatchNoPresetAreARowOfTheirOwn) {
+TEST(Comparison, OwnCoefficientsThatMatchNoPresetAreARowOfTheirOwn) {
   WallCondensationFields fields;
   fields.coefficients.B = "0.005";
   const Comparison comparison = Compare(fields, WaterSetup());
@@ -88,7 +69,7 @@ TEST_F(ComparisonTest, OwnCoefficientsThatMatchNoPresetAreARowOfTheirOwn) {
   }
 }
 
-TEST_F(ComparisonTest, TubeRowRunsBothRowFactors) {
+TEST(Comparison, TubeRowRunsBothRowFactors) {
   TubeCondensationFields fields;
   fields.numberOfTubes = "64";
   fields.rowFactor = RowFactor::kKern;
@@ -104,7 +85,7 @@ TEST_F(ComparisonTest, TubeRowRunsBothRowFactors) {
 
 // A film that dries out under some presets has no numbers there; the spread
 // needs two rows with results.
-TEST_F(ComparisonTest, DriedOutRowsCarryTheNoteAndLeaveTheSpread) {
+TEST(Comparison, DriedOutRowsCarryTheNoteAndLeaveTheSpread) {
   EvaporationFields fields;
   fields.flowRate = "0.2";
   const Comparison thin = Compare(fields, WaterSetup());
@@ -121,7 +102,7 @@ TEST_F(ComparisonTest, DriedOutRowsCarryTheNoteAndLeaveTheSpread) {
   EXPECT_GT(*thick.spread[2], 1.0);
 }
 
-TEST_F(ComparisonTest, RefusedInputRefusesEveryRowWithItsMessage) {
+TEST(Comparison, RefusedInputRefusesEveryRowWithItsMessage) {
   WallCondensationFields fields;
   fields.pressure = "1e9";
   const Comparison comparison = Compare(fields, WaterSetup());

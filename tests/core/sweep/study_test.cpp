@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <memory>
-
+#include "../solvers/profile_fixture.h"
 #include "core/fluids/fluid.h"
-#include "core/props/property_file.h"
 #include "core/sweep/saturation_states.h"
 #include "core/sweep/study.h"
 #include "core/sweep/study_range.h"
@@ -12,77 +10,54 @@
 namespace dorix {
 namespace {
 
-struct RangeCase {
-  const char* name;
-  StudyRangeText text;
-  std::string message;  // empty: a range
-  double start = 0.0;   // where given, the range's start in SI units
-};
-
-void PrintTo(const RangeCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
-class StudyRangeTexts : public testing::TestWithParam<RangeCase> {};
-
-TEST_P(StudyRangeTexts, GiveARangeOrOneMessage) {
-  const RangeCase& c = GetParam();
-  std::string message;
-  const std::optional<SweepRange> range =
-      ReadStudyRange(c.text, ProblemOf(WallCondensationFields{}), message);
-  EXPECT_EQ(message, c.message);
-  EXPECT_EQ(range.has_value(), c.message.empty());
-  if (range && c.start != 0.0) {
-    EXPECT_EQ(range->start, c.start);
+// Range texts that give a range, with its start in SI units where given,
+// or one message.
+TEST(StudyRange, TextsGiveARangeOrOneMessage) {
+  const std::string count = "*** ERROR: Number of points must be a whole number from 2 to 10000.";
+  const std::string log =
+      "*** ERROR: Logarithmic steps need From and To of one sign, neither zero.";
+  const std::string e = "*** ERROR: ";
+  const struct {
+    StudyRangeText text;
+    std::string message;  // empty: a range
+    double start = 0.0;
+  } kCases[] = {
+      {{"length", "0.5", "2", "16"}, ""},
+      {{"length", " 2 ", " -0.5", " 10000 "}, ""},
+      {{"length", "0.01", "10", "31", true}, ""},
+      {{"w", "-2", "-0.5", "5", true}, ""},
+      {{"length", "0.1", "2", "5"}, "", 0.1},  // plain texts keep double precision
+      {{"wall_temp", "10 degC", "50 degC", "5"}, "", static_cast<float>(283.15)},
+      {{"length", "1 bar", "2", "5"},
+       e + "From: \"bar\" in \"1 bar\" is not a unit of length; use m, cm, mm, in or ft."},
+      {{"C", "1", "2 m", "5"}, e + "To takes a plain number, without a unit: \"2 m\"."},
+      {{"length", "0.25 m", "250 mm", "5"},
+       e + "From and To are the same value; please enter two different ends."},
+      {{"length", "abc", "2", "16"}, e + "From is not a number: \"abc\"."},
+      {{"length", "1", "  ", "16"}, e + "To is empty; please enter a number."},
+      {{"length", "1", "inf", "16"}, e + "To is not a number: \"inf\"."},
+      {{"length", "1e39", "2", "16"},
+       e + "From is beyond the range of single-precision numbers: \"1e39\"."},
+      {{"length", "1", "2", "1"}, count},
+      {{"length", "1", "2", "10001"}, count},
+      {{"length", "1", "2", "2.5"}, count},
+      {{"length", "1", "2", ""}, count},
+      {{"length", "0", "2", "5", true}, log},
+      {{"length", "-1", "2", "5", true}, log},
+  };
+  for (const auto& c : kCases) {
+    std::string message;
+    const std::optional<SweepRange> range =
+        ReadStudyRange(c.text, ProblemOf(WallCondensationFields{}), message);
+    const std::string where =
+        c.text.field + " " + c.text.from + " " + c.text.to + " " + c.text.count;
+    EXPECT_EQ(message, c.message) << where;
+    EXPECT_EQ(range.has_value(), c.message.empty()) << where;
+    if (range && c.start != 0.0) {
+      EXPECT_EQ(range->start, c.start) << where;
+    }
   }
 }
-
-const std::string kCountMessage =
-    "*** ERROR: Number of points must be a whole number from 2 to 10000.";
-const std::string kLogMessage =
-    "*** ERROR: Logarithmic steps need From and To of one sign, neither zero.";
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, StudyRangeTexts,
-    testing::Values(
-        RangeCase{"Linear", {"length", "0.5", "2", "16", false}, ""},
-        RangeCase{"BlanksAroundAndDescending", {"length", " 2 ", " -0.5", " 10000 ", false}, ""},
-        RangeCase{"Logarithmic", {"length", "0.01", "10", "31", true}, ""},
-        RangeCase{"LogarithmicNegative", {"w", "-2", "-0.5", "5", true}, ""},
-        RangeCase{"PlainKeepsDoublePrecision", {"length", "0.1", "2", "5", false}, "", 0.1},
-        RangeCase{"WithUnits",
-                  {"wall_temp", "10 degC", "50 degC", "5", false},
-                  "",
-                  static_cast<float>(283.15)},
-        RangeCase{"UnitOfAnotherQuantity",
-                  {"length", "1 bar", "2", "5", false},
-                  "*** ERROR: From: \"bar\" in \"1 bar\" is not a unit of length; use m, cm, mm, "
-                  "in or ft."},
-        RangeCase{"UnitOnACoefficient",
-                  {"C", "1", "2 m", "5", false},
-                  "*** ERROR: To takes a plain number, without a unit: \"2 m\"."},
-        RangeCase{"FromEqualsTo",
-                  {"length", "0.25 m", "250 mm", "5", false},
-                  "*** ERROR: From and To are the same value; please enter two different ends."},
-        RangeCase{"FromNotANumber",
-                  {"length", "abc", "2", "16", false},
-                  "*** ERROR: From is not a number: \"abc\"."},
-        RangeCase{"ToEmpty",
-                  {"length", "1", "  ", "16", false},
-                  "*** ERROR: To is empty; please enter a number."},
-        RangeCase{"ToInfinite",
-                  {"length", "1", "inf", "16", false},
-                  "*** ERROR: To is not a number: \"inf\"."},
-        RangeCase{"FromBeyondSinglePrecision",
-                  {"length", "1e39", "2", "16", false},
-                  "*** ERROR: From is beyond the range of single-precision numbers: \"1e39\"."},
-        RangeCase{"CountOne", {"length", "1", "2", "1", false}, kCountMessage},
-        RangeCase{"CountTooMany", {"length", "1", "2", "10001", false}, kCountMessage},
-        RangeCase{"CountFraction", {"length", "1", "2", "2.5", false}, kCountMessage},
-        RangeCase{"CountEmpty", {"length", "1", "2", "", false}, kCountMessage},
-        RangeCase{"LogarithmicFromZero", {"length", "0", "2", "5", true}, kLogMessage},
-        RangeCase{"LogarithmicAcrossZero", {"length", "-1", "2", "5", true}, kLogMessage}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StudyRange, SuggestsThreeQuartersToFiveQuartersOfTheFieldsValueInItsUnit) {
   // The value as the field reads it: -1.06 in single precision is a little
@@ -105,38 +80,25 @@ TEST(StudyRange, SuggestsThreeQuartersToFiveQuartersOfTheFieldsValueInItsUnit) {
   }
 }
 
-class StudyRun : public testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    store_ = std::make_unique<PropertyStore>();
-    const LoadResult loaded = LoadPropertyFile(DORIX_PROPERTY_FILE, *store_);
-    ASSERT_TRUE(loaded.ok) << loaded.message;
-  }
-
-  static Study Run(ProblemFields fields, SweepRange range, std::vector<int> fluids,
-                   unsigned jobs = 2) {
-    return RunStudy({std::move(fields), std::move(range), std::move(fluids)}, *store_, kGrav, jobs);
-  }
-
-  static std::unique_ptr<PropertyStore> store_;
-};
-
-std::unique_ptr<PropertyStore> StudyRun::store_;
+Study RunFor(ProblemFields fields, SweepRange range, std::vector<int> fluids, unsigned jobs = 2) {
+  return RunStudy({std::move(fields), std::move(range), std::move(fluids)}, test::DeliveredStore(),
+                  kGrav, jobs);
+}
 
 const std::vector<int> kAllFluids{1, 2, 3, 4, 5, 6};
 
-TEST_F(StudyRun, IsTheSameOnOneThreadAsOnSeveral) {
+TEST(StudyRun, IsTheSameOnOneThreadAsOnSeveral) {
   const SweepRange range{"flow_rate", 0.001, 2, 300, true};
-  const Study one = Run(EvaporationFields{}, range, kAllFluids, 1);
-  const Study several = Run(EvaporationFields{}, range, kAllFluids, 3);
+  const Study one = RunFor(EvaporationFields{}, range, kAllFluids, 1);
+  const Study several = RunFor(EvaporationFields{}, range, kAllFluids, 3);
   EXPECT_EQ(StudyCsv(one), StudyCsv(several));
 }
 
-TEST_F(StudyRun, CsvOfSeveralFluidsLeadsEachRowWithItsFluid) {
+TEST(StudyRun, CsvOfSeveralFluidsLeadsEachRowWithItsFluid) {
   const SweepRange range{"length", 0.5, 2, 3, false};
-  const Study all = Run(WallCondensationFields{}, range, {1, 6});
-  const std::string water = StudyCsv(Run(WallCondensationFields{}, range, {1}));
-  const std::string r134a = StudyCsv(Run(WallCondensationFields{}, range, {6}));
+  const Study all = RunFor(WallCondensationFields{}, range, {1, 6});
+  const std::string water = StudyCsv(RunFor(WallCondensationFields{}, range, {1}));
+  const std::string r134a = StudyCsv(RunFor(WallCondensationFields{}, range, {6}));
   const auto body = [](const std::string& csv) { return csv.substr(csv.find('\n') + 1); };
   std::string expected = "fluid," + water.substr(0, water.find('\n') + 1);
   for (const auto& [name, csv] : {std::pair{"water", water}, std::pair{"r134a", r134a}}) {
@@ -149,9 +111,9 @@ TEST_F(StudyRun, CsvOfSeveralFluidsLeadsEachRowWithItsFluid) {
   EXPECT_EQ(StudyCsv(all), expected);
 }
 
-TEST_F(StudyRun, MarksTheWallFilmsTransitionsAndNotTheTubesOrRefusedPoints) {
+TEST(StudyRun, MarksTheWallFilmsTransitionsAndNotTheTubesOrRefusedPoints) {
   // The default panel has v = 0: Re(wl) is C whatever the Prandtl number.
-  const Study wall = Run(WallCondensationFields{}, {"length", -1, 2, 4, false}, {1});
+  const Study wall = RunFor(WallCondensationFields{}, {"length", -1, 2, 4, false}, {1});
   for (const StudyPoint& point : wall.curves[0].points) {
     // A length of zero or below is refused before the properties are found.
     const bool refused = point.row.status == CalculationOutcome::Status::kRefused;
@@ -161,18 +123,18 @@ TEST_F(StudyRun, MarksTheWallFilmsTransitionsAndNotTheTubesOrRefusedPoints) {
       EXPECT_GT(*point.ReTur, *point.ReWl);
     }
   }
-  const Study tubes = Run(TubeCondensationFields{}, {"tubes", 1, 9, 3, false}, {1});
+  const Study tubes = RunFor(TubeCondensationFields{}, {"tubes", 1, 9, 3, false}, {1});
   for (const StudyPoint& point : tubes.curves[0].points) EXPECT_FALSE(point.ReWl);
 }
 
-TEST_F(StudyRun, ComparesFluidsAtOneDifferenceFromSaturationAndOneReducedPressure) {
+TEST(StudyRun, ComparesFluidsAtOneDifferenceFromSaturationAndOneReducedPressure) {
   const SweepRange range{std::string(kSaturationDifferenceField.name), 5, 20, 4, false};
   EvaporationFields evaporation;
   evaporation.satTemp = "400";  // at 300 K water's p/pc is below most fluids' triple points
   evaporation.wallTemp = "420";
   for (const ProblemFields& fields :
        {ProblemFields{TubeCondensationFields{}}, ProblemFields{evaporation}}) {
-    const Study study = Run(fields, range, kAllFluids);
+    const Study study = RunFor(fields, range, kAllFluids);
     ASSERT_TRUE(study.reducedPressure);
     const double sign = std::holds_alternative<EvaporationFields>(fields) ? 1.0 : -1.0;
     int compared = 0;
@@ -193,7 +155,7 @@ TEST_F(StudyRun, ComparesFluidsAtOneDifferenceFromSaturationAndOneReducedPressur
   // The window fluid's state must be one: every point says why it is not.
   TubeCondensationFields noPressure;
   noPressure.pressure = "abc";
-  const Study refused = Run(noPressure, range, {1, 2});
+  const Study refused = RunFor(noPressure, range, {1, 2});
   for (const StudyCurve& curve : refused.curves) {
     for (const StudyPoint& point : curve.points) {
       EXPECT_EQ(point.row.message, "*** ERROR: Pressure [Pa] is not a number: \"abc\".");
