@@ -84,6 +84,11 @@ struct ValuesCase {
   std::string setting;
 };
 
+// Names the case by its sweep, so that test names stay the same from build to build.
+void PrintTo(const ValuesCase& c, std::ostream* out) {
+  *out << c.args.back();
+}
+
 class SweepValues : public testing::TestWithParam<ValuesCase> {};
 
 TEST_P(SweepValues, AreEvenlySpacedInTheFieldsUnitsOrLogarithmic) {
