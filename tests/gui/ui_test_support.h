@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <initializer_list>
 #include <memory>
 
 #include "core/state/message_sink.h"
@@ -29,6 +30,10 @@ class UiTestCase : public QObject {
   // The test's windows, made on first use; they show their messages in
   // `messages`.
   WindowSet& Windows();
+  // One of the three calculator windows by its object name, shown and active.
+  CalculatorWindow& Open(const QString& name);
+  // The messages shown so far.
+  QStringList Shown() const;
 
   MessageRecorder messages;
 
@@ -46,6 +51,12 @@ class UiTestCase : public QObject {
 
 // One of the three calculator windows by its object name.
 CalculatorWindow& Window(WindowSet& windows, const QString& name);
+
+// Presses Calculate and returns the report box's text.
+QString Calculate(CalculatorWindow& window);
+
+// Types texts into a window's line edits, given by object name.
+void Type(QWidget& window, std::initializer_list<std::pair<const char*, const char*>> texts);
 
 // Shows a window and waits until it is the active window.
 bool ShowAndActivate(QWidget& window);
