@@ -149,7 +149,7 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
     QVERIFY(Saturation(2, 101325) != Saturation(1, 101325));
 
     Module1.FluidNo = 13;
-    QCOMPARE(Open("frmEVW").cmdFluid->text(), QString("NH3"));
+    QCOMPARE(Open("frmHT").cmdFluid->text(), QString("NH3"));
   }
 
   // Saturation mode fills the vapour temperature from the pressure as the
