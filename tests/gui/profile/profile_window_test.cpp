@@ -185,6 +185,8 @@ class ProfileWindowTest : public testing_support::UiTestCase {
       QCOMPARE(line->at(1).x(), mark.x);
     }
     QCOMPARE(SeriesNamed(chart, AverageTitle(*wall.hAvg, false))->at(0).y(), *wall.hAvg);
+    QVERIFY(profile.lblSummary->text().contains("Reynolds number at the end of the wall = " +
+                                                Number(*wall.ReL)));
 
     QStringList titles;
     for (QAbstractAxis* axis : chart.axes()) {

@@ -329,6 +329,14 @@ class StudyWindowTest : public testing_support::UiTestCase {
     QCOMPARE(study.TableModel()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
              QString("Fluid"));
     QCOMPARE(TableRows(*study.TableModel()), CsvRows(*study.CurrentStudy()));
+
+    // The difference from saturation puts each fluid at one p/pc, named with its Tsat.
+    QVERIFY(Sweep(study, "delta_t", "1", "50", "11"));
+    const StudyChart& chart = *study.Charts().front();
+    QVERIFY(chart.XAxis()->titleText().endsWith(
+        ", each fluid at p/pc = " +
+        QString::fromStdString(FormatValue(*study.CurrentStudy()->reducedPressure))));
+    QCOMPARE(chart.CurveOf(1).pieces.front()->name(), QString("H2O (Tsat = 300.0 K)"));
   }
 
   // A range that is none gets the core's message; Enter in a range field
