@@ -1,19 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui_test_support.h"
 
-#include <QApplication>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
 #include <QWidget>
 
 #include "core/props/property_file.h"
-#include "core/state/module1.h"
-#include "gui/ui/frm_cvw.h"
-#include "gui/ui/frm_evw.h"
-#include "gui/ui/frm_ht.h"
-#include "gui/widgets/output_box.h"
 
 namespace dorix::testing_support {
 

@@ -1,15 +1,28 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// The suites' common includes: Qt Test, the windows and their controls.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QObject>
+#include <QPushButton>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <initializer_list>
 #include <memory>
 
 #include "core/state/message_sink.h"
+#include "core/state/module1.h"
 #include "gui/ui/calculator_window.h"
+#include "gui/ui/coefficient_panel.h"
+#include "gui/ui/frm_cvw.h"
+#include "gui/ui/frm_evw.h"
+#include "gui/ui/frm_ht.h"
 #include "gui/ui/window_set.h"
+#include "gui/widgets/output_box.h"
 
 class QWidget;
 

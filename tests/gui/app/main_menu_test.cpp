@@ -1,15 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QTest>
 
 #include "../ui_test_support.h"
 #include "gui/app/dorix_window.h"
-#include "gui/ui/frm_cvw.h"
-#include "gui/widgets/output_box.h"
 
 using namespace dorix;
 

@@ -7,12 +7,8 @@
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLineSeries>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <cmath>
 
 #include "../ui_test_support.h"
@@ -23,8 +19,6 @@
 #include "gui/profile/profile_window.h"
 #include "gui/profile/tube_chart.h"
 #include "gui/profile/wall_chart.h"
-#include "gui/ui/window_set.h"
-#include "gui/widgets/output_box.h"
 
 using namespace dorix;
 using namespace Qt::StringLiterals;

@@ -2,30 +2,24 @@
 #include <QCategoryAxis>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QFile>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QGuiApplication>
 #include <QImage>
-#include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
-#include <QLineEdit>
 #include <QLineSeries>
-#include <QPushButton>
 #include <QScatterSeries>
 #include <QSvgRenderer>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTest>
 #include <cmath>
 #include <sstream>
 
 #include "../ui_test_support.h"
 #include "cli/sweep.h"
 #include "core/calc/outcome_record.h"
-#include "core/state/module1.h"
 #include "core/text/format_value.h"
 #include "gui/charts/chart_crosshair.h"
 #include "gui/study/study_chart.h"
@@ -33,11 +27,6 @@
 #include "gui/study/study_table_model.h"
 #include "gui/study/study_texts.h"
 #include "gui/study/study_window.h"
-#include "gui/ui/coefficient_panel.h"
-#include "gui/ui/frm_cvw.h"
-#include "gui/ui/frm_evw.h"
-#include "gui/ui/frm_ht.h"
-#include "gui/ui/window_set.h"
 
 using namespace dorix;
 using testing_support::ShowAndActivate;

@@ -1,26 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 #include "../ui_test_support.h"
 #include "core/calc/report.h"
 #include "core/state/get_property.h"
-#include "core/state/module1.h"
 #include "core/state/shared_calculation.h"
 #include "core/text/format_value.h"
-#include "gui/ui/coefficient_panel.h"
-#include "gui/ui/frm_cvw.h"
-#include "gui/ui/frm_evw.h"
-#include "gui/ui/frm_ht.h"
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/notes_line.h"
-#include "gui/ui/window_set.h"
-#include "gui/widgets/output_box.h"
 
 using namespace dorix;
 using namespace Qt::StringLiterals;

@@ -1,24 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
-#include <QTest>
 
 #include "../ui_test_support.h"
 #include "core/calc/correlation_presets.h"
 #include "core/calc/report.h"
 #include "core/state/shared_calculation.h"
-#include "gui/ui/coefficient_panel.h"
 #include "gui/ui/comparison_window.h"
-#include "gui/ui/frm_cvw.h"
-#include "gui/ui/frm_evw.h"
-#include "gui/ui/frm_ht.h"
 #include "gui/ui/preset_chooser.h"
-#include "gui/ui/window_set.h"
-#include "gui/widgets/output_box.h"
 
 using namespace dorix;
 using testing_support::Calculate;

@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include <QApplication>
 #include <QImage>
 #include <QPointer>
-#include <QPushButton>
-#include <QTest>
 #include <algorithm>
 
 #include "../ui_test_support.h"
 #include "core/props/fluid_ranges.h"
 #include "core/props/property_file.h"
-#include "core/state/module1.h"
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/ranges_picture.h"
 #include "gui/widgets/twips.h"
