@@ -15,9 +15,15 @@ QWidget* FindWindow(const QString& name) {
   return nullptr;
 }
 
-bool IsVisible(const QString& name) {
-  const QWidget* window = FindWindow(name);
-  return window != nullptr && window->isVisible();
+// The problem windows on screen, by name.
+QStringList VisibleWindows() {
+  QStringList names;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->objectName().startsWith("frm") && window->isVisible())
+      names << window->objectName();
+  }
+  names.sort();
+  return names;
 }
 
 }  // namespace
@@ -38,17 +44,11 @@ class MainMenuTest : public testing_support::UiTestCase {
     QFETCH(int, index);
     QFETCH(QString, shown);
     DorixWindow menu(&messages);
-    QVERIFY(FindWindow("frmCVW") == nullptr);
-    QVERIFY(FindWindow("frmHT") == nullptr);
-
+    QVERIFY(FindWindow("frmCVW") == nullptr && FindWindow("frmHT") == nullptr);
     QTest::mouseClick(menu.cmdDorix[index], Qt::LeftButton);
-
-    QVERIFY(FindWindow("frmCVW") != nullptr);
-    QVERIFY(FindWindow("frmHT") != nullptr);
+    QVERIFY(FindWindow("frmCVW") != nullptr && FindWindow("frmHT") != nullptr);
     QCOMPARE(FindWindow("frmEVW") != nullptr, shown == "frmEVW");
-    for (const QString name : {"frmCVW", "frmHT", "frmEVW"}) {
-      QCOMPARE(IsVisible(name), name == shown);
-    }
+    QCOMPARE(VisibleWindows(), QStringList{shown});
   }
 
   void theEvaporationWindowIsNeverHiddenByTheMenu() {
@@ -56,12 +56,9 @@ class MainMenuTest : public testing_support::UiTestCase {
     menu.show();
     QTest::mouseClick(menu.cmdDorix[2], Qt::LeftButton);
     QTest::mouseClick(menu.cmdDorix[0], Qt::LeftButton);
-    QVERIFY(IsVisible("frmEVW"));
-    QVERIFY(IsVisible("frmCVW"));
+    QCOMPARE(VisibleWindows(), (QStringList{"frmCVW", "frmEVW"}));
     QTest::mouseClick(menu.cmdDorix[1], Qt::LeftButton);
-    QVERIFY(IsVisible("frmEVW"));
-    QVERIFY(!IsVisible("frmCVW"));
-    QVERIFY(IsVisible("frmHT"));
+    QCOMPARE(VisibleWindows(), (QStringList{"frmEVW", "frmHT"}));
     QVERIFY(menu.isVisible());
   }
 
