@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui_test_support.h"
 
-#include <QApplication>
 #include <QMessageBox>
-#include <QTest>
 #include <QWidget>
 
 #include "core/props/property_file.h"
-#include "core/state/module1.h"
-#include "gui/ui/frm_cvw.h"
-#include "gui/ui/frm_evw.h"
-#include "gui/ui/frm_ht.h"
 
 namespace dorix::testing_support {
 
@@ -47,6 +41,28 @@ void UiTestCase::CloseUnexpectedModal() {
 WindowSet& UiTestCase::Windows() {
   if (!windows_) windows_ = std::make_unique<WindowSet>(&messages);
   return *windows_;
+}
+
+CalculatorWindow& UiTestCase::Open(const QString& name) {
+  CalculatorWindow& window = Window(Windows(), name);
+  // Records a failure without leaving the test, which then fails as well.
+  QTest::qVerify(ShowAndActivate(window), "ShowAndActivate", "", __FILE__, __LINE__);
+  return window;
+}
+
+QStringList UiTestCase::Shown() const {
+  QStringList texts;
+  for (const std::string& text : messages.messages) texts << QString::fromStdString(text);
+  return texts;
+}
+
+QString Calculate(CalculatorWindow& window) {
+  QTest::mouseClick(window.cmdCalc, Qt::LeftButton);
+  return window.txtOutput->Text();
+}
+
+void Type(QWidget& window, std::initializer_list<std::pair<const char*, const char*>> texts) {
+  for (const auto& [name, text] : texts) window.findChild<QLineEdit*>(name)->setText(text);
 }
 
 CalculatorWindow& Window(WindowSet& windows, const QString& name) {

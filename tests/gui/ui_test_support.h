@@ -1,14 +1,28 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// The suites' common includes: Qt Test, the windows and their controls.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QObject>
+#include <QPushButton>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
+#include <initializer_list>
 #include <memory>
 
 #include "core/state/message_sink.h"
+#include "core/state/module1.h"
 #include "gui/ui/calculator_window.h"
+#include "gui/ui/coefficient_panel.h"
+#include "gui/ui/frm_cvw.h"
+#include "gui/ui/frm_evw.h"
+#include "gui/ui/frm_ht.h"
 #include "gui/ui/window_set.h"
+#include "gui/widgets/output_box.h"
 
 class QWidget;
 
@@ -29,6 +43,10 @@ class UiTestCase : public QObject {
   // The test's windows, made on first use; they show their messages in
   // `messages`.
   WindowSet& Windows();
+  // One of the three calculator windows by its object name, shown and active.
+  CalculatorWindow& Open(const QString& name);
+  // The messages shown so far.
+  QStringList Shown() const;
 
   MessageRecorder messages;
 
@@ -46,6 +64,12 @@ class UiTestCase : public QObject {
 
 // One of the three calculator windows by its object name.
 CalculatorWindow& Window(WindowSet& windows, const QString& name);
+
+// Presses Calculate and returns the report box's text.
+QString Calculate(CalculatorWindow& window);
+
+// Types texts into a window's line edits, given by object name.
+void Type(QWidget& window, std::initializer_list<std::pair<const char*, const char*>> texts);
 
 // Shows a window and waits until it is the active window.
 bool ShowAndActivate(QWidget& window);
