@@ -13,7 +13,6 @@
 #include "core/calc/correlation_presets.h"
 #include "core/calc/report.h"
 #include "core/props/property_file.h"
-#include "core/state/module1.h"
 #include "core/text/format_value.h"
 
 namespace dorix::fuzzing {
@@ -39,24 +38,18 @@ ReportShape ShapeOf(Problem problem) {
   std::abort();
 }
 
-// The shared state as start-up leaves it, without the curve store.
-Module1State& StartedState() {
-  static Module1State state;
-  return state;
-}
-
 class Checker {
  public:
-  Checker(const CalculationOutcome& outcome, const MessageRecorder& messages)
-      : outcome_(outcome), report_(ReportText(outcome)), messages_(messages) {}
+  explicit Checker(const CalculationOutcome& outcome)
+      : outcome_(outcome), report_(ReportText(outcome)) {}
 
   void Require(bool holds, const char* what) const {
     if (holds) return;
-    std::fprintf(stderr, "\nCalculation outcome breaks its contract: %s\nstatus %d\nreport:\n%s\n",
-                 what, static_cast<int>(outcome_.status), report_.c_str());
-    for (const auto& message : messages_.messages) {
-      std::fprintf(stderr, "message: %s\n", message.c_str());
-    }
+    std::fprintf(stderr,
+                 "\nCalculation outcome breaks its contract: %s\nstatus %d\nreport:\n%s\n"
+                 "message: %s\n",
+                 what, static_cast<int>(outcome_.status), report_.c_str(),
+                 outcome_.message.c_str());
     std::abort();
   }
 
@@ -115,7 +108,6 @@ class Checker {
  private:
   const CalculationOutcome& outcome_;
   const std::string report_;
-  const MessageRecorder& messages_;
 };
 
 }  // namespace
@@ -145,27 +137,21 @@ void InputLines::NextText(std::string& text) {
   if (Next(line)) text = line;
 }
 
-void StartUpOnce() {
-  static bool started = false;
-  if (started) return;
-  started = true;
-  SetStartupState();
-  const LoadResult loaded = LoadPropertyFile(DORIX_PROPERTY_FILE, Module1.Store);
-  if (!loaded.ok) {
-    std::fprintf(stderr, "%s\n", loaded.message.c_str());
-    std::abort();
-  }
-  PropertyStore store = std::move(Module1.Store);
-  StartedState() = Module1;
-  Module1.Store = std::move(store);
+const PropertyStore& DeliveredStore() {
+  static const PropertyStore store = [] {
+    PropertyStore loaded;
+    const LoadResult result = LoadPropertyFile(DORIX_PROPERTY_FILE, loaded);
+    if (!result.ok) {
+      std::fprintf(stderr, "%s\n", result.message.c_str());
+      std::abort();
+    }
+    return loaded;
+  }();
+  return store;
 }
 
-void ResetSharedState(int fluid) {
-  // Move the store aside so that copying the state does not copy the curves.
-  PropertyStore store = std::move(Module1.Store);
-  Module1 = StartedState();
-  Module1.Store = std::move(store);
-  Module1.FluidNo = fluid;
+CalculationSetup SetupFor(int fluid) {
+  return {&DeliveredStore(), fluid, kGrav, {}};
 }
 
 Options ReadOptions(InputLines& input) {
@@ -184,9 +170,8 @@ void ApplyPreset(const Options& options, CoefficientTexts& coefficients) {
   }
 }
 
-void CheckOutcome(Problem problem, const CalculationOutcome& outcome,
-                  const MessageRecorder& messages) {
-  const Checker check(outcome, messages);
+void CheckOutcome(Problem problem, const CalculationOutcome& outcome) {
+  const Checker check(outcome);
   ReportShape shape = ShapeOf(problem);
   // The vapour density included adds a property line, a factor other than
   // Nusselt's a line after the results.
@@ -200,15 +185,14 @@ void CheckOutcome(Problem problem, const CalculationOutcome& outcome,
   check.RequireSoundNotes();
   switch (outcome.status) {
     case CalculationOutcome::Status::kRefused:
-      check.Require(messages.messages.size() == 1, "a refusal without exactly one message");
-      check.Require(messages.messages.front().starts_with("*** ERROR: "),
+      check.Require(outcome.message.starts_with("*** ERROR: "),
                     "a refusal whose message is not an error");
       check.Require(ReportText(outcome).empty(), "a refusal that brings a report");
       return;
 
     case CalculationOutcome::Status::kDryOut: {
       check.Require(shape.dryOutLines != 0, "a dry-out in a problem that has none");
-      check.Require(messages.messages.empty(), "a dry-out with a message");
+      check.Require(outcome.message.empty(), "a dry-out with a message");
       check.Require(ReportText(outcome).starts_with(shape.header), "a dry-out report's header");
       check.Require(check.Lines().size() == shape.dryOutLines,
                     "a dry-out report that is not the property lines alone");
@@ -218,7 +202,7 @@ void CheckOutcome(Problem problem, const CalculationOutcome& outcome,
     }
 
     case CalculationOutcome::Status::kReport: {
-      check.Require(messages.messages.empty(), "a report with a message");
+      check.Require(outcome.message.empty(), "a report with a message");
       check.Require(ReportText(outcome).starts_with(shape.header), "a report's header");
       const auto lines = check.Lines();
       check.Require(lines.size() == shape.lines, "a report with the wrong number of lines");

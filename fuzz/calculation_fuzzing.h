@@ -7,8 +7,6 @@
 #include <string_view>
 
 #include "core/calc/calculation.h"
-#include "core/state/message_sink.h"
-#include "core/state/shared_calculation.h"
 
 namespace dorix::fuzzing {
 
@@ -32,13 +30,13 @@ class InputLines {
   bool ended_ = false;
 };
 
-// Loads the delivered property file into the shared store once, and keeps
-// the shared state as it stands after start-up for ResetSharedState.
-void StartUpOnce();
+// Loads the delivered property file once; aborts when it cannot.
+const PropertyStore& DeliveredStore();
 
-// Puts the shared state back to just after start-up, with the given fluid,
-// so that every input runs alone and a finding replays exactly.
-void ResetSharedState(int fluid);
+// A calculation's setup on the delivered store with the given fluid and
+// slots of its own, so that every input runs alone and a finding replays
+// exactly.
+CalculationSetup SetupFor(int fluid);
 
 // The number that ends a calculation's input: bit 0 includes the vapour
 // density; for the vertical walls bits 1 and 2 choose a preset (1 to 3),
@@ -56,10 +54,9 @@ enum class Problem { kWallCondensation, kTubeCondensation, kEvaporation };
 
 // Aborts, describing the breach, unless the outcome is one of: a complete
 // report with only finite numbers and no message; an evaporation dry-out
-// report (property lines only) and no message; a refusal with exactly one
+// report (property lines only) and no message; a refusal with a
 // "*** ERROR: " message and no report. Notes come with reports only, each
 // with a code and a text that shows no number that is not finite.
-void CheckOutcome(Problem problem, const CalculationOutcome& outcome,
-                  const MessageRecorder& messages);
+void CheckOutcome(Problem problem, const CalculationOutcome& outcome);
 
 }  // namespace dorix::fuzzing

@@ -8,13 +8,13 @@
 using namespace dorix;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  fuzzing::StartUpOnce();
+  fuzzing::DeliveredStore();
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzzing::InputLines input(data, size);
-  fuzzing::ResetSharedState(input.NextNumber(1));
+  const CalculationSetup setup = fuzzing::SetupFor(input.NextNumber(1));
   EvaporationFields fields;
   for (std::string* text : {&fields.satTemp, &fields.wallTemp, &fields.length, &fields.flowRate}) {
     input.NextText(*text);
@@ -27,8 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzzing::ApplyPreset(options, k);
   fields.vaporDensity = options.vaporDensity;
 
-  MessageRecorder messages;
-  const CalculationOutcome outcome = CalculateEvaporation(fields, messages);
-  fuzzing::CheckOutcome(fuzzing::Problem::kEvaporation, outcome, messages);
+  fuzzing::CheckOutcome(fuzzing::Problem::kEvaporation, CalculateEvaporation(fields, setup));
   return 0;
 }

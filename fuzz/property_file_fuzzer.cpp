@@ -10,12 +10,10 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "core/fluids/fluid.h"
+#include "core/props/property_curve.h"
 #include "core/props/property_file.h"
-#include "core/state/get_property.h"
-#include "core/state/module1.h"
 
 using namespace dorix;
 
@@ -60,24 +58,21 @@ void CheckStore(const PropertyStore& store) {
 
 // Every property of every fluid at and between the points of its curve, and
 // beyond both ends: nothing may fault, whatever the numbers give.
-void LookUpEverywhere(PropertyStore& store) {
-  std::swap(Module1.Store, store);
+void LookUpEverywhere(const PropertyStore& store) {
   for (int fluid = 0; fluid <= kFluidCount + 1; ++fluid) {
     for (int code = 0; code <= kPropertyCodeCount + 1; ++code) {
-      const int slot = Module1.Store.FindCurve(CurveName(fluid, code));
-      const auto& x = Module1.Store.PropData[slot][1];
-      const int count = slot == 0 ? 0 : Module1.Store.PropCount[slot];
+      const int slot = store.FindCurve(CurveName(fluid, code));
+      const auto& x = store.PropData[slot][1];
+      const int count = slot == 0 ? 0 : store.PropCount[slot];
       for (int point = 1; point <= count; ++point) {
         const double next = point < count ? x[point + 1] : 1.02 * x[point];
         for (const double at :
              {0.98 * x[point], static_cast<double>(x[point]), (x[point] + next) / 2}) {
-          double result = 0.0;
-          GetProperty(fluid, code, at, result);
+          LookUpProperty(store, fluid, code, at);
         }
       }
     }
   }
-  std::swap(Module1.Store, store);
 }
 
 }  // namespace

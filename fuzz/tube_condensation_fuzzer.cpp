@@ -7,13 +7,13 @@
 using namespace dorix;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  fuzzing::StartUpOnce();
+  fuzzing::DeliveredStore();
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzzing::InputLines input(data, size);
-  fuzzing::ResetSharedState(input.NextNumber(1));
+  const CalculationSetup setup = fuzzing::SetupFor(input.NextNumber(1));
   TubeCondensationFields fields;
   fields.tempTypeIndex = input.NextNumber(kTypedVaporTemperature);
   for (std::string* text : {&fields.pressure, &fields.vaporTemp, &fields.wallTemp,
@@ -24,8 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fields.rowFactor = options.rowFactor;
   fields.vaporDensity = options.vaporDensity;
 
-  MessageRecorder messages;
-  const CalculationOutcome outcome = CalculateTubeCondensation(fields, messages);
-  fuzzing::CheckOutcome(fuzzing::Problem::kTubeCondensation, outcome, messages);
+  fuzzing::CheckOutcome(fuzzing::Problem::kTubeCondensation,
+                        CalculateTubeCondensation(fields, setup));
   return 0;
 }

@@ -8,13 +8,13 @@
 using namespace dorix;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  fuzzing::StartUpOnce();
+  fuzzing::DeliveredStore();
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzzing::InputLines input(data, size);
-  fuzzing::ResetSharedState(input.NextNumber(1));
+  const CalculationSetup setup = fuzzing::SetupFor(input.NextNumber(1));
   WallCondensationFields fields;
   fields.tempTypeIndex = input.NextNumber(kTypedVaporTemperature);
   for (std::string* text :
@@ -29,8 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzzing::ApplyPreset(options, k);
   fields.vaporDensity = options.vaporDensity;
 
-  MessageRecorder messages;
-  const CalculationOutcome outcome = CalculateWallCondensation(fields, messages);
-  fuzzing::CheckOutcome(fuzzing::Problem::kWallCondensation, outcome, messages);
+  fuzzing::CheckOutcome(fuzzing::Problem::kWallCondensation,
+                        CalculateWallCondensation(fields, setup));
   return 0;
 }

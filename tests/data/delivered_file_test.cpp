@@ -10,14 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "core/state/module1.h"
 #include "delivered_store.h"
 
 namespace dorix {
 namespace {
 
 using testing_support::DeliveredCurves;
-using testing_support::DeliveredFileTest;
+using testing_support::DeliveredStore;
 using testing_support::PointCount;
 using testing_support::PointX;
 using testing_support::PointY;
@@ -36,19 +35,17 @@ std::vector<std::string> Split(const std::string& text, char separator) {
   return parts;
 }
 
-using DeliveredFile = DeliveredFileTest;
-
-TEST_F(DeliveredFile, HoldsEveryCurveInFluidAndPropertyOrder) {
+TEST(DeliveredFile, HoldsEveryCurveInFluidAndPropertyOrder) {
   const auto curves = DeliveredCurves();
   ASSERT_EQ(curves.size(), 131U);
   for (std::size_t i = 0; i < curves.size(); ++i) {
-    EXPECT_EQ(Module1.Store.PropName[i + 1], curves[i].name) << "slot " << i + 1;
+    EXPECT_EQ(DeliveredStore().PropName[i + 1], curves[i].name) << "slot " << i + 1;
   }
-  EXPECT_TRUE(Module1.Store.PropName[132].empty());
-  EXPECT_EQ(Module1.Store.PropCount[132], 0);
+  EXPECT_TRUE(DeliveredStore().PropName[132].empty());
+  EXPECT_EQ(DeliveredStore().PropCount[132], 0);
 }
 
-TEST_F(DeliveredFile, EveryCurveHasFourToTwoHundredStrictlyIncreasingPoints) {
+TEST(DeliveredFile, EveryCurveHasFourToTwoHundredStrictlyIncreasingPoints) {
   for (const auto& curve : DeliveredCurves()) {
     const int n = PointCount(curve.name);
     EXPECT_GE(n, 4) << curve.name;
@@ -76,7 +73,7 @@ TEST(DeliveredFileText, EachRecordTakesThreeLines) {
 
 // data/README.md lists every curve with its points and range:
 // | `name` | points | from | to | ...
-TEST_F(DeliveredFile, CoversTheRangesItsReadmeStates) {
+TEST(DeliveredFile, CoversTheRangesItsReadmeStates) {
   const std::regex row(R"(^\| `(\w+)` \| (\d+) \| ([0-9.e+-]+) \| ([0-9.e+-]+) \|)");
   std::map<std::string, std::smatch> listed;
   const std::string readme = FileText(DORIX_DATA_README);
@@ -112,7 +109,7 @@ const std::map<std::string, double> kLateStarts = {{"r290tsat", 1000.0}};
 
 // Each curve starts on the first row of its reference table and ends on the
 // last, except the curves listed above.
-TEST_F(DeliveredFile, EveryCurveRunsOverItsReferenceTable) {
+TEST(DeliveredFile, EveryCurveRunsOverItsReferenceTable) {
   for (const auto& curve : DeliveredCurves()) {
     const auto rows = testing_support::ReferenceRows(curve.name);
     ASSERT_FALSE(rows.empty()) << curve.name;
@@ -139,7 +136,7 @@ TEST_F(DeliveredFile, EveryCurveRunsOverItsReferenceTable) {
 // point, where the rows lie too far apart for the curve's rise or fall: in the
 // last 10 K of a temperature table, in the last 15 K of a saturation-
 // temperature table, whose rows lie up to 1.5 K apart there (propane's).
-TEST_F(DeliveredFile, PointsAreNeighbouringRowsOnlyTowardsTheCriticalPoint) {
+TEST(DeliveredFile, PointsAreNeighbouringRowsOnlyTowardsTheCriticalPoint) {
   constexpr double kCriticalStretch = 10.0;            // K
   constexpr double kSaturationCriticalStretch = 15.0;  // K
   for (const auto& curve : DeliveredCurves()) {
@@ -167,7 +164,7 @@ TEST_F(DeliveredFile, PointsAreNeighbouringRowsOnlyTowardsTheCriticalPoint) {
 // low end the lowest pressure's saturation temperature may lie up to 0.1 K
 // below hfg's first point, where the lookup's flat continuation is still
 // within the tolerance.
-TEST_F(DeliveredFile, EnthalpyOfVaporizationCoversEverySaturationTemperature) {
+TEST(DeliveredFile, EnthalpyOfVaporizationCoversEverySaturationTemperature) {
   for (const char* prefix : {"wat", "nh3", "n2", "hg", "fre22", "fr134a", "r32", "r1234yf",
                              "r1234ze", "r290", "r600a", "co2"}) {
     const std::string tsat = std::string(prefix) + "tsat";

@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "core/props/property_file.h"
-#include "core/state/module1.h"
 
 namespace dorix::testing_support {
 
@@ -17,11 +16,6 @@ const PropertyStore& DeliveredStore() {
     return loaded;
   }();
   return store;
-}
-
-void DeliveredFileTest::SetUp() {
-  Module1 = Module1State{};
-  Module1.Store = DeliveredStore();
 }
 
 std::vector<ReferenceRow> ReferenceRows(const std::string& curve) {
@@ -64,15 +58,15 @@ std::string CurveParamName(const ::testing::TestParamInfo<CurveId>& info) {
 }
 
 float PointX(const std::string& curve, int j) {
-  return Module1.Store.PropData[Module1.Store.FindCurve(curve)][1][j];
+  return DeliveredStore().PropData[DeliveredStore().FindCurve(curve)][1][j];
 }
 
 float PointY(const std::string& curve, int j) {
-  return Module1.Store.PropData[Module1.Store.FindCurve(curve)][2][j];
+  return DeliveredStore().PropData[DeliveredStore().FindCurve(curve)][2][j];
 }
 
 int PointCount(const std::string& curve) {
-  return Module1.Store.PropCount[Module1.Store.FindCurve(curve)];
+  return DeliveredStore().PropCount[DeliveredStore().FindCurve(curve)];
 }
 
 }  // namespace dorix::testing_support

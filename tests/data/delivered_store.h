@@ -13,12 +13,6 @@ namespace dorix::testing_support {
 // The delivered property file as the program loads it, read once per run.
 const PropertyStore& DeliveredStore();
 
-// Every test starts with the delivered file in the shared store.
-class DeliveredFileTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-};
-
 struct ReferenceRow {
   double x = 0.0;
   double y = 0.0;
@@ -27,7 +21,7 @@ struct ReferenceRow {
 // The rows of data/reference/<curve>.csv.
 std::vector<ReferenceRow> ReferenceRows(const std::string& curve);
 
-// A curve the file must hold: its name and how GetProperty asks for it.
+// A curve the file must hold: its name and how LookUpProperty asks for it.
 struct CurveId {
   std::string name;
   int fluid = 0;
@@ -44,7 +38,7 @@ std::vector<CurveId> DeliveredCurves();
 // For TEST_P names.
 std::string CurveParamName(const ::testing::TestParamInfo<CurveId>& info);
 
-// Abscissa and ordinate of point j (from 1) of a curve in the shared store.
+// Abscissa and ordinate of point j (from 1) of a delivered curve.
 float PointX(const std::string& curve, int j);
 float PointY(const std::string& curve, int j);
 int PointCount(const std::string& curve);

@@ -7,14 +7,13 @@
 #include <utility>
 #include <vector>
 
-#include "core/state/get_property.h"
-#include "core/state/module1.h"
+#include "core/props/property_curve.h"
 #include "delivered_store.h"
 
 namespace dorix {
 namespace {
 
-using testing_support::DeliveredFileTest;
+using testing_support::DeliveredStore;
 using testing_support::PointCount;
 using testing_support::PointX;
 using testing_support::ReferenceRow;
@@ -28,7 +27,7 @@ using VaporCurve = std::pair<int, int>;
 // lookup may reach across that point. Mercury's vapour curves start above
 // its boiling point and CO2's all lie above its triple-point pressure of
 // 5.2 bar: neither has a kink.
-class VaporKink : public DeliveredFileTest, public ::testing::WithParamInterface<VaporCurve> {
+class VaporKink : public ::testing::TestWithParam<VaporCurve> {
  protected:
   int Fluid() const { return GetParam().first; }
   int Code() const { return GetParam().second; }
@@ -52,21 +51,20 @@ class VaporKink : public DeliveredFileTest, public ::testing::WithParamInterface
   }
 
   std::vector<double> Values(const std::vector<double>& xs) const {
+    const CurveView curve{points_[1].data(), points_[2].data(), PointCount(Curve())};
     std::vector<double> values;
-    for (const double x : xs) {
-      double value = NAN;
-      GetProperty(Fluid(), Code(), x, value);
-      values.push_back(value);
-    }
+    for (const double x : xs) values.push_back(EvaluateCurve(curve, x).value_or(NAN));
     return values;
   }
 
   // Scales the ordinates of points from..to, as if the curve had another
   // shape there.
-  void Disturb(int from, int to) const {
-    auto& curve = Module1.Store.PropData[Module1.Store.FindCurve(Curve())];
-    for (int j = from; j <= to; ++j) curve[2][j] *= 1.5F;
+  void Disturb(int from, int to) {
+    for (int j = from; j <= to; ++j) points_[2][j] *= 1.5F;
   }
+
+  // The curve's points, to disturb.
+  CurvePoints points_ = DeliveredStore().PropData[DeliveredStore().FindCurve(Curve())];
 };
 
 TEST_P(VaporKink, TheBoilingPointIsACurvePoint) {

@@ -3,18 +3,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "core/state/get_property.h"
-#include "core/state/module1.h"
+#include "core/props/property_curve.h"
 #include "delivered_store.h"
 
 namespace dorix {
 namespace {
 
 using testing_support::CurveId;
-using testing_support::DeliveredFileTest;
+using testing_support::DeliveredStore;
 using testing_support::PointCount;
 using testing_support::PointX;
 using testing_support::ReferenceRow;
@@ -27,8 +27,7 @@ double Tolerance(int code) {
   return code == kSaturationTemperature ? 1e-5 : 1e-4;
 }
 
-class ReferenceAgreement : public DeliveredFileTest,
-                           public ::testing::WithParamInterface<CurveId> {};
+class ReferenceAgreement : public ::testing::TestWithParam<CurveId> {};
 
 TEST_P(ReferenceAgreement, EveryReferenceRowInsideTheCurveAgrees) {
   const CurveId& curve = GetParam();
@@ -47,13 +46,12 @@ TEST_P(ReferenceAgreement, EveryReferenceRowInsideTheCurveAgrees) {
 
   int misses = 0;
   for (const ReferenceRow& row : inside) {
-    double value = NAN;
-    Module1.OutOfRange = 0;
-    GetProperty(curve.fluid, curve.code, row.x, value);
-    ASSERT_EQ(Module1.OutOfRange, 0) << curve.name << " at " << row.x;
-    const double error = std::abs(value - row.y) / std::max(std::abs(row.y), 0.01 * largest);
+    const std::optional<double> value =
+        LookUpProperty(DeliveredStore(), curve.fluid, curve.code, row.x);
+    ASSERT_TRUE(value.has_value()) << curve.name << " at " << row.x;
+    const double error = std::abs(*value - row.y) / std::max(std::abs(row.y), 0.01 * largest);
     if (error > Tolerance(curve.code) && ++misses <= 5) {
-      ADD_FAILURE() << curve.name << " at " << row.x << ": " << value << " against " << row.y
+      ADD_FAILURE() << curve.name << " at " << row.x << ": " << *value << " against " << row.y
                     << ", relative error " << error;
     }
   }

@@ -26,7 +26,6 @@
 namespace dorix {
 namespace {
 
-using testing_support::DeliveredFileTest;
 using testing_support::ReferenceRow;
 using testing_support::ReferenceRows;
 
@@ -118,11 +117,9 @@ struct Tally {
   }
 };
 
-class SaturationCoverage : public DeliveredFileTest,
-                           public ::testing::WithParamInterface<CoveredFluid> {
+class SaturationCoverage : public ::testing::TestWithParam<CoveredFluid> {
  protected:
   void SetUp() override {
-    DeliveredFileTest::SetUp();
     setup_.store = &testing_support::DeliveredStore();
     setup_.fluid = GetParam().number;
     liquid_ = LiquidSpan(GetParam());

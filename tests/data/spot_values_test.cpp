@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <optional>
 #include <string>
 
+#include "core/props/property_curve.h"
 #include "core/props/saturated_vapor.h"
-#include "core/state/get_property.h"
-#include "core/state/module1.h"
 #include "delivered_store.h"
 
 namespace dorix {
 namespace {
 
-using testing_support::DeliveredFileTest;
+using testing_support::DeliveredStore;
 
 // A well-known state and the published value there.
 struct SpotValue {
@@ -28,14 +27,14 @@ void PrintTo(const SpotValue& spot, std::ostream* out) {
   *out << spot.label;
 }
 
-class SpotValues : public DeliveredFileTest, public ::testing::WithParamInterface<SpotValue> {};
+class SpotValues : public ::testing::TestWithParam<SpotValue> {};
 
 TEST_P(SpotValues, MatchThePublishedValue) {
   const SpotValue& spot = GetParam();
-  double value = NAN;
-  GetProperty(spot.fluid, spot.code, spot.x, value);
-  ASSERT_EQ(Module1.OutOfRange, 0);
-  EXPECT_NEAR(value, spot.expected, spot.tolerance);
+  const std::optional<double> value =
+      LookUpProperty(DeliveredStore(), spot.fluid, spot.code, spot.x);
+  ASSERT_TRUE(value.has_value());
+  EXPECT_NEAR(*value, spot.expected, spot.tolerance);
 }
 
 // The file holds saturation temperatures to a few millikelvin and every
@@ -124,11 +123,11 @@ struct VaporDensitySpot {
   double expected;
 };
 
-class SaturatedVaporDensity : public DeliveredFileTest,
-                              public ::testing::WithParamInterface<VaporDensitySpot> {};
+class SaturatedVaporDensity : public ::testing::TestWithParam<VaporDensitySpot> {};
 
 TEST_P(SaturatedVaporDensity, MatchesTheEquationOfState) {
-  const auto rho = dorix::SaturatedVaporDensity(Module1.Store, GetParam().fluid, GetParam().Tsat);
+  const auto rho =
+      dorix::SaturatedVaporDensity(DeliveredStore(), GetParam().fluid, GetParam().Tsat);
   ASSERT_TRUE(rho.has_value());
   EXPECT_NEAR(*rho, GetParam().expected, 1e-3 * GetParam().expected);
 }

@@ -7,8 +7,7 @@
 #include <optional>
 #include <utility>
 
-#include "core/state/get_property.h"
-#include "core/state/module1.h"
+#include "core/props/property_curve.h"
 
 namespace dorix::tools {
 
@@ -47,11 +46,7 @@ class NodeChooser {
   NodeChooser(const CurveSamples& samples, const NodeRequest& request)
       : samples_(samples),
         request_(request),
-        floor_(ErrorFloor(samples.rows, request.first, request.last)) {
-    Module1.Store = PropertyStore();
-    Module1.Store.PropName[1] = CurveName(samples.fluid, samples.code);
-    Module1.Store.PropCount[1] = 4;
-  }
+        floor_(ErrorFloor(samples.rows, request.first, request.last)) {}
 
   NodePlan Run() {
     NodePlan plan;
@@ -93,20 +88,18 @@ class NodeChooser {
   // ends on it, for the lookup evaluates the cubic there when the row lies
   // below the last point as the program holds it (in single precision).
   bool Fits(const std::array<int, 4>& nodes, int from, int to) {
-    auto& curve = Module1.Store.PropData[1];
+    std::array<float, 5> x{};
+    std::array<float, 5> y{};
     for (int i = 0; i < 4; ++i) {
-      curve[1][i + 1] = samples_.points[nodes[i]].x;
-      curve[2][i + 1] = samples_.points[nodes[i]].y;
+      x[i + 1] = samples_.points[nodes[i]].x;
+      y[i + 1] = samples_.points[nodes[i]].y;
     }
+    const CurveView window{x.data(), y.data(), 4};
     const int stop = to == request_.last ? to + 1 : to;
     for (int r = from; r < stop; ++r) {
       const ReferenceRow& row = samples_.rows[r];
-      double value = NAN;
-      Module1.OutOfRange = 0;
-      GetProperty(samples_.fluid, samples_.code, row.x, value);
-      if (Module1.OutOfRange != 0 || !(RelativeError(value, row.y, floor_) <= request_.tolerance)) {
-        return false;
-      }
+      const std::optional<double> value = EvaluateCurve(window, row.x);
+      if (!value || !(RelativeError(*value, row.y, floor_) <= request_.tolerance)) return false;
     }
     return true;
   }

@@ -11,8 +11,6 @@ namespace dorix::tools {
 
 // The rows of one curve and each row as the program would hold it as a point.
 struct CurveSamples {
-  int fluid = 0;
-  int code = 0;
   std::vector<ReferenceRow> rows;
   std::vector<LoadedPoint> points;
 };
@@ -65,8 +63,6 @@ double ErrorFloor(const std::vector<ReferenceRow>& rows, int first, int last);
 // precision to a point a few microkelvin on the wrong side of it, so that the
 // lookup evaluates a cubic at the row instead of returning the point's value,
 // and over those microkelvin the curve changes by more than the tolerance.
-//
-// Uses GetProperty on the shared store, which it overwrites.
 NodePlan ChooseNodes(const CurveSamples& samples, const NodeRequest& request);
 
 }  // namespace dorix::tools

@@ -6,7 +6,7 @@
 #include <map>
 
 #include "core/fluids/fluid.h"
-#include "core/state/get_property.h"
+#include "core/props/property_curve.h"
 #include "kink.h"
 #include "node_choice.h"
 #include "record_text.h"
@@ -64,8 +64,6 @@ bool MarkKinks(FluidCurves& curves, std::string& error) {
 
 bool LoadSamples(Curve& curve, std::string& error) {
   DeliveredCurve& delivered = curve.delivered;
-  curve.samples.fluid = delivered.fluid;
-  curve.samples.code = delivered.code;
   curve.samples.rows = delivered.rows;
   curve.samples.points = LoadedPoints(delivered.name, delivered.factor.text, delivered.rows, error);
   return !curve.samples.points.empty();

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "core/fluids/fluid.h"
-#include "core/state/get_property.h"
+#include "core/props/property_curve.h"
 #include "record_text.h"
 
 namespace dorix::tools {

@@ -3,18 +3,17 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
+#include "core/props/property_curve.h"
 #include "core/props/property_file.h"
-#include "core/state/get_property.h"
-#include "core/state/module1.h"
 #include "node_choice.h"
 
 namespace dorix::tools {
 
 namespace {
 
-CurveCheck CheckCurve(const DeliveredCurve& curve) {
-  const PropertyStore& store = Module1.Store;
+CurveCheck CheckCurve(const PropertyStore& store, const DeliveredCurve& curve) {
   const int slot = store.FindCurve(curve.name);
   CurveCheck check;
   check.name = curve.name;
@@ -36,10 +35,8 @@ CurveCheck CheckCurve(const DeliveredCurve& curve) {
   const double floor = ErrorFloor(curve.rows, first, last);
   for (int r = first; r <= last; ++r) {
     const ReferenceRow& row = curve.rows[r];
-    double value = NAN;
-    Module1.OutOfRange = 0;
-    GetProperty(curve.fluid, curve.code, row.x, value);
-    const double error = Module1.OutOfRange != 0 ? INFINITY : RelativeError(value, row.y, floor);
+    const std::optional<double> value = LookUpProperty(store, curve.fluid, curve.code, row.x);
+    const double error = value ? RelativeError(*value, row.y, floor) : INFINITY;
     ++check.rowsChecked;
     if (!(error <= check.largestError)) {
       check.largestError = error;
@@ -60,10 +57,9 @@ bool VerifyPropertyFile(const PropertyFileBuild& build, std::vector<CurveCheck>&
     error = result.message;
     return false;
   }
-  Module1.Store = std::move(store);
   checks.clear();
   for (const DeliveredCurve& curve : build.curves) {
-    checks.push_back(CheckCurve(curve));
+    checks.push_back(CheckCurve(store, curve));
     const CurveCheck& check = checks.back();
     if (!(check.largestError <= curve.tolerance)) {
       char message[160];

@@ -20,7 +20,7 @@ struct CurveCheck {
 };
 
 // Reads the built text back with the program's loader and evaluates every
-// reference row inside each curve's range with GetProperty. Fails when the
+// reference row inside each curve's range with LookUpProperty. Fails when the
 // text does not load as a complete property file or a row misses its
 // curve's tolerance.
 bool VerifyPropertyFile(const PropertyFileBuild& build, std::vector<CurveCheck>& checks,

@@ -38,7 +38,7 @@ struct RunContext {
     refusal = std::move(message);
     return std::nullopt;
   }
-  // GetProperty's protocol on the run's own slots.
+  // LookUpInto on the run's own slots.
   void LookUp(int code, double x, double& result) {
     LookUpInto(store, fluid, code, x, result, propertySlots.OutOfRange);
   }

@@ -7,7 +7,7 @@
 namespace dorix {
 
 // Where the windows' calculations send their messages: the desktop program
-// shows each in a modal box titled "Message"; tests and fuzzers record them.
+// shows each in a modal box titled "Message"; tests record them.
 // The calculations themselves return their message in the outcome; only the
 // windows' facade over the shared state hands it on to a sink.
 class MessageSink {

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <string>
 
 #include "core/calc/calculation.h"
@@ -12,20 +10,15 @@
 namespace dorix {
 
 // The windows' shared state: the selected fluid, the constants, the property
-// slots of the last calculation (the base) and the curve store with its
-// working curve. The windows read and write it directly from their one
-// thread; the core's calculations never touch it, they get a store, a fluid
-// and slots of their own (see shared_calculation.h for the windows' way in).
+// slots of the last calculation (the base) and the curve store. The windows
+// read and write it directly from their one thread; the core's calculations
+// never touch it, they get a store, a fluid and slots of their own (see
+// shared_calculation.h for the windows' way in).
 struct Module1State : PropertySlots {
   std::string CrLf = "\r\n";
   int FluidNo = 1;  // 1 water, 2 ammonia, 3 nitrogen, 4 mercury, 5 R-22, 6 R-134a, 7.. kFluids
   double Grav = kGrav;
-
-  // The curve store, and the working curve that SelectTable copies a curve into.
   PropertyStore Store;
-  std::array<float, kMaxPoints + 1> TabX{};
-  std::array<float, kMaxPoints + 1> TabY{};
-  std::int16_t TabN = 0;
 };
 
 extern Module1State Module1;

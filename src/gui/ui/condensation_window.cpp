@@ -6,7 +6,7 @@
 #include <QLineEdit>
 
 #include "core/calc/field_reader.h"
-#include "core/state/get_property.h"
+#include "core/props/property_slots.h"
 #include "core/state/module1.h"
 #include "core/text/format_value.h"
 
@@ -75,7 +75,8 @@ void CondensationWindow::txtPressure_LostFocus() {
       // previous saturation temperature; Calculate reports the fault.
       if (const std::optional<float> pressure =
               ReadField(kPressureField, txtPressure->text().toStdString()).value) {
-        GetProperty(Module1.FluidNo, kSaturationTemperature, *pressure, Module1.Tsat);
+        LookUpInto(Module1.Store, Module1.FluidNo, kSaturationTemperature, *pressure, Module1.Tsat,
+                   Module1.OutOfRange);
       }
       txtVaporTemp->setText(QString::fromStdString(FormatValue(Module1.Tsat)));
       txtVaporTemp->setEnabled(false);

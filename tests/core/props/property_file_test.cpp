@@ -7,8 +7,8 @@
 #include <string>
 
 #include "core/fluids/fluid.h"
+#include "core/props/property_curve.h"
 #include "core/props/property_file.h"
-#include "core/state/get_property.h"
 
 namespace dorix {
 namespace {

@@ -4,7 +4,8 @@
 
 #include "../ui_test_support.h"
 #include "core/calc/report.h"
-#include "core/state/get_property.h"
+#include "core/props/property_curve.h"
+#include "core/state/module1.h"
 #include "core/state/shared_calculation.h"
 #include "core/text/format_value.h"
 #include "gui/ui/frm_liquid.h"
@@ -35,9 +36,8 @@ class SelfClosingBoxes : public MessageSink {
 };
 
 QString Saturation(int fluid, double pressure) {
-  double tsat = 0.0;
-  GetProperty(fluid, kSaturationTemperature, pressure, tsat);
-  return QString::fromStdString(FormatValue(tsat));
+  return QString::fromStdString(FormatValue(
+      LookUpProperty(Module1.Store, fluid, kSaturationTemperature, pressure).value_or(0.0)));
 }
 
 QString Report(const CalculationOutcome& outcome) {

@@ -4,16 +4,15 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "core/state/get_property.h"
-#include "store_fixture.h"
+#include "core/props/property_curve.h"
+#include "core/props/property_file.h"
 
 namespace dorix {
 namespace {
-
-using testing_support::SharedStateTest;
 
 // Uneven abscissae, so that no test passes by the symmetry of an even grid.
 const std::vector<double> kAbscissae = {300, 304, 311, 315, 322, 330, 333, 341, 350, 352, 360, 371};
@@ -42,34 +41,38 @@ double Wavy(double x) {
   return 1000.0 + 40.0 * std::sin(x / 9.0) + std::exp(x / 60.0);
 }
 
-// Abscissa and ordinate j of the curve in slot 1, as stored.
-double StoredX(int j) {
-  return Module1.Store.PropData[1][1][j];
-}
-double StoredY(int j) {
-  return Module1.Store.PropData[1][2][j];
-}
-
-// The cubic through stored points s..s+3 at x, by Lagrange's form in long double.
-double CubicThrough(int s, double x) {
-  long double sum = 0;
-  for (int i = s; i < s + 4; ++i) {
-    long double term = StoredY(i);
-    for (int k = s; k < s + 4; ++k) {
-      if (k != i) term *= (x - static_cast<long double>(StoredX(k))) / (StoredX(i) - StoredX(k));
-    }
-    sum += term;
+// Lookups of fluid 1's liquid density on a store of curves read from text.
+class Lookup1 : public ::testing::Test {
+ protected:
+  // Parses property-file text into the store; the text must be valid.
+  void LoadStore(const std::string& text) {
+    const LoadResult result = ParsePropertyText(text, "test.dat", store_);
+    ASSERT_TRUE(result.ok) << result.message;
   }
-  return static_cast<double>(sum);
-}
 
-double Lookup(double x) {
-  double result = -1.0;
-  GetProperty(1, kLiquidDensity, x, result);
-  return result;
-}
+  // Abscissa and ordinate j of the curve in slot 1, as stored.
+  double StoredX(int j) const { return store_.PropData[1][1][j]; }
+  double StoredY(int j) const { return store_.PropData[1][2][j]; }
 
-class Lookup1 : public SharedStateTest {};
+  // The cubic through stored points s..s+3 at x, by Lagrange's form in long double.
+  double CubicThrough(int s, double x) const {
+    long double sum = 0;
+    for (int i = s; i < s + 4; ++i) {
+      long double term = StoredY(i);
+      for (int k = s; k < s + 4; ++k) {
+        if (k != i) term *= (x - static_cast<long double>(StoredX(k))) / (StoredX(i) - StoredX(k));
+      }
+      sum += term;
+    }
+    return static_cast<double>(sum);
+  }
+
+  std::optional<double> Lookup(double x) const {
+    return LookUpProperty(store_, 1, kLiquidDensity, x);
+  }
+
+  PropertyStore store_;
+};
 
 // Every table point and the cubic between them: WindowChoice below.
 TEST_F(Lookup1, ContinuesFlatWithinOnePercentMargins) {
@@ -78,56 +81,35 @@ TEST_F(Lookup1, ContinuesFlatWithinOnePercentMargins) {
   const double hi = 1.01 * StoredX(12);
   for (const double x : {lo, StoredX(1) - 1.0, StoredX(1)}) EXPECT_EQ(Lookup(x), StoredY(1));
   for (const double x : {hi, StoredX(12) + 1.0, StoredX(12)}) EXPECT_EQ(Lookup(x), StoredY(12));
-  EXPECT_EQ(Module1.OutOfRange, 0);
 }
 
-TEST_F(Lookup1, OutsideTheMarginsRaisesTheFlagAndKeepsTheResult) {
+TEST_F(Lookup1, OutsideTheMarginsHasNoValue) {
   LoadStore(Curve("watrol", 12, Wavy));
   for (const double x : {std::nextafter(0.99 * StoredX(1), 0.0),
                          std::nextafter(1.01 * StoredX(12), 1e9), -1.0, std::nan("")}) {
-    Module1.OutOfRange = 0;
-    double result = 42.0;
-    GetProperty(1, kLiquidDensity, x, result);
-    EXPECT_EQ(result, 42.0) << "x = " << x;
-    EXPECT_EQ(Module1.OutOfRange, 1) << "x = " << x;
-  }
-  // A later lookup inside the curve never clears the flag.
-  EXPECT_NE(Lookup(StoredX(3)), -1.0);
-  EXPECT_EQ(Module1.OutOfRange, 1);
-}
-
-TEST_F(Lookup1, MercuryVaporSpecificHeatIsAConstantWithoutRangeTest) {
-  for (const int flag : {0, 1}) {
-    Module1.OutOfRange = flag;
-    for (const double x : {-1e9, 0.0, 650.0, 1e9}) {
-      double result = 0.0;
-      GetProperty(4, kVaporSpecificHeat, x, result);
-      EXPECT_EQ(result, 104.0);
-    }
-    EXPECT_EQ(Module1.OutOfRange, flag);
+    EXPECT_EQ(Lookup(x), std::nullopt) << "x = " << x;
   }
 }
 
-TEST_F(Lookup1, AnUnknownCurveIsAFailedLookup) {
+TEST_F(Lookup1, MercuryCpvIsAConstantWithoutRangeTest) {
+  for (const double x : {-1e9, 0.0, 650.0, 1e9}) {
+    EXPECT_EQ(LookUpProperty(store_, 4, kVaporSpecificHeat, x), 104.0);
+  }
+}
+
+TEST_F(Lookup1, AnUnknownCurveHasNoValue) {
   LoadStore(Curve("watrol", 12, Wavy));
   const int unknown[][2] = {{1, 2}, {0, 1}, {7, 1}, {1, 0}, {1, 12}, {4, 12}};
   for (const auto& [fluid, code] : unknown) {
-    Module1.OutOfRange = 0;
-    double result = 7.0;
-    GetProperty(fluid, code, 320.0, result);
-    EXPECT_EQ(result, 7.0);
-    EXPECT_EQ(Module1.OutOfRange, 1) << "fluid " << fluid << " code " << code;
+    EXPECT_EQ(LookUpProperty(store_, fluid, code, 320.0), std::nullopt)
+        << "fluid " << fluid << " code " << code;
   }
 }
 
-TEST_F(Lookup1, SelectTableCopiesTheFirstCurveOfTheName) {
+TEST_F(Lookup1, ReadsTheFirstCurveOfTheName) {
   LoadStore(Curve("nh3kl", 5, Wavy) + Curve("watrol", 6, Wavy, "2") +
             Curve("watrol", 7, Wavy, "3"));
-  ASSERT_TRUE(SelectTable("watrol"));
-  EXPECT_EQ(Module1.TabN, 6);
-  EXPECT_EQ(Module1.TabY[1], static_cast<float>(2 * static_cast<float>(Wavy(300))));
-  EXPECT_FALSE(SelectTable("WATROL"));  // names compare case-sensitively
-  EXPECT_EQ(Module1.TabN, 6);
+  EXPECT_EQ(Lookup(300), static_cast<float>(2 * static_cast<float>(Wavy(300))));
 }
 
 // Which four points serve an argument: windows 1-4, 4-7, 7-10, … and finally
@@ -138,7 +120,7 @@ struct WindowCase {
   int expected;  // first point of the window used
 };
 
-class WindowChoice : public SharedStateTest, public testing::WithParamInterface<WindowCase> {};
+class WindowChoice : public Lookup1, public testing::WithParamInterface<WindowCase> {};
 
 TEST_P(WindowChoice, UsesTheCubicOfItsWindow) {
   const auto [count, from, expected] = GetParam();
@@ -146,7 +128,7 @@ TEST_P(WindowChoice, UsesTheCubicOfItsWindow) {
   for (const double t : {0.0, 0.3, 0.8}) {
     const double x = StoredX(from) + t * (StoredX(from + 1) - StoredX(from));
     const double want = CubicThrough(expected, x);
-    EXPECT_NEAR(Lookup(x), want, 1e-9 * want) << "x = " << x;
+    EXPECT_NEAR(Lookup(x).value(), want, 1e-9 * want) << "x = " << x;
     // Between table points, every other window gives a visibly different value.
     for (int other = std::max(1, from - 2); t > 0 && other <= std::min(from, count - 3); ++other) {
       if (other != expected) {
