@@ -60,9 +60,7 @@ std::optional<EvaporationRun> RunEvaporation(const EvaporationFields& fields, Ru
   if (g.OutOfRange == 1) return context.Refuse<Run>(kSaturationOutOfRange);
 
   TakeProperties(context, in);
-  if (!ApplyVaporDensity(context, fields.vaporDensity, in.Tsat, in.RhoL, in.Grav, run.rhoV)) {
-    return std::nullopt;
-  }
+  if (!ApplyVaporDensity(context, fields.vaporDensity, in.film, run.rhoV)) return std::nullopt;
   return Solved(context, run, SolveEvaporation);
 }
 
@@ -70,7 +68,7 @@ CalculationOutcome CalculateEvaporation(const EvaporationFields& fields,
                                         const CalculationSetup& setup) {
   return Calculated(ProblemKind::kWallEvaporation, fields, setup, RunEvaporation,
                     [](const EvaporationRun& run, CalculationOutcome& outcome) {
-                      RecordLiquidProperties(outcome, run.input.CpL);
+                      RecordLiquidProperties(outcome, run.input.film.CpL);
                       RecordEnthalpyOfVaporization(outcome);
                       RecordVaporDensity(outcome, run.rhoV);
                       // A dry-out is an answer, not an error: the properties stand alone.

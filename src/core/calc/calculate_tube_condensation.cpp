@@ -44,9 +44,7 @@ std::optional<TubeCondensationRun> RunTubeCondensation(const TubeCondensationFie
   }
 
   TakeProperties(context, in);
-  if (!ApplyVaporDensity(context, fields.vaporDensity, in.Tsat, in.RhoL, in.Grav, run.rhoV)) {
-    return std::nullopt;
-  }
+  if (!ApplyVaporDensity(context, fields.vaporDensity, in.film, run.rhoV)) return std::nullopt;
   in.rowFactor = fields.rowFactor;
   return Solved(context, run, SolveTubeCondensation);
 }
@@ -55,7 +53,7 @@ CalculationOutcome CalculateTubeCondensation(const TubeCondensationFields& field
                                              const CalculationSetup& setup) {
   return Calculated(ProblemKind::kTubeCondensation, fields, setup, RunTubeCondensation,
                     [](const TubeCondensationRun& run, CalculationOutcome& outcome) {
-                      RecordCondensationProperties(outcome, run.P, run.input.CpL);
+                      RecordCondensationProperties(outcome, run.P, run.input.film.CpL);
                       RecordVaporDensity(outcome, run.rhoV);
                       outcome.results.insert(outcome.results.end(),
                                              {{kReynoldsNumber, run.result.Re},

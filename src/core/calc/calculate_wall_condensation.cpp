@@ -36,9 +36,7 @@ std::optional<WallCondensationRun> RunWallCondensation(const WallCondensationFie
   if (!LookUpCondensationProperties(context, in.Tw, in.Tv)) return std::nullopt;
 
   TakeProperties(context, in);
-  if (!ApplyVaporDensity(context, fields.vaporDensity, in.Tsat, in.RhoL, in.Grav, run.rhoV)) {
-    return std::nullopt;
-  }
+  if (!ApplyVaporDensity(context, fields.vaporDensity, in.film, run.rhoV)) return std::nullopt;
   return Solved(context, run, SolveWallCondensation);
 }
 
@@ -46,7 +44,7 @@ CalculationOutcome CalculateWallCondensation(const WallCondensationFields& field
                                              const CalculationSetup& setup) {
   return Calculated(ProblemKind::kWallCondensation, fields, setup, RunWallCondensation,
                     [](const WallCondensationRun& run, CalculationOutcome& outcome) {
-                      RecordCondensationProperties(outcome, run.P, run.input.CpL);
+                      RecordCondensationProperties(outcome, run.P, run.input.film.CpL);
                       RecordVaporDensity(outcome, run.rhoV);
                       outcome.results.insert(outcome.results.end(),
                                              {{kReynoldsNumber, run.result.ReL},

@@ -39,16 +39,15 @@ bool LookUpCondensationProperties(RunContext& context, double Tw, double Tv) {
   return true;
 }
 
-bool ApplyVaporDensity(RunContext& context, VaporDensity choice, double Tsat, double RhoL,
-                       double& grav, double& rhoV) {
+bool ApplyVaporDensity(RunContext& context, VaporDensity choice, LiquidFilm& film, double& rhoV) {
   if (choice == VaporDensity::kNeglected) return true;
-  const auto density = SaturatedVaporDensity(context.store, context.fluid, Tsat);
-  if (!density || !(*density < RhoL)) {
+  const auto density = SaturatedVaporDensity(context.store, context.fluid, film.Tsat);
+  if (!density || !(*density < film.RhoL)) {
     context.refusal = "*** ERROR: The saturated vapor density at Tsat is out of range.";
     return false;
   }
   rhoV = *density;
-  grav *= 1 - rhoV / RhoL;
+  film.Grav *= 1 - rhoV / film.RhoL;
   return true;
 }
 

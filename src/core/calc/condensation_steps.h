@@ -47,24 +47,23 @@ bool LookUpCondensationProperties(RunContext& context, double Tw, double Tv);
 template <typename Input>
 void TakeProperties(const RunContext& context, Input& in) {
   const PropertySlots& g = context.propertySlots;
-  in.FluidNo = context.fluid;
-  in.Tsat = g.Tsat;
-  in.RhoL = g.RhoL;
-  in.MuL = g.MuL;
-  in.KL = g.KL;
-  in.PrL = g.PrL;
-  in.CpL = LiquidSpecificHeat(g);
+  in.film = {.FluidNo = context.fluid,
+             .Tsat = g.Tsat,
+             .RhoL = g.RhoL,
+             .MuL = g.MuL,
+             .KL = g.KL,
+             .PrL = g.PrL,
+             .CpL = LiquidSpecificHeat(g),
+             .Hfg = g.Hfg,
+             .Grav = context.grav};
   if constexpr (requires { in.CpV; }) in.CpV = g.CpV;
-  in.Hfg = g.Hfg;
-  in.Grav = context.grav;
 }
 
 // With the vapour density included, the film's buoyancy becomes
-// g·(1 − ρv/ρl): `grav` is scaled and `rhoV` set to the saturated vapour's
-// density at Tsat. False, refused, where that density cannot be had.
-// Neglected, both stay as they are.
-bool ApplyVaporDensity(RunContext& context, VaporDensity choice, double Tsat, double RhoL,
-                       double& grav, double& rhoV);
+// g·(1 − ρv/ρl): the film's gravity is scaled and `rhoV` set to the
+// saturated vapour's density at its Tsat. False, refused, where that density
+// cannot be had. Neglected, both stay as they are.
+bool ApplyVaporDensity(RunContext& context, VaporDensity choice, LiquidFilm& film, double& rhoV);
 
 // Solves and refuses a run whose solution has a fault.
 template <typename Run, typename Solve>

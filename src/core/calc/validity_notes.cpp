@@ -147,7 +147,7 @@ void CorrelationRangeNote(const CoefficientTexts& coefficients, double reLow, do
 template <typename Input>
 Film FilmOf(const Input& in, const RunContext& context, double hfgStar, bool evaporating,
             double rhoV) {
-  return {.fluid = in.FluidNo,
+  return {.fluid = in.film.FluidNo,
           .Tw = in.Tw,
           .slots = context.propertySlots,
           .hfgStar = hfgStar,
@@ -170,7 +170,7 @@ void AddValidityNotes(const WallCondensationRun& run, const WallCondensationFiel
                       const RunContext& context, std::vector<ValidityNote>& notes) {
   const WallCondensationInput& in = run.input;
   FilmNotes(FilmOf(in, context, run.result.hfgStar, false, run.rhoV), context.store, notes);
-  CorrelationRangeNote(fields.coefficients, run.result.ReL, run.result.ReL, in.PrL, notes);
+  CorrelationRangeNote(fields.coefficients, run.result.ReL, run.result.ReL, in.film.PrL, notes);
 }
 
 void AddValidityNotes(const TubeCondensationRun& run, const TubeCondensationFields& /*fields*/,
@@ -187,13 +187,14 @@ void AddValidityNotes(const TubeCondensationRun& run, const TubeCondensationFiel
 void AddValidityNotes(const EvaporationRun& run, const EvaporationFields& fields,
                       const RunContext& context, std::vector<ValidityNote>& notes) {
   const EvaporationInput& in = run.input;
-  const double hfgStar = EvaporationEnthalpy(in.FluidNo, in.Hfg, in.CpL, in.PrL, in.Tsat, in.Tw);
+  const double hfgStar = EvaporationEnthalpy(in.film.FluidNo, in.film.Hfg, in.film.CpL, in.film.PrL,
+                                             in.film.Tsat, in.Tw);
   FilmNotes(FilmOf(in, context, hfgStar, true, run.rhoV), context.store, notes);
   // The film thins down the wall: from its inlet to its end (or to nothing
   // where it dries out).
-  const double re0 = 4 * in.Gamma0 / in.MuL;
+  const double re0 = 4 * in.Gamma0 / in.film.MuL;
   const double reEnd = run.result.dryOut ? 0.0 : run.result.ReL;
-  CorrelationRangeNote(fields.coefficients, std::min(reEnd, re0), std::max(reEnd, re0), in.PrL,
+  CorrelationRangeNote(fields.coefficients, std::min(reEnd, re0), std::max(reEnd, re0), in.film.PrL,
                        notes);
 }
 

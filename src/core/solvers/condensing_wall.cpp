@@ -76,11 +76,12 @@ std::optional<double> CondensingFilm::Turbulent(double x) const {
 }
 
 CondensingWall SetUpCondensingWall(const WallCondensationInput& in) {
-  const FilmScales scales = ComputeFilmScales(in.RhoL, in.MuL, in.PrL, in.Grav, in.coefficients);
-  const double hfgStar =
-      CondensationEnthalpy(in.FluidNo, in.Hfg, in.CpL, in.PrL, in.CpV, in.Tsat, in.Tw, in.Tv);
-  const double Ja = in.CpL * (in.Tsat - in.Tw) / hfgStar;
-  return {scales, hfgStar, Ja, CondensingFilm(in.coefficients, scales, in.PrL, Ja)};
+  const FilmScales scales =
+      ComputeFilmScales(in.film.RhoL, in.film.MuL, in.film.PrL, in.film.Grav, in.coefficients);
+  const double hfgStar = CondensationEnthalpy(in.film.FluidNo, in.film.Hfg, in.film.CpL,
+                                              in.film.PrL, in.CpV, in.film.Tsat, in.Tw, in.Tv);
+  const double Ja = in.film.CpL * (in.film.Tsat - in.Tw) / hfgStar;
+  return {scales, hfgStar, Ja, CondensingFilm(in.coefficients, scales, in.film.PrL, Ja)};
 }
 
 WallCondensationResult SolveWallCondensation(const WallCondensationInput& in) {
@@ -103,9 +104,9 @@ WallCondensationResult SolveWallCondensation(const WallCondensationInput& in) {
   const std::optional<double> ReL = film.ReynoldsAt(in.L);
   if (!ReL) return Refused(SolveFault::kNoTurbulentSolution);
   result.ReL = *ReL;
-  result.Gamma = in.MuL * result.ReL / 4;
-  const double Nu = result.ReL * scales.Lc * in.PrL / (4 * Ja * in.L);
-  result.h = in.KL * Nu / scales.Lc;
+  result.Gamma = in.film.MuL * result.ReL / 4;
+  const double Nu = result.ReL * scales.Lc * in.film.PrL / (4 * Ja * in.L);
+  result.h = in.film.KL * Nu / scales.Lc;
   result.hfgStar = wall.hfgStar;
   if (!AllFinite({result.ReL, result.Gamma, result.h})) return Refused(SolveFault::kNotFinite);
   return result;

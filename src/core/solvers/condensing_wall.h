@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "core/solvers/liquid_film.h"
 #include "core/solvers/solve_fault.h"
 #include "core/solvers/wall_film.h"
 
@@ -46,20 +47,12 @@ class CondensingFilm {
 // Everything the vertical-wall condensation needs, as the window has read and
 // looked it up. Temperatures in K, lengths in m, properties in SI units.
 struct WallCondensationInput {
-  int FluidNo = 1;
-  double Tsat = 0.0;
+  LiquidFilm film;
   double Tv = 0.0;
   double Tw = 0.0;
   double L = 0.0;
   WallCorrelations coefficients;
-  double RhoL = 0.0;
-  double MuL = 0.0;
-  double KL = 0.0;
-  double PrL = 0.0;
-  double CpL = 0.0;
   double CpV = 0.0;
-  double Hfg = 0.0;
-  double Grav = 0.0;
 };
 
 struct WallCondensationResult {

@@ -148,11 +148,13 @@ std::optional<double> EvaporatingFilm::TurbulentDryLength() const {
 }
 
 EvaporatingWall SetUpEvaporatingWall(const EvaporationInput& in) {
-  const FilmScales scales = ComputeFilmScales(in.RhoL, in.MuL, in.PrL, in.Grav, in.coefficients);
-  const double hfgStar = EvaporationEnthalpy(in.FluidNo, in.Hfg, in.CpL, in.PrL, in.Tsat, in.Tw);
-  const double Re0 = 4 * in.Gamma0 / in.MuL;
-  const double Ja = in.CpL * (in.Tw - in.Tsat) / hfgStar;
-  return {scales, hfgStar, Re0, Ja, EvaporatingFilm(in.coefficients, scales, in.PrL, Ja, Re0)};
+  const FilmScales scales =
+      ComputeFilmScales(in.film.RhoL, in.film.MuL, in.film.PrL, in.film.Grav, in.coefficients);
+  const double hfgStar = EvaporationEnthalpy(in.film.FluidNo, in.film.Hfg, in.film.CpL, in.film.PrL,
+                                             in.film.Tsat, in.Tw);
+  const double Re0 = 4 * in.Gamma0 / in.film.MuL;
+  const double Ja = in.film.CpL * (in.Tw - in.film.Tsat) / hfgStar;
+  return {scales, hfgStar, Re0, Ja, EvaporatingFilm(in.coefficients, scales, in.film.PrL, Ja, Re0)};
 }
 
 EvaporationResult SolveEvaporation(const EvaporationInput& in) {
@@ -175,10 +177,10 @@ EvaporationResult SolveEvaporation(const EvaporationInput& in) {
     return result;
   }
   result.ReL = *ReL;
-  result.GammaL = in.MuL * result.ReL / 4;
+  result.GammaL = in.film.MuL * result.ReL / 4;
   result.E = in.Gamma0 - result.GammaL;
-  const double NuAvg = (Re0 - result.ReL) * in.PrL * scales.Lc / (4 * Ja * in.L);
-  result.hAvg = NuAvg * in.KL / scales.Lc;
+  const double NuAvg = (Re0 - result.ReL) * in.film.PrL * scales.Lc / (4 * Ja * in.L);
+  result.hAvg = NuAvg * in.film.KL / scales.Lc;
   if (!AllFinite({result.ReL, result.GammaL, result.E, result.hAvg})) {
     return Refused(SolveFault::kNotFinite);
   }

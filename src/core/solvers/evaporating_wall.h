@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "core/solvers/liquid_film.h"
 #include "core/solvers/solve_fault.h"
 #include "core/solvers/wall_film.h"
 
@@ -65,19 +66,11 @@ class EvaporatingFilm {
 // Everything the falling-film evaporation needs, as the window has read and
 // looked it up. Temperatures in K, lengths in m, properties in SI units.
 struct EvaporationInput {
-  int FluidNo = 1;
-  double Tsat = 0.0;
+  LiquidFilm film;
   double Tw = 0.0;
   double L = 0.0;
   double Gamma0 = 0.0;  // initial mass flow rate per unit width [kg/m s]
   WallCorrelations coefficients;
-  double RhoL = 0.0;
-  double MuL = 0.0;
-  double KL = 0.0;
-  double PrL = 0.0;
-  double Hfg = 0.0;
-  double CpL = 0.0;
-  double Grav = 0.0;
 };
 
 struct EvaporationResult {

@@ -11,9 +11,9 @@ namespace {
 
 // The Nusselt coefficient of a row of N tubes, evaluated in the window's order.
 double NusseltRowCoefficient(const TubeCondensationInput& in, double N, double hfgStar) {
-  const double nu = in.MuL / in.RhoL;
-  return 0.728 * std::pow(in.RhoL * in.Grav * hfgStar * std::pow(in.KL, 3) / N / nu / in.D /
-                              (in.Tsat - in.Tw),
+  const double nu = in.film.MuL / in.film.RhoL;
+  return 0.728 * std::pow(in.film.RhoL * in.film.Grav * hfgStar * std::pow(in.film.KL, 3) / N / nu /
+                              in.D / (in.film.Tsat - in.Tw),
                           0.25);
 }
 
@@ -21,8 +21,8 @@ double NusseltRowCoefficient(const TubeCondensationInput& in, double N, double h
 
 TubeCondensationResult SolveTubeCondensation(const TubeCondensationInput& in) {
   TubeCondensationResult result;
-  result.hfgStar =
-      CondensationEnthalpy(in.FluidNo, in.Hfg, in.CpL, in.PrL, in.CpV, in.Tsat, in.Tw, in.Tv);
+  result.hfgStar = CondensationEnthalpy(in.film.FluidNo, in.film.Hfg, in.film.CpL, in.film.PrL,
+                                        in.CpV, in.film.Tsat, in.Tw, in.Tv);
   // The fourth root below needs a positive hfg*; a vapour far below
   // saturation can make it zero or negative.
   if (!(result.hfgStar > 0)) {
@@ -33,8 +33,8 @@ TubeCondensationResult SolveTubeCondensation(const TubeCondensationInput& in) {
                  ? NusseltRowCoefficient(in, 1, result.hfgStar) * std::pow(in.N, -1.0 / 6)
                  : NusseltRowCoefficient(in, in.N, result.hfgStar);
   // Deliberately 3.141592, not M_PI: the reports are defined with this rounded value.
-  result.m = result.h * (in.Tsat - in.Tw) * 3.141592 * in.D * in.N / result.hfgStar;
-  result.Re = 2 * result.m / in.MuL;
+  result.m = result.h * (in.film.Tsat - in.Tw) * 3.141592 * in.D * in.N / result.hfgStar;
+  result.Re = 2 * result.m / in.film.MuL;
   if (!AllFinite({result.h, result.m, result.Re})) result.fault = SolveFault::kNotFinite;
   return result;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/solvers/liquid_film.h"
 #include "core/solvers/solve_fault.h"
 
 namespace dorix {
@@ -13,20 +14,12 @@ enum class RowFactor { kNusselt, kKern };
 // Everything the horizontal-tube condensation needs, as the window has read
 // and looked it up. Temperatures in K, lengths in m, properties in SI units.
 struct TubeCondensationInput {
-  int FluidNo = 1;
-  double Tsat = 0.0;
+  LiquidFilm film;
   double Tv = 0.0;
   double Tw = 0.0;
   double D = 0.0;  // outer tube diameter [m]
   double N = 0.0;  // tubes in the vertical row; fractions allowed
-  double RhoL = 0.0;
-  double MuL = 0.0;
-  double KL = 0.0;
-  double PrL = 0.0;
-  double CpL = 0.0;
   double CpV = 0.0;
-  double Hfg = 0.0;
-  double Grav = 0.0;
   RowFactor rowFactor = RowFactor::kNusselt;
 };
 

@@ -137,9 +137,10 @@ std::string_view ZoneName(WallZone zone) {
 WallProfile ProfileOf(const WallCondensationInput& in, const WallCondensationResult& result,
                       const ProfileGrid& grid) {
   const CondensingWall wall = SetUpCondensingWall(in);
-  WallProfile profile = Sample(SolvedWall<CondensingFilm>{wall.film, in.coefficients, in.PrL, in.KL,
-                                                          wall.scales.Lc, in.L, std::nullopt},
-                               grid);
+  WallProfile profile =
+      Sample(SolvedWall<CondensingFilm>{wall.film, in.coefficients, in.film.PrL, in.film.KL,
+                                        wall.scales.Lc, in.L, std::nullopt},
+             grid);
   profile.ReL = result.ReL;
   profile.hAvg = result.h;
   return profile;
@@ -155,8 +156,8 @@ WallProfile ProfileOf(const EvaporationInput& in, const EvaporationResult& resul
     const double x = wall.film.DryOutPoint().value_or(in.L);
     xDry = std::isfinite(x) ? std::clamp(x, 0.0, in.L) : in.L;
   }
-  WallProfile profile = Sample(SolvedWall<EvaporatingFilm>{wall.film, in.coefficients, in.PrL,
-                                                           in.KL, wall.scales.Lc, in.L, xDry},
+  WallProfile profile = Sample(SolvedWall<EvaporatingFilm>{wall.film, in.coefficients, in.film.PrL,
+                                                           in.film.KL, wall.scales.Lc, in.L, xDry},
                                grid);
   profile.evaporating = true;
   if (!result.dryOut) {

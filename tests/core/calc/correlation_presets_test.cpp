@@ -26,12 +26,12 @@ struct Solved {
 
 Solved SolveWith(std::string_view preset, double L, double PrL) {
   WallCondensationInput in = test::WaterWall(L);
-  in.PrL = PrL;
-  in.CpL = in.PrL * in.KL / in.MuL;
+  in.film.PrL = PrL;
+  in.film.CpL = in.film.PrL * in.film.KL / in.film.MuL;
   in.coefficients = PresetCorrelations(preset);
   const WallCondensationResult r = SolveWallCondensation(in);
-  const double nu = in.MuL / in.RhoL;
-  return {r, r.h * std::pow(nu * nu / in.Grav, 0.333333) / in.KL};
+  const double nu = in.film.MuL / in.film.RhoL;
+  return {r, r.h * std::pow(nu * nu / in.film.Grav, 0.333333) / in.film.KL};
 }
 
 // The texts themselves are checked by what they compute, below.

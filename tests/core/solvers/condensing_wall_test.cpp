@@ -20,11 +20,12 @@ struct Film {
 };
 
 Film FilmOf(const WallCondensationInput& in) {
-  const FilmScales scales = ComputeFilmScales(in.RhoL, in.MuL, in.PrL, in.Grav, in.coefficients);
-  const double hfgStar =
-      CondensationEnthalpy(in.FluidNo, in.Hfg, in.CpL, in.PrL, in.CpV, in.Tsat, in.Tw, in.Tv);
-  const double Ja = in.CpL * (in.Tsat - in.Tw) / hfgStar;
-  return {scales, Ja, CondensingFilm(in.coefficients, scales, in.PrL, Ja)};
+  const FilmScales scales =
+      ComputeFilmScales(in.film.RhoL, in.film.MuL, in.film.PrL, in.film.Grav, in.coefficients);
+  const double hfgStar = CondensationEnthalpy(in.film.FluidNo, in.film.Hfg, in.film.CpL,
+                                              in.film.PrL, in.CpV, in.film.Tsat, in.Tw, in.Tv);
+  const double Ja = in.film.CpL * (in.film.Tsat - in.Tw) / hfgStar;
+  return {scales, Ja, CondensingFilm(in.coefficients, scales, in.film.PrL, Ja)};
 }
 
 double RelativeDifference(double a, double b) {
@@ -66,11 +67,11 @@ TEST(CondensingWall, FollowsItsLocalLawsAndBalancesItsHeat) {
               1e-9);
 
     // Re grows as the local Nusselt laws say.
-    const double K = 4 * f.Ja / (in.PrL * f.scales.Lc);
+    const double K = 4 * f.Ja / (in.film.PrL * f.scales.Lc);
     for (const double x : {0.3 * xWl, 0.5 * (xWl + xTur), 1.5 * xTur}) {
       const double Re = *f.film.ReynoldsAt(x);
       const double slope = test::Slope([&](double y) { return *f.film.ReynoldsAt(y); }, x);
-      EXPECT_LT(RelativeDifference(slope, K * test::LocalNusselt(in.coefficients, in.PrL, Re)),
+      EXPECT_LT(RelativeDifference(slope, K * test::LocalNusselt(in.coefficients, in.film.PrL, Re)),
                 1e-4)
           << "at x = " << x;
     }
@@ -79,8 +80,8 @@ TEST(CondensingWall, FollowsItsLocalLawsAndBalancesItsHeat) {
     for (const double L : {0.5 * xWl, xWl, 0.5 * (xWl + xTur), xTur, 3 * xTur}) {
       const WallCondensationResult r = SolveWallCondensation(input(L));
       ASSERT_EQ(r.fault, SolveFault::kNone);
-      EXPECT_LT(RelativeDifference(r.h * (in.Tsat - in.Tw) * L, r.Gamma * r.hfgStar), 1e-12);
-      EXPECT_DOUBLE_EQ(r.Gamma, in.MuL * r.ReL / 4);
+      EXPECT_LT(RelativeDifference(r.h * (in.film.Tsat - in.Tw) * L, r.Gamma * r.hfgStar), 1e-12);
+      EXPECT_DOUBLE_EQ(r.Gamma, in.film.MuL * r.ReL / 4);
     }
   }
 }
@@ -139,7 +140,10 @@ TEST(CondensingWall, RefusesUndefinedInputsWithTheirReason) {
       {[](auto& in) { in.coefficients.B = 0; }, SolveFault::kCoefficientBZero},
       {[](auto& in) { in.coefficients.D = -5800; }, SolveFault::kTurbulentTransitionNotPositive},
       // Mercury's subcooling weight 0.683 − 0.228/0.02 is below zero.
-      {[](auto& in) { in.FluidNo = 4, in.PrL = 0.02, in.CpL = 140, in.Hfg = 290000, in.Tw = 100; },
+      {[](auto& in) {
+         in.film.FluidNo = 4, in.film.PrL = 0.02, in.film.CpL = 140, in.film.Hfg = 290000,
+         in.Tw = 100;
+       },
        SolveFault::kModifiedEnthalpyNotPositive},
       {[](auto& in) { in.coefficients.n = -200; }, SolveFault::kNotFinite},
   };

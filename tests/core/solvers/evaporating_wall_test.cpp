@@ -22,11 +22,13 @@ struct Film {
 };
 
 Film FilmOf(const EvaporationInput& in) {
-  const FilmScales scales = ComputeFilmScales(in.RhoL, in.MuL, in.PrL, in.Grav, in.coefficients);
-  const double hfgStar = EvaporationEnthalpy(in.FluidNo, in.Hfg, in.CpL, in.PrL, in.Tsat, in.Tw);
-  const double Ja = in.CpL * (in.Tw - in.Tsat) / hfgStar;
-  const double Re0 = 4 * in.Gamma0 / in.MuL;
-  return {scales, Ja, Re0, hfgStar, EvaporatingFilm(in.coefficients, scales, in.PrL, Ja, Re0)};
+  const FilmScales scales =
+      ComputeFilmScales(in.film.RhoL, in.film.MuL, in.film.PrL, in.film.Grav, in.coefficients);
+  const double hfgStar = EvaporationEnthalpy(in.film.FluidNo, in.film.Hfg, in.film.CpL, in.film.PrL,
+                                             in.film.Tsat, in.Tw);
+  const double Ja = in.film.CpL * (in.Tw - in.film.Tsat) / hfgStar;
+  const double Re0 = 4 * in.Gamma0 / in.film.MuL;
+  return {scales, Ja, Re0, hfgStar, EvaporatingFilm(in.coefficients, scales, in.film.PrL, Ja, Re0)};
 }
 
 double RelativeDifference(double a, double b) {
@@ -99,13 +101,14 @@ TEST(EvaporatingWall, FollowsItsLocalLawsAndBalancesItsHeat) {
     if (c.top == FilmRegime::kTurbulent)
       positions = {0.5 * xTur, 0.5 * (xTur + xWl), 0.5 * (xWl + dry)};
 
-    const double K = 4 * f.Ja / (in.PrL * f.scales.Lc);
+    const double K = 4 * f.Ja / (in.film.PrL * f.scales.Lc);
     for (const double x : positions) {
       // Re falls as the local Nusselt laws say.
       const double Re = *f.film.ReynoldsAt(x);
       const double slope = test::Slope([&](double y) { return *f.film.ReynoldsAt(y); }, x);
-      EXPECT_LT(RelativeDifference(-slope, K * test::LocalNusselt(in.coefficients, in.PrL, Re)),
-                1e-4)
+      EXPECT_LT(
+          RelativeDifference(-slope, K * test::LocalNusselt(in.coefficients, in.film.PrL, Re)),
+          1e-4)
           << "at x = " << x;
       // The evaporated liquid carries the heat through the wall:
       // hAvg·(Tw − Tsat)·L = E·hfg*.
@@ -113,7 +116,7 @@ TEST(EvaporatingWall, FollowsItsLocalLawsAndBalancesItsHeat) {
       ASSERT_EQ(r.fault, SolveFault::kNone);
       ASSERT_FALSE(r.dryOut);
       EXPECT_DOUBLE_EQ(r.E, c.Gamma0 - r.GammaL);
-      EXPECT_LT(RelativeDifference(r.hAvg * (in.Tw - in.Tsat) * x, r.E * f.hfgStar), 1e-9);
+      EXPECT_LT(RelativeDifference(r.hAvg * (in.Tw - in.film.Tsat) * x, r.E * f.hfgStar), 1e-9);
     }
     const EvaporationResult longWall = SolveEvaporation(input(1e4));
     EXPECT_EQ(longWall.fault, SolveFault::kNone);
@@ -125,7 +128,7 @@ TEST(EvaporatingWall, ATopReynoldsNumberOnATransitionTakesTheRegimeBelowIt) {
   const EvaporationInput in = WaterEvaporation(1.0, 0.1);
   const Film f = FilmOf(in);
   const auto top = [&](double Re0) {
-    return EvaporatingFilm(in.coefficients, f.scales, in.PrL, f.Ja, Re0).TopRegime();
+    return EvaporatingFilm(in.coefficients, f.scales, in.film.PrL, f.Ja, Re0).TopRegime();
   };
   EXPECT_EQ(top(f.scales.ReWl), FilmRegime::kWavyLaminar);
   EXPECT_EQ(top(std::nextafter(f.scales.ReWl, 0.0)), FilmRegime::kLaminar);
@@ -164,7 +167,7 @@ TEST(EvaporatingWall, ExponentOneFormsAreTheLimitOfThePowerForms) {
 TEST(EvaporatingWall, RefusesUndefinedInputsWithTheirReason) {
   const std::pair<std::function<void(EvaporationInput&)>, SolveFault> kCases[] = {
       {[](auto& in) { in.coefficients.D = 0; }, SolveFault::kTurbulentTransitionNotPositive},
-      {[](auto& in) { in.Tw = in.Tsat + 2000; }, SolveFault::kModifiedEnthalpyNotPositive},
+      {[](auto& in) { in.Tw = in.film.Tsat + 2000; }, SolveFault::kModifiedEnthalpyNotPositive},
       {[](auto& in) { in.Gamma0 = 0.5, in.coefficients.m = -300; }, SolveFault::kNotFinite},
   };
   for (const auto& [set, fault] : kCases) {

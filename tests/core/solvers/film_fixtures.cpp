@@ -18,54 +18,41 @@ WallCorrelations DefaultCorrelations() {
 }
 
 WallCondensationInput WaterWall(double L) {
-  return {.FluidNo = 1,
-          .Tsat = 373.12,
+  return {.film = {.FluidNo = 1,
+                   .Tsat = 373.12,
+                   .RhoL = 979,
+                   .MuL = 0.00042,
+                   .KL = 0.66,
+                   .PrL = 2.7,
+                   .CpL = 2.7 * 0.66 / 0.00042,
+                   .Hfg = 2257000,
+                   .Grav = 9.8065},
           .Tv = 400,
           .Tw = 300,
           .L = L,
           .coefficients = DefaultCorrelations(),
-          .RhoL = 979,
-          .MuL = 0.00042,
-          .KL = 0.66,
-          .PrL = 2.7,
-          .CpL = 2.7 * 0.66 / 0.00042,
-          .CpV = 2080,
-          .Hfg = 2257000,
-          .Grav = 9.8065};
+          .CpV = 2080};
 }
 
 TubeCondensationInput WaterTubes(double N) {
   const WallCondensationInput w = WaterWall(1.0);
-  return {.FluidNo = 1,
-          .Tsat = w.Tsat,
-          .Tv = w.Tv,
-          .Tw = w.Tw,
-          .D = 0.1,
-          .N = N,
-          .RhoL = w.RhoL,
-          .MuL = w.MuL,
-          .KL = w.KL,
-          .PrL = w.PrL,
-          .CpL = w.CpL,
-          .CpV = w.CpV,
-          .Hfg = w.Hfg,
-          .Grav = w.Grav};
+  return {.film = w.film, .Tv = w.Tv, .Tw = w.Tw, .D = 0.1, .N = N, .CpV = w.CpV};
 }
 
 EvaporationInput WaterEvaporation(double L, double Gamma0) {
-  return {.FluidNo = 1,
-          .Tsat = 373.12,
+  return {.film = {.FluidNo = 1,
+                   .Tsat = 373.12,
+                   .RhoL = 950,
+                   .MuL = 0.00026,
+                   .KL = 0.68,
+                   .PrL = 1.6,
+                   .CpL = 1.6 * 0.68 / 0.00026,
+                   .Hfg = 2257000,
+                   .Grav = 9.8065},
           .Tw = 393.12,
           .L = L,
           .Gamma0 = Gamma0,
-          .coefficients = DefaultCorrelations(),
-          .RhoL = 950,
-          .MuL = 0.00026,
-          .KL = 0.68,
-          .PrL = 1.6,
-          .Hfg = 2257000,
-          .CpL = 1.6 * 0.68 / 0.00026,
-          .Grav = 9.8065};
+          .coefficients = DefaultCorrelations()};
 }
 
 double LocalNusselt(const WallCorrelations& k, double PrL, double Re) {
