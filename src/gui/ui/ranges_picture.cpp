@@ -3,12 +3,60 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <charconv>
+#include <span>
+#include <string>
+#include <string_view>
 
+#include "core/props/property_curve.h"
 #include "core/state/module1.h"
 
 namespace dorix {
 
 namespace {
+
+constexpr std::array<int, 4> kLiquidCodes = {kLiquidDensity, kLiquidViscosity, kLiquidConductivity,
+                                             kLiquidPrandtl};
+constexpr std::array<int, 3> kVaporCodes = {kVaporViscosity, kVaporConductivity,
+                                            kVaporSpecificHeat};
+// The saturation-pressure curve runs over temperature, the saturation-temperature
+// curve over pressure.
+constexpr std::array<int, 1> kTsatCodes = {kSaturationPressure};
+constexpr std::array<int, 1> kPsatCodes = {kSaturationTemperature};
+constexpr std::array<int, 1> kSigmaCodes = {kSurfaceTension};
+
+std::span<const int> ColumnCodes(RangeColumn column) {
+  switch (column) {
+    case RangeColumn::kLiquid:
+      return kLiquidCodes;
+    case RangeColumn::kVapor:
+      return kVaporCodes;
+    case RangeColumn::kTsat:
+      return kTsatCodes;
+    case RangeColumn::kPsat:
+      return kPsatCodes;
+    case RangeColumn::kSigma:
+      break;
+  }
+  return kSigmaCodes;
+}
+
+// Unit written after a column's upper bound.
+QString RangeUnit(RangeColumn column) {
+  return column == RangeColumn::kPsat ? QStringLiteral("Pa") : QStringLiteral("K");
+}
+
+// Removes trailing zeros of a fraction, and its point when nothing follows.
+QString TrimFraction(std::string_view digits) {
+  std::string text(digits);
+  if (text.find('.') == std::string::npos) return QString::fromStdString(text);
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text.back() == '.') text.pop_back();
+  return QString::fromStdString(text);
+}
+
+constexpr int kSignificantDigits = 5;
+constexpr int kFirstPowerWritten = 5;
 
 // Design grid in pixels at 96 dpi. A rule is one pixel wide, drawn along
 // the middle of a row or column of pixels.
@@ -63,10 +111,10 @@ RichLine FluidLabel(int fluid) {
 void AppendNumber(RichLine& line, double value) {
   const RangeNumber number = RangeNumberText(value);
   if (number.powerOfTen == 0) {
-    line.push_back(Plain(QString::fromStdString(number.digits)));
+    line.push_back(Plain(number.digits));
     return;
   }
-  line.push_back(Plain(QString::fromStdString(number.digits) + "x10"));
+  line.push_back(Plain(number.digits + "x10"));
   line.push_back(Raised(QString::number(number.powerOfTen)));
 }
 
@@ -77,7 +125,7 @@ std::vector<RichLine> RangeLines(const std::optional<ValueRange>& range, RangeCo
   AppendNumber(low, range->low);
   RichLine high;
   AppendNumber(high, range->high);
-  high.push_back(Plain(QString::fromLatin1(RangeUnit(column))));
+  high.push_back(Plain(RangeUnit(column)));
 
   RichLine single = low;
   single.push_back(Plain(QStringLiteral(" - ")));
@@ -103,6 +151,42 @@ void DrawCentred(QPainter& painter, const QRectF& cell, const std::vector<RichLi
 }
 
 }  // namespace
+
+std::optional<ValueRange> CoveredRange(const PropertyStore& store, int fluid, RangeColumn column) {
+  std::optional<ValueRange> common;
+  for (const int code : ColumnCodes(column)) {
+    const int slot = store.FindCurve(CurveName(fluid, code));
+    const int count = slot == 0 ? 0 : store.PropCount[slot];
+    if (count < 1) continue;  // mercury's cpv is a constant, not a curve
+    const auto& abscissae = store.PropData[slot][1];
+    const ValueRange curve{abscissae[1], abscissae[count]};
+    if (!common) {
+      common = curve;
+    } else {
+      common->low = std::max(common->low, curve.low);
+      common->high = std::min(common->high, curve.high);
+    }
+  }
+  if (common && common->low > common->high) return std::nullopt;
+  return common;
+}
+
+RangeNumber RangeNumberText(double value) {
+  // Scientific form first: it tells the power of ten after rounding.
+  std::array<char, 64> buffer{};
+  const auto scientific = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                        std::chars_format::scientific, kSignificantDigits - 1);
+  const std::string_view text(buffer.data(), scientific.ptr - buffer.data());
+  const std::size_t e = text.find('e');
+  int power = 0;
+  std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                  power);
+  if (power >= kFirstPowerWritten) return {TrimFraction(text.substr(0, e)), power};
+
+  const auto plain = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::general, kSignificantDigits);
+  return {TrimFraction(std::string_view(buffer.data(), plain.ptr - buffer.data())), 0};
+}
 
 RangesPicture::RangesPicture(const std::array<QRect, kTableRows>& rowLabels, int firstFluid,
                              QWidget* parent)

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "../ui_test_support.h"
-#include "core/props/fluid_ranges.h"
 #include "core/props/property_file.h"
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/ranges_picture.h"
@@ -211,7 +210,7 @@ class FluidWindowTest : public testing_support::UiTestCase {
     QFETCH(QString, digits);
     QFETCH(int, power);
     const RangeNumber number = RangeNumberText(value);
-    QCOMPARE(QString::fromStdString(number.digits), digits);
+    QCOMPARE(number.digits, digits);
     QCOMPARE(number.powerOfTen, power);
   }
 
