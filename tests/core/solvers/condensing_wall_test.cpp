@@ -132,11 +132,10 @@ TEST(CondensingWall, TurbulenceBelowTheWavyTransitionFollowsTheLaminarFilm) {
 
 // Inputs that leave a formula undefined are refused with their reason; the
 // faults a window's input reaches are checked with their messages in
-// tests/cli/refusal_test.cpp (zero length, A or C, a runaway turbulent film).
+// tests/cli/run_calc_test.cpp (zero length, A, B or C, a runaway turbulent film).
 TEST(CondensingWall, RefusesUndefinedInputsWithTheirReason) {
   const std::pair<std::function<void(WallCondensationInput&)>, SolveFault> kCases[] = {
       {[](auto& in) { in.L = -1; }, SolveFault::kLengthNotPositive},
-      {[](auto& in) { in.coefficients.B = 0; }, SolveFault::kCoefficientBZero},
       {[](auto& in) { in.coefficients.D = -5800; }, SolveFault::kTurbulentTransitionNotPositive},
       // Mercury's subcooling weight 0.683 − 0.228/0.02 is below zero.
       {[](auto& in) { in.FluidNo = 4, in.PrL = 0.02, in.CpL = 140, in.Hfg = 290000, in.Tw = 100; },

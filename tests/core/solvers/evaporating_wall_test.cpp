@@ -160,7 +160,7 @@ TEST(EvaporatingWall, ExponentOneFormsAreTheLimitOfThePowerForms) {
 
 // Inputs that leave a formula undefined; of the coefficient checks both walls
 // share, one row shows the evaporating film makes them (the others are rows
-// of the condensing wall's table and of tests/cli/refusal_test.cpp).
+// of the condensing wall's table and of tests/cli/run_calc_test.cpp).
 TEST(EvaporatingWall, RefusesUndefinedInputsWithTheirReason) {
   const std::pair<std::function<void(EvaporationInput&)>, SolveFault> kCases[] = {
       {[](auto& in) { in.coefficients.D = 0; }, SolveFault::kTurbulentTransitionNotPositive},
