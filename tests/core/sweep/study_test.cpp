@@ -32,6 +32,7 @@ TEST(StudyRange, TextsGiveARangeOrOneMessage) {
       {{"C", "1", "2 m", "5"}, e + "To takes a plain number, without a unit: \"2 m\"."},
       {{"length", "0.25 m", "250 mm", "5"},
        e + "From and To are the same value; please enter two different ends."},
+      {{"length", "abc", "2", "16"}, e + "From is not a number: \"abc\"."},
       {{"length", "1", "2", "1"}, count},
       {{"length", "1", "2", "10001"}, count},
       {{"length", "1", "2", "2.5"}, count},
