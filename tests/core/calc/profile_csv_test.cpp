@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "core/calc/profile_csv.h"
 #include "../solvers/profile_fixture.h"
 #include "../solvers/wall_case.h"
+#include "core/calc/profile_csv.h"
 
 namespace dorix {
 namespace {

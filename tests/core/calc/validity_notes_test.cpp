@@ -1,9 +1,4 @@
 // SPDX-License-Identifier: MIT
-// The validity notes against the quantities they name: over a range of one
-// input each note shows exactly where its quantity crosses its limit, both
-// sides reached; the windows' default cases carry none. The vapour-density
-// option against the closed form and a hand calculation of the tube row.
-
 #include <gtest/gtest.h>
 
 #include <algorithm>

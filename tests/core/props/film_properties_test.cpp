@@ -69,15 +69,5 @@ TEST_F(FilmPropertiesTest, StopsAtTheFirstGroupOutOfRange) {
   }
 }
 
-TEST_F(FilmPropertiesTest, MercuryNeverComplainsAboutTheVapour) {
-  Load(
-      "hgrol,4,1\n300,400,500,600\n1,2,3,4\nhgmul,4,1\n300,400,500,600\n1,2,3,4\n"
-      "hgkl,4,1\n300,400,500,600\n1,2,3,4\nhgprl,4,1\n300,400,500,600\n1,2,3,4\n"
-      "hghfg,4,1\n380,500,700,1000\n1,2,3,4\n");
-  EXPECT_EQ(Run(400.0, 1e6, 600.0, 4), "");
-  EXPECT_EQ(slots_.CpV, 104.0);
-  EXPECT_EQ(slots_.OutOfRange, 0);
-}
-
 }  // namespace
 }  // namespace dorix

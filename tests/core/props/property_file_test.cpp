@@ -29,16 +29,23 @@ LoadResult Parse(const std::string& text, PropertyStore& store) {
   return ParsePropertyText(text, "test.dat", store);
 }
 
-TEST(PropertyFile, StoresCurvesInFileOrderWithScaledOrdinates) {
+// Quoted names, blanks around fields, one value a line, CR LF line ends,
+// blank lines, exponent forms, a record of no points and blanks after the
+// last record.
+TEST(PropertyFile, StoresCurvesInFileOrderWithScaledOrdinatesFromAnyLayout) {
   PropertyStore store;
   const LoadResult result = Parse(
       "watmul,3,1E-06\n273.15,300,350\n1791.5,853.7,369.3\n"
-      "\"nh3rol\" , 4 , 1\n  220.5,  230 ,240,250\n702.1,690,678.5,666\n",
+      "\"nh3rol\" , 4 , 1\n  220.5,  230 ,240,250\n702.1,690,678.5,666\n"
+      "\r\nempty,0,1\r\n\r\nn2kl\r\n4\r\n1\r\n70\r\n80\r\n9E1\r\n1.0e+2\r\n"
+      "0.15, 0.13\r\n\r\n0.11,+9.0E-2\r\n  \r\n\t\r\n",
       store);
   ASSERT_TRUE(result.ok) << result.message;
   EXPECT_EQ(store.PropName[1], "watmul");
   EXPECT_EQ(store.PropName[2], "nh3rol");
-  EXPECT_EQ(store.PropName[3], "");
+  EXPECT_EQ(store.PropName[3], "empty");
+  EXPECT_EQ(store.PropName[4], "n2kl");
+  EXPECT_EQ(store.PropName[5], "");
   EXPECT_EQ(store.PropCount[1], 3);
   EXPECT_EQ(store.PropCount[2], 4);
   EXPECT_EQ(store.PropCount[3], 0);
@@ -48,22 +55,8 @@ TEST(PropertyFile, StoresCurvesInFileOrderWithScaledOrdinates) {
   EXPECT_EQ(store.PropData[2][1][1], 220.5F);
   EXPECT_EQ(store.PropData[2][2][3], 678.5F);
   EXPECT_EQ(store.PropData[1][2][4], 0.0F);  // beyond the curve's points
-}
-
-TEST(PropertyFile, AcceptsAnyLayoutOfFields) {
-  // One value a line, CR LF line ends, blank lines, exponent forms, a record
-  // of no points and blanks after the last record.
-  PropertyStore store;
-  const LoadResult result = Parse(
-      "\r\nempty,0,1\r\n\r\nn2kl\r\n4\r\n1\r\n70\r\n80\r\n9E1\r\n1.0e+2\r\n"
-      "0.15, 0.13\r\n\r\n0.11,+9.0E-2\r\n  \r\n\t\r\n",
-      store);
-  ASSERT_TRUE(result.ok) << result.message;
-  EXPECT_EQ(store.PropName[1], "empty");
-  EXPECT_EQ(store.PropCount[1], 0);
-  EXPECT_EQ(store.PropName[2], "n2kl");
-  EXPECT_EQ(store.PropData[2][1][3], 90.0F);
-  EXPECT_EQ(store.PropData[2][2][4], 0.09F);
+  EXPECT_EQ(store.PropData[4][1][3], 90.0F);
+  EXPECT_EQ(store.PropData[4][2][4], 0.09F);
 }
 
 TEST(PropertyFile, KeepsDuplicateNamesAndFindsTheFirst) {

@@ -86,26 +86,38 @@ TEST(CondensingWall, FollowsItsLocalLawsAndBalancesItsHeat) {
   }
 }
 
-// The forms for an exponent of exactly 1 are the limit of the power forms:
-// the mean of the two sides cancels the first-order difference, so it lies
-// far closer than either side.
-TEST(CondensingWall, ExponentOneFormsAreTheLimitOfThePowerForms) {
-  for (const bool wavy : {true, false}) {
-    auto solve = [&](float exponent) {
-      WallCondensationInput in = WaterWall(1.0);
-      (wavy ? in.coefficients.n : in.coefficients.m) = exponent;
-      const CondensingFilm film = FilmOf(in).film;
-      in.L = wavy ? (film.xWl() + film.xTur()) / 2 : film.xTur() + 0.05;
-      return SolveWallCondensation(in).ReL;
-    };
-    const double exact = solve(1.0f);
-    const double below = solve(0.9999f);
-    const double above = solve(1.0001f);
-    const double oneSided =
-        std::min(RelativeDifference(below, exact), RelativeDifference(above, exact));
-    EXPECT_LT(oneSided, 1e-2) << (wavy ? "n" : "m");
-    EXPECT_LT(RelativeDifference((below + above) / 2, exact), oneSided / 100) << (wavy ? "n" : "m");
-  }
+// The forms for an exponent of exactly 1 are the limit of the power forms,
+// on both films: the mean of the two sides cancels the first-order
+// difference, so it lies far closer than either side.
+TEST(WallFilms, ExponentOneFormsAreTheLimitOfThePowerForms) {
+  const auto condensing = [](bool wavy, float exponent) {
+    WallCondensationInput in = WaterWall(1.0);
+    (wavy ? in.coefficients.n : in.coefficients.m) = exponent;
+    const CondensingFilm film = FilmOf(in).film;
+    in.L = wavy ? (film.xWl() + film.xTur()) / 2 : film.xTur() + 0.05;
+    return SolveWallCondensation(in).ReL;
+  };
+  const auto evaporating = [](bool wavy, float exponent) {
+    EvaporationInput in = test::WaterEvaporation(wavy ? 5e-4 : 0.005, wavy ? 0.1 : 0.5);
+    (wavy ? in.coefficients.n : in.coefficients.m) = exponent;
+    const EvaporationResult r = SolveEvaporation(in);
+    EXPECT_FALSE(r.dryOut);
+    return r.ReL;
+  };
+  const auto expectLimit = [](const char* film, auto solve) {
+    for (const bool wavy : {true, false}) {
+      SCOPED_TRACE(testing::Message() << film << (wavy ? " film, n" : " film, m"));
+      const double exact = solve(wavy, 1.0f);
+      const double below = solve(wavy, 0.9999f);
+      const double above = solve(wavy, 1.0001f);
+      const double oneSided =
+          std::min(RelativeDifference(below, exact), RelativeDifference(above, exact));
+      EXPECT_LT(oneSided, 1e-2);
+      EXPECT_LT(RelativeDifference((below + above) / 2, exact), oneSided / 100);
+    }
+  };
+  expectLimit("condensing", condensing);
+  expectLimit("evaporating", evaporating);
 }
 
 TEST(CondensingWall, AWallEndingOnATransitionTakesTheDownstreamRegime) {
@@ -133,11 +145,10 @@ TEST(CondensingWall, TurbulenceBelowTheWavyTransitionFollowsTheLaminarFilm) {
 
 // Inputs that leave a formula undefined are refused with their reason; the
 // faults a window's input reaches are checked with their messages in
-// tests/cli/refusal_test.cpp (zero length, A or C, a runaway turbulent film).
+// tests/cli/run_calc_test.cpp (zero length, A, B or C, a runaway turbulent film).
 TEST(CondensingWall, RefusesUndefinedInputsWithTheirReason) {
   const std::pair<std::function<void(WallCondensationInput&)>, SolveFault> kCases[] = {
       {[](auto& in) { in.L = -1; }, SolveFault::kLengthNotPositive},
-      {[](auto& in) { in.coefficients.B = 0; }, SolveFault::kCoefficientBZero},
       {[](auto& in) { in.coefficients.D = -5800; }, SolveFault::kTurbulentTransitionNotPositive},
       // Mercury's subcooling weight 0.683 − 0.228/0.02 is below zero.
       {[](auto& in) {

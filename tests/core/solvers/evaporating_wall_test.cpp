@@ -140,30 +140,9 @@ TEST(EvaporatingWall, ATopReynoldsNumberOnATransitionTakesTheRegimeBelowIt) {
   EXPECT_LT(RelativeDifference(r.ReL, f.scales.ReWl), 1e-4);
 }
 
-// The forms for an exponent of exactly 1 are the limit of the power forms:
-// the mean of the two sides cancels the first-order difference.
-TEST(EvaporatingWall, ExponentOneFormsAreTheLimitOfThePowerForms) {
-  for (const bool wavy : {true, false}) {
-    auto solve = [&](float exponent) {
-      EvaporationInput in = WaterEvaporation(wavy ? 5e-4 : 0.005, wavy ? 0.1 : 0.5);
-      (wavy ? in.coefficients.n : in.coefficients.m) = exponent;
-      const EvaporationResult r = SolveEvaporation(in);
-      EXPECT_FALSE(r.dryOut);
-      return r.ReL;
-    };
-    const double exact = solve(1.0f);
-    const double below = solve(0.9999f);
-    const double above = solve(1.0001f);
-    const double oneSided =
-        std::min(RelativeDifference(below, exact), RelativeDifference(above, exact));
-    EXPECT_LT(oneSided, 1e-2) << (wavy ? "n" : "m");
-    EXPECT_LT(RelativeDifference((below + above) / 2, exact), oneSided / 100) << (wavy ? "n" : "m");
-  }
-}
-
 // Inputs that leave a formula undefined; of the coefficient checks both walls
 // share, one row shows the evaporating film makes them (the others are rows
-// of the condensing wall's table and of tests/cli/refusal_test.cpp).
+// of the condensing wall's table and of tests/cli/run_calc_test.cpp).
 TEST(EvaporatingWall, RefusesUndefinedInputsWithTheirReason) {
   const std::pair<std::function<void(EvaporationInput&)>, SolveFault> kCases[] = {
       {[](auto& in) { in.coefficients.D = 0; }, SolveFault::kTurbulentTransitionNotPositive},

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/calc/calculation_run.h"
 #include "profile_fixture.h"
 #include "wall_case.h"
 
@@ -52,6 +53,9 @@ const ZoneCase kCases[] = {
     {{kEvap, "0.959", "1.0", "-0.22", "1"}, {kTur, kWavy, kLam}},
     {{kEvap, "20", "1.0"}, {kTur, kWavy, kLam, kDry}},
     {{kEvap, "0.5", "0.1"}, {kWavy, kLam, kDry}},
+    {{kEvap, "1.0", "0.001"}, {kLam, kDry}},
+    {{kEvap, "1.0", "0.1", "1", "0.4", "0.001"}, {kWavy, kLam, kDry}},
+    {{kEvap, "2", "1.0", "-0.22", "1"}, {kTur, kWavy, kLam, kDry}},
 };
 
 // The mean of h(x) over the wall, by the trapezoid rule; a condensing film's
@@ -118,6 +122,49 @@ void ExpectZonesAndMarks(const WallProfile& profile, const ZoneCase& c, double P
   EXPECT_EQ(marks, expected);
 }
 
+// The run's input record with another wall length, solved as Calculate
+// solves it.
+EvaporationResult SolveWithLength(const WallRun& run, double L) {
+  std::vector<NamedValue> inputs;
+  PropertySlots slots;
+  RunContext context(SharedSetup(), slots, inputs);
+  const std::optional<EvaporationRun> solved = RunEvaporation(run.Evaporation(), context);
+  EXPECT_TRUE(solved);
+  EvaporationInput in = solved->input;
+  in.L = L;
+  return SolveEvaporation(in);
+}
+
+// A film that vanishes on the wall: the report has no results, the wall is
+// dry from the closed-form dry-out point on, and that point is where the
+// solver's answer changes from a film to a dry wall, with Re down to nothing
+// just above it.
+void ExpectDryOut(const WallProfile& profile, const WallRun& run,
+                  const CalculationOutcome& outcome) {
+  EXPECT_EQ(outcome.status, CalculationOutcome::Status::kDryOut);
+  ASSERT_TRUE(profile.xDry);
+  const double xDry = *profile.xDry;
+  EXPECT_FALSE(profile.ReL);
+  EXPECT_FALSE(profile.hAvg);
+  EXPECT_EQ(profile.zones.back().from, xDry);
+  for (const ProfilePoint& point : profile.points) {
+    if (point.x < xDry) continue;
+    EXPECT_EQ(point.Re, 0.0);
+    EXPECT_FALSE(point.h);
+  }
+  const double Re0 = profile.points.front().Re;
+  const EvaporationResult above = SolveWithLength(run, xDry * (1 - 1e-9));
+  ASSERT_FALSE(above.dryOut);
+  EXPECT_LT(above.ReL, 1e-4 * Re0);
+  EXPECT_TRUE(SolveWithLength(run, xDry * (1 + 1e-9)).dryOut);
+  // The profile's last film point lies just above the dry-out point.
+  const auto last = std::find_if(profile.points.rbegin(), profile.points.rend(),
+                                 [](const ProfilePoint& p) { return p.zone != kDry; });
+  ASSERT_NE(last, profile.points.rend());
+  EXPECT_EQ(last->x, std::nextafter(xDry, 0.0));
+  EXPECT_LT(last->Re, 1e-4 * Re0);
+}
+
 // The profile's end is the report's, bit for bit, and h(x) averages to the
 // report's coefficient: a wrong law, regime or scale in h(x) breaks that.
 TEST_F(ProfileTest, FollowsTheFilmToTheReportsEndValues) {
@@ -129,7 +176,10 @@ TEST_F(ProfileTest, FollowsTheFilmToTheReportsEndValues) {
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_TRUE(test::AllFinite(profile));
     ExpectZonesAndMarks(profile, c, PrL);
-    if (c.zones.back() == kDry) continue;  // tests/core/calc/dry_out_test.cpp
+    if (c.zones.back() == kDry) {
+      ExpectDryOut(profile, c.run, outcome);
+      continue;
+    }
 
     ASSERT_EQ(outcome.status, CalculationOutcome::Status::kReport) << outcome.message;
     const ProfilePoint& end = profile.points.back();
@@ -142,31 +192,6 @@ TEST_F(ProfileTest, FollowsTheFilmToTheReportsEndValues) {
     const WallProfile fine = WallOf(c.run.Plot(messages, {100001, true}));
     EXPECT_NEAR(MeanCoefficient(fine) / *fine.hAvg, 1.0, 2e-4);
   }
-}
-
-TEST_F(ProfileTest, CondensingFilmStartsFromNothingAtTheTopEdge) {
-  const WallProfile profile = WallOf(WallRun{kCond, "5"}.Plot(messages));
-  EXPECT_EQ(profile.points.front().x, 0.0);
-  EXPECT_EQ(profile.points.front().Re, 0.0);
-  EXPECT_FALSE(profile.points.front().h) << "infinite at the top edge: left out";
-  for (std::size_t i = 1; i < profile.points.size(); ++i) {
-    ASSERT_TRUE(profile.points[i].h);
-    // The film only grows; at x_wl the laminar law's rounded constants
-    // may overshoot Re(wl) by about 10^-6.
-    EXPECT_GT(profile.points[i].Re, profile.points[i - 1].Re * (1 - 1e-5));
-  }
-}
-
-TEST_F(ProfileTest, GridSpacesItsPointsEvenlyAndAddsBothSidesOfEachTransition) {
-  const WallRun run{kCond, "5"};
-  const WallProfile even = WallOf(run.Plot(messages, {5, false}));
-  std::vector<double> xs;
-  for (const ProfilePoint& point : even.points) xs.push_back(point.x);
-  EXPECT_EQ(xs, (std::vector<double>{0.0, 1.25, 2.5, 3.75, 5.0}));
-
-  const WallProfile broken = WallOf(run.Plot(messages, {5, true}));
-  ASSERT_EQ(broken.points.size(), 5u + 2 * broken.transitions.size());
-  EXPECT_EQ(broken.transitions.size(), 2u);
 }
 
 }  // namespace

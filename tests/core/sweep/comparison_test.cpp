@@ -102,16 +102,5 @@ TEST(Comparison, DriedOutRowsCarryTheNoteAndLeaveTheSpread) {
   EXPECT_GT(*thick.spread[2], 1.0);
 }
 
-TEST(Comparison, RefusedInputRefusesEveryRowWithItsMessage) {
-  WallCondensationFields fields;
-  fields.pressure = "1e9";
-  const Comparison comparison = Compare(fields, WaterSetup());
-  for (const ComparisonRow& row : comparison.rows) {
-    EXPECT_EQ(row.status, Status::kRefused);
-    EXPECT_EQ(row.message, "*** ERROR: Given pressure is out of range.");
-  }
-  for (const auto& spread : comparison.spread) EXPECT_FALSE(spread.has_value());
-}
-
 }  // namespace
 }  // namespace dorix

@@ -11,7 +11,8 @@ namespace dorix {
 namespace {
 
 // Range texts that give a range, with its start in SI units where given,
-// or one message.
+// or one message. The ends are read as the command line's --sweep reads
+// them: their unit and number messages are rows of tests/cli/run_calc_test.cpp.
 TEST(StudyRange, TextsGiveARangeOrOneMessage) {
   const std::string count = "*** ERROR: Number of points must be a whole number from 2 to 10000.";
   const std::string log =
@@ -28,16 +29,10 @@ TEST(StudyRange, TextsGiveARangeOrOneMessage) {
       {{"w", "-2", "-0.5", "5", true}, ""},
       {{"length", "0.1", "2", "5"}, "", 0.1},  // plain texts keep double precision
       {{"wall_temp", "10 degC", "50 degC", "5"}, "", static_cast<float>(283.15)},
-      {{"length", "1 bar", "2", "5"},
-       e + "From: \"bar\" in \"1 bar\" is not a unit of length; use m, cm, mm, in or ft."},
       {{"C", "1", "2 m", "5"}, e + "To takes a plain number, without a unit: \"2 m\"."},
       {{"length", "0.25 m", "250 mm", "5"},
        e + "From and To are the same value; please enter two different ends."},
       {{"length", "abc", "2", "16"}, e + "From is not a number: \"abc\"."},
-      {{"length", "1", "  ", "16"}, e + "To is empty; please enter a number."},
-      {{"length", "1", "inf", "16"}, e + "To is not a number: \"inf\"."},
-      {{"length", "1e39", "2", "16"},
-       e + "From is beyond the range of single-precision numbers: \"1e39\"."},
       {{"length", "1", "2", "1"}, count},
       {{"length", "1", "2", "10001"}, count},
       {{"length", "1", "2", "2.5"}, count},
