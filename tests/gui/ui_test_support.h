@@ -62,9 +62,6 @@ class UiTestCase : public QObject {
   QStringList unexpectedModals_;
 };
 
-// One of the three calculator windows by its object name.
-CalculatorWindow& Window(WindowSet& windows, const QString& name);
-
 // Presses Calculate and returns the report box's text.
 QString Calculate(CalculatorWindow& window);
 

@@ -126,7 +126,6 @@ class CorrelationControlsTest : public testing_support::UiTestCase {
       QCOMPARE(table.rowHeight(row), table.rowHeight(0));
     }
 
-    // Done takes it along.
     QTest::mouseClick(cvw.cmdDone, Qt::LeftButton);
     QVERIFY(!compare->isVisible());
   }
