@@ -3,12 +3,14 @@
 #include <QTimer>
 
 #include "../ui_test_support.h"
+#include "core/calc/correlation_presets.h"
 #include "core/calc/report.h"
 #include "core/state/get_property.h"
 #include "core/state/shared_calculation.h"
 #include "core/text/format_value.h"
 #include "gui/ui/frm_liquid.h"
 #include "gui/ui/notes_line.h"
+#include "gui/ui/preset_chooser.h"
 
 using namespace dorix;
 using namespace Qt::StringLiterals;
@@ -74,14 +76,17 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
               {"txtTubeDia", "0.05"},
               {"txtNumTube", "3"}});
     QTest::keyClick(ht.menTempType, Qt::Key_Down);
-    const TubeCondensationFields tubes{"50000", "400", "320",
-                                       "0.05",  "3",   kSaturationVaporTemperature};
+    QTest::keyClick(ht.menRowFactor, Qt::Key_Down);
+    const TubeCondensationFields tubes{
+        "50000", "400", "320", "0.05", "3", kSaturationVaporTemperature, RowFactor::kKern};
     QCOMPARE(Calculate(ht), Report(CalculateTubeCondensation(tubes, SharedSetup())));
 
     FrmEVW& evw = static_cast<FrmEVW&>(Open("frmEVW"));
     Type(evw,
          {{"txtSatTemp", "310"}, {"txtWallTemp", "390"}, {"txtLength", "0.5"}, {"txtIMFR", "2"}});
-    const EvaporationFields evaporation{"310", "390", "0.5", "2", {}};
+    QTest::keyClick(evw.coefficients->preset->menPreset, Qt::Key_Down);
+    const EvaporationFields evaporation{"310", "390", "0.5", "2",
+                                        FindPreset("kutateladze-labuntsov")->texts};
     QCOMPARE(Calculate(evw), Report(CalculateEvaporation(evaporation, SharedSetup())));
     QVERIFY(messages.messages.empty());
   }
