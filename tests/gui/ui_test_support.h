@@ -45,7 +45,6 @@ class UiTestCase : public QObject {
   WindowSet& Windows();
   // One of the three calculator windows by its object name, shown and active.
   CalculatorWindow& Open(const QString& name);
-  // The messages shown so far.
   QStringList Shown() const;
 
   MessageRecorder messages;

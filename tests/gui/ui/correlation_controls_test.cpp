@@ -79,8 +79,7 @@ class CorrelationControlsTest : public testing_support::UiTestCase {
     QTest::mouseClick(cvw.cmdCompare, Qt::LeftButton);
 
     ComparisonWindow* compare = cvw.comparisonWindow();
-    QVERIFY(compare != nullptr);
-    QVERIFY(compare->isVisible());
+    QVERIFY(compare != nullptr && compare->isVisible());
     QVERIFY(compare->windowTitle().endsWith("(H2O): presets compared"));
     const QTableWidget& table = *compare->tblCompare;
     QCOMPARE(table.rowCount(), 4);
