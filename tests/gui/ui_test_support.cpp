@@ -8,6 +8,17 @@
 
 namespace dorix::testing_support {
 
+namespace {
+
+// One of the three calculator windows by its object name.
+CalculatorWindow& Window(WindowSet& windows, const QString& name) {
+  if (name == "frmCVW") return windows.frmCVW();
+  if (name == "frmHT") return windows.frmHT();
+  return windows.frmEVW();
+}
+
+}  // namespace
+
 void UiTestCase::init() {
   Module1 = Module1State{};
   SetStartupState();
@@ -63,12 +74,6 @@ QString Calculate(CalculatorWindow& window) {
 
 void Type(QWidget& window, std::initializer_list<std::pair<const char*, const char*>> texts) {
   for (const auto& [name, text] : texts) window.findChild<QLineEdit*>(name)->setText(text);
-}
-
-CalculatorWindow& Window(WindowSet& windows, const QString& name) {
-  if (name == "frmCVW") return windows.frmCVW();
-  if (name == "frmHT") return windows.frmHT();
-  return windows.frmEVW();
 }
 
 bool ShowAndActivate(QWidget& window) {

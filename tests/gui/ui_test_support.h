@@ -45,7 +45,6 @@ class UiTestCase : public QObject {
   WindowSet& Windows();
   // One of the three calculator windows by its object name, shown and active.
   CalculatorWindow& Open(const QString& name);
-  // The messages shown so far.
   QStringList Shown() const;
 
   MessageRecorder messages;
@@ -61,9 +60,6 @@ class UiTestCase : public QObject {
   QTimer modalWatch_;
   QStringList unexpectedModals_;
 };
-
-// One of the three calculator windows by its object name.
-CalculatorWindow& Window(WindowSet& windows, const QString& name);
 
 // Presses Calculate and returns the report box's text.
 QString Calculate(CalculatorWindow& window);

@@ -8,18 +8,11 @@ using namespace dorix;
 
 namespace {
 
-QWidget* FindWindow(const QString& name) {
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window->objectName() == name) return window;
-  }
-  return nullptr;
-}
-
-// The problem windows on screen, by name.
-QStringList VisibleWindows() {
+// The problem windows made, or only those on screen, by name.
+QStringList ProblemWindows(bool visible = true) {
   QStringList names;
   for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window->objectName().startsWith("frm") && window->isVisible())
+    if (window->objectName().startsWith("frm") && (window->isVisible() || !visible))
       names << window->objectName();
   }
   names.sort();
@@ -44,11 +37,11 @@ class MainMenuTest : public testing_support::UiTestCase {
     QFETCH(int, index);
     QFETCH(QString, shown);
     DorixWindow menu(&messages);
-    QVERIFY(FindWindow("frmCVW") == nullptr && FindWindow("frmHT") == nullptr);
+    QCOMPARE(ProblemWindows(false), QStringList());
     QTest::mouseClick(menu.cmdDorix[index], Qt::LeftButton);
-    QVERIFY(FindWindow("frmCVW") != nullptr && FindWindow("frmHT") != nullptr);
-    QCOMPARE(FindWindow("frmEVW") != nullptr, shown == "frmEVW");
-    QCOMPARE(VisibleWindows(), QStringList{shown});
+    QCOMPARE(ProblemWindows(false), shown == "frmEVW" ? (QStringList{"frmCVW", "frmEVW", "frmHT"})
+                                                      : (QStringList{"frmCVW", "frmHT"}));
+    QCOMPARE(ProblemWindows(), QStringList{shown});
   }
 
   void theEvaporationWindowIsNeverHiddenByTheMenu() {
@@ -56,9 +49,9 @@ class MainMenuTest : public testing_support::UiTestCase {
     menu.show();
     QTest::mouseClick(menu.cmdDorix[2], Qt::LeftButton);
     QTest::mouseClick(menu.cmdDorix[0], Qt::LeftButton);
-    QCOMPARE(VisibleWindows(), (QStringList{"frmCVW", "frmEVW"}));
+    QCOMPARE(ProblemWindows(), (QStringList{"frmCVW", "frmEVW"}));
     QTest::mouseClick(menu.cmdDorix[1], Qt::LeftButton);
-    QCOMPARE(VisibleWindows(), (QStringList{"frmEVW", "frmHT"}));
+    QCOMPARE(ProblemWindows(), (QStringList{"frmEVW", "frmHT"}));
     QVERIFY(menu.isVisible());
   }
 

@@ -27,7 +27,7 @@ class CorrelationControlsTest : public testing_support::UiTestCase {
 
  private slots:
   // Both wall windows share the panel: each test takes one of them.
-  void choosingAPresetWritesItsTextsForCalculate() {
+  void choosingAPresetWritesItsTexts() {
     FrmEVW& form = static_cast<FrmEVW&>(Open("frmEVW"));
     CoefficientPanel& panel = *form.coefficients;
     QTest::keyClick(panel.preset->menPreset, Qt::Key_Down);
@@ -35,13 +35,6 @@ class CorrelationControlsTest : public testing_support::UiTestCase {
     QCOMPARE(panel.preset->menPreset->currentText(), QString("kutateladze-labuntsov"));
     QVERIFY(panel.Texts() == chosen.texts);
     QCOMPARE(panel.preset->lblSource->text().toStdString(), chosen.source);
-
-    // Calculate reads the fields as ever: the report is the one of the texts.
-    EvaporationFields fields;
-    fields.coefficients = chosen.texts;
-    QCOMPARE(Calculate(form),
-             QString::fromStdString(ReportText(CalculateEvaporation(fields, SharedSetup()))));
-    QVERIFY(messages.messages.empty());
   }
 
   void editingACoefficientShowsCustomUntilThePresetIsBack() {
@@ -71,16 +64,13 @@ class CorrelationControlsTest : public testing_support::UiTestCase {
     QCOMPARE(list.count(), 3);
   }
 
-  // The row factor's choice reaches the calculation; its source shows on hover.
-  void theRowFactorReachesTheCalculation() {
+  // The row factor's source shows on hover; its choice and the presets reach
+  // the calculation in calculator_window_test.
+  void theRowFactorShowsItsSourceOnHover() {
     FrmHT& ht = static_cast<FrmHT&>(Open("frmHT"));
     QVERIFY(ht.menRowFactor->toolTip().contains("Nusselt, W. (1916)"));
     QTest::keyClick(ht.menRowFactor, Qt::Key_Down);
     QVERIFY(ht.menRowFactor->toolTip().contains("Kern, D. Q. (1958)"));
-    const TubeCondensationFields kern{.rowFactor = RowFactor::kKern};
-    QCOMPARE(Calculate(ht),
-             QString::fromStdString(ReportText(CalculateTubeCondensation(kern, SharedSetup()))));
-    QVERIFY(messages.messages.empty());
   }
 
   void compareTabulatesEveryPresetWithTheSpread() {
@@ -89,8 +79,7 @@ class CorrelationControlsTest : public testing_support::UiTestCase {
     QTest::mouseClick(cvw.cmdCompare, Qt::LeftButton);
 
     ComparisonWindow* compare = cvw.comparisonWindow();
-    QVERIFY(compare != nullptr);
-    QVERIFY(compare->isVisible());
+    QVERIFY(compare != nullptr && compare->isVisible());
     QVERIFY(compare->windowTitle().endsWith("(H2O): presets compared"));
     const QTableWidget& table = *compare->tblCompare;
     QCOMPARE(table.rowCount(), 4);
@@ -126,7 +115,6 @@ class CorrelationControlsTest : public testing_support::UiTestCase {
       QCOMPARE(table.rowHeight(row), table.rowHeight(0));
     }
 
-    // Done takes it along.
     QTest::mouseClick(cvw.cmdDone, Qt::LeftButton);
     QVERIFY(!compare->isVisible());
   }

@@ -18,25 +18,21 @@ class MessageBoxTest : public QObject {
   void isTitledMessageWithTheTextAndOneOkButtonWithoutIcons() {
     QWidget owner;
     QtMessageBox messages(&owner);
-    QString title;
-    QString text;
-    QList<QAbstractButton*> buttons;
-    bool iconless = false;
+    // Read while the box is open, then checked once it has closed.
+    QStringList seen;
     QTimer::singleShot(0, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       QVERIFY(box != nullptr);
-      title = box->windowTitle();
-      text = box->text();
-      buttons = box->buttons();
-      iconless = box->icon() == QMessageBox::NoIcon && box->iconPixmap().isNull() &&
-                 buttons.size() == 1 && buttons.front()->icon().isNull();
+      const QList<QAbstractButton*> buttons = box->buttons();
+      seen << box->windowTitle() << box->text() << QString::number(buttons.size());
+      if (!buttons.isEmpty() && box->icon() == QMessageBox::NoIcon && box->iconPixmap().isNull() &&
+          buttons.front()->icon().isNull())
+        seen << "no icons";
       box->accept();
     });
     messages.ShowMessage("*** ERROR: Length must be greater than zero.");
-    QCOMPARE(title, QString("Message"));
-    QCOMPARE(text, QString("*** ERROR: Length must be greater than zero."));
-    QCOMPARE(buttons.size(), 1);
-    QVERIFY(iconless);
+    QCOMPARE(seen, (QStringList{"Message", "*** ERROR: Length must be greater than zero.", "1",
+                                "no icons"}));
   }
 };
 
