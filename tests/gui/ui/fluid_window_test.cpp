@@ -153,7 +153,6 @@ class FluidWindowTest : public testing_support::UiTestCase {
     QCOMPARE(range(1, RangeColumn::kSigma), std::make_pair(268.15f * 1.0, 647.096f * 1.0));
     // Mercury's vapour specific heat is a constant: the other two vapour curves decide.
     QCOMPARE(range(4, RangeColumn::kVapor), std::make_pair(650.0, 1800.0));
-    // A fluid without curves has no range.
     QCOMPARE(range(2, RangeColumn::kLiquid), std::make_pair(-1.0, -1.0));
   }
 
