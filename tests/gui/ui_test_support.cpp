@@ -8,17 +8,6 @@
 
 namespace dorix::testing_support {
 
-namespace {
-
-// One of the three calculator windows by its object name.
-CalculatorWindow& Window(WindowSet& windows, const QString& name) {
-  if (name == "frmCVW") return windows.frmCVW();
-  if (name == "frmHT") return windows.frmHT();
-  return windows.frmEVW();
-}
-
-}  // namespace
-
 void UiTestCase::init() {
   Module1 = Module1State{};
   SetStartupState();
@@ -55,7 +44,10 @@ WindowSet& UiTestCase::Windows() {
 }
 
 CalculatorWindow& UiTestCase::Open(const QString& name) {
-  CalculatorWindow& window = Window(Windows(), name);
+  WindowSet& set = Windows();
+  CalculatorWindow& window = name == "frmCVW"  ? static_cast<CalculatorWindow&>(set.frmCVW())
+                             : name == "frmHT" ? static_cast<CalculatorWindow&>(set.frmHT())
+                                               : set.frmEVW();
   // Records a failure without leaving the test, which then fails as well.
   QTest::qVerify(ShowAndActivate(window), "ShowAndActivate", "", __FILE__, __LINE__);
   return window;

@@ -28,12 +28,11 @@ using testing_support::Type;
 
 namespace {
 
-// The names of a chart's series of one kind, in the order they were added.
-template <typename Series>
-QStringList Names(const QChart& chart) {
+// The names of a chart's shaded zones, in the order they were added.
+QStringList Zones(const QChart& chart) {
   QStringList names;
   for (QAbstractSeries* series : chart.series()) {
-    if (qobject_cast<Series*>(series) != nullptr) names << series->name();
+    if (qobject_cast<QAreaSeries*>(series) != nullptr) names << series->name();
   }
   return names;
 }
@@ -175,7 +174,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
     ProfileWindow& profile = Plot("frmCVW", {{"txtLength", "5"}});
     const WallProfile& wall = WallShown(profile);
     const WallChart& chart = *profile.Wall();
-    QCOMPARE(Names<QAreaSeries>(chart), (QStringList{"Laminar", "Wavy-laminar", "Turbulent"}));
+    QCOMPARE(Zones(chart), (QStringList{"Laminar", "Wavy-laminar", "Turbulent"}));
     QCOMPARE(wall.transitions.size(), std::size_t{2});
     for (const TransitionMark& mark : wall.transitions) {
       QLineSeries* line = SeriesNamed(chart, TransitionTitle(mark));
@@ -261,8 +260,7 @@ class ProfileWindowTest : public testing_support::UiTestCase {
     const WallProfile& wall = WallShown(profile);
     QVERIFY(wall.xDry && *wall.xDry < 5.0);
     const WallChart& chart = *profile.Wall();
-    QCOMPARE(Names<QAreaSeries>(chart),
-             (QStringList{"Turbulent", "Wavy-laminar", "Laminar", "Dry wall"}));
+    QCOMPARE(Zones(chart), (QStringList{"Turbulent", "Wavy-laminar", "Laminar", "Dry wall"}));
     QCOMPARE(SeriesNamed(chart, DryOutTitle(*wall.xDry))->at(0).x(), *wall.xDry);
     QVERIFY(!SeriesNamed(chart, AverageTitle(0.0, true)));
     QCOMPARE(profile.lblSummary->text(), "The film dries out at x = " + Number(*wall.xDry) +

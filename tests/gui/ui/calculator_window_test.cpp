@@ -122,14 +122,13 @@ class CalculatorWindowTest : public testing_support::UiTestCase {
   // The fluid chosen in the fluid window names itself on every calculator
   // window when it is activated; a number outside 1 to 12 leaves the name.
   void aFluidChoiceReachesEveryWindowWhenItIsActivated() {
-    WindowSet& windows = Windows();
     FrmHT& ht = static_cast<FrmHT&>(Open("frmHT"));
     ht.hide();
     FrmCVW& cvw = static_cast<FrmCVW&>(Open("frmCVW"));
     QTest::keyClick(cvw.menTempType, Qt::Key_Down);
 
     QTest::mouseClick(cvw.cmdFluid, Qt::LeftButton);
-    FrmLiquid& fluids = windows.frmLiquid();
+    FrmLiquid& fluids = Windows().frmLiquid();
     QVERIFY(QTest::qWaitForWindowActive(&fluids));
     QTest::mouseClick(fluids.cmdFluid[1], Qt::LeftButton);
     for (const QString name : {"frmCVW", "frmHT", "frmEVW"}) {
