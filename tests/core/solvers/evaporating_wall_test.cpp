@@ -11,6 +11,7 @@
 namespace dorix {
 namespace {
 
+using test::RelativeDifference;
 using test::WaterEvaporation;
 
 struct Film {
@@ -29,10 +30,6 @@ Film FilmOf(const EvaporationInput& in) {
   const double Ja = in.film.CpL * (in.Tw - in.film.Tsat) / hfgStar;
   const double Re0 = 4 * in.Gamma0 / in.film.MuL;
   return {scales, Ja, Re0, hfgStar, EvaporatingFilm(in.coefficients, scales, in.film.PrL, Ja, Re0)};
-}
-
-double RelativeDifference(double a, double b) {
-  return std::abs(a - b) / std::abs(b);
 }
 
 // Where the film's Reynolds number reaches zero, by bisection.

@@ -8,16 +8,6 @@
 
 namespace dorix::test {
 
-const PropertyStore& DeliveredStore() {
-  static const PropertyStore store = [] {
-    PropertyStore loaded;
-    const LoadResult result = LoadPropertyFile(DORIX_PROPERTY_FILE, loaded);
-    EXPECT_TRUE(result.ok) << result.message;
-    return loaded;
-  }();
-  return store;
-}
-
 void ProfileTest::SetUpTestSuite() {
   SetStartupState();
   const LoadResult loaded = LoadPropertyFile(DORIX_PROPERTY_FILE, Module1.Store);

@@ -10,11 +10,11 @@
 #include "core/props/property_file.h"
 #include "core/state/message_sink.h"
 #include "core/state/shared_calculation.h"
+#include "delivered_store.h"
 
 namespace dorix::test {
 
-// The delivered property file, loaded once.
-const PropertyStore& DeliveredStore();
+using testing_support::DeliveredStore;
 
 // Profiles and Calculate runs against the delivered property file, water.
 class ProfileTest : public testing::Test {
