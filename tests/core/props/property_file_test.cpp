@@ -59,14 +59,6 @@ TEST(PropertyFile, StoresCurvesInFileOrderWithScaledOrdinatesFromAnyLayout) {
   EXPECT_EQ(store.PropData[4][2][4], 0.09F);
 }
 
-TEST(PropertyFile, KeepsDuplicateNamesAndFindsTheFirst) {
-  PropertyStore store;
-  ASSERT_TRUE(Parse("a,1,1\n1\n10\na,1,1\n1\n20\n", store).ok);
-  EXPECT_EQ(store.PropName[2], "a");
-  EXPECT_EQ(store.FindCurve("a"), 1);
-  EXPECT_EQ(store.FindCurve("b"), 0);
-}
-
 TEST(PropertyFile, HoldsTwoHundredCurvesAndNoMore) {
   std::string text;
   for (int i = 0; i < 200; ++i) text += "c" + std::to_string(i) + ",0,1\n";
