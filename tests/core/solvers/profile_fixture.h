@@ -31,7 +31,4 @@ double ValueOf(const std::vector<NamedValue>& values, std::string_view name);
 // The wall profile of a run that must not be refused.
 WallProfile WallOf(const std::optional<Profile>& profile);
 
-// True when every number of the profile is finite.
-bool AllFinite(const WallProfile& profile);
-
 }  // namespace dorix::test
