@@ -17,7 +17,6 @@ using test::WaterEvaporation;
 struct Film {
   FilmScales scales;
   double Ja;
-  double Re0;
   double hfgStar;
   EvaporatingFilm film;
 };
@@ -29,7 +28,7 @@ Film FilmOf(const EvaporationInput& in) {
                                              in.film.Tsat, in.Tw);
   const double Ja = in.film.CpL * (in.Tw - in.film.Tsat) / hfgStar;
   const double Re0 = 4 * in.Gamma0 / in.film.MuL;
-  return {scales, Ja, Re0, hfgStar, EvaporatingFilm(in.coefficients, scales, in.film.PrL, Ja, Re0)};
+  return {scales, Ja, hfgStar, EvaporatingFilm(in.coefficients, scales, in.film.PrL, Ja, Re0)};
 }
 
 // Where the film's Reynolds number reaches zero, by bisection.
