@@ -35,18 +35,15 @@ Solved SolveWith(std::string_view preset, double L, double PrL) {
 }
 
 // The texts themselves are checked by what they compute, below; the order,
-// default first, by the comparison test.
-TEST(CorrelationPresets, EachIsFoundByItsNameAndByItsTexts) {
+// default first, by the comparison test. Custom is any text that is not a
+// preset's, character for character: the same number written otherwise
+// included.
+TEST(CorrelationPresets, EachIsFoundByItsNameAndByItsTextsAndOtherTextsAreCustom) {
   for (const CorrelationPreset& preset : CorrelationPresets()) {
     EXPECT_EQ(FindPreset(preset.name), &preset);
     EXPECT_EQ(PresetOf(preset.texts), &preset);
     EXPECT_EQ(PresetName(preset.texts), preset.name);
   }
-}
-
-// Custom is any text that is not a preset's, character for character: the
-// same number written otherwise included.
-TEST(CorrelationPresets, TextsThatMatchNoPresetAreCustom) {
   CoefficientTexts texts;
   texts.C = "30.0";
   EXPECT_EQ(PresetOf(texts), nullptr);

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "core/fluids/fluid.h"
 #include "core/props/property_curve.h"
@@ -41,14 +42,10 @@ TEST(PropertyFile, StoresCurvesInFileOrderWithScaledOrdinatesFromAnyLayout) {
       "0.15, 0.13\r\n\r\n0.11,+9.0E-2\r\n  \r\n\t\r\n",
       store);
   ASSERT_TRUE(result.ok) << result.message;
-  EXPECT_EQ(store.PropName[1], "watmul");
-  EXPECT_EQ(store.PropName[2], "nh3rol");
-  EXPECT_EQ(store.PropName[3], "empty");
-  EXPECT_EQ(store.PropName[4], "n2kl");
-  EXPECT_EQ(store.PropName[5], "");
-  EXPECT_EQ(store.PropCount[1], 3);
-  EXPECT_EQ(store.PropCount[2], 4);
-  EXPECT_EQ(store.PropCount[3], 0);
+  EXPECT_EQ(std::vector(store.PropName.begin() + 1, store.PropName.begin() + 6),
+            (std::vector<std::string>{"watmul", "nh3rol", "empty", "n2kl", ""}));
+  EXPECT_EQ(std::vector(store.PropCount.begin() + 1, store.PropCount.begin() + 5),
+            (std::vector<std::int16_t>{3, 4, 0, 4}));
   // The factor scales the ordinates only, rounded once to single precision.
   EXPECT_EQ(store.PropData[1][1][1], 273.15F);
   EXPECT_EQ(store.PropData[1][2][1], static_cast<float>(1E-06F * static_cast<double>(1791.5F)));
@@ -57,14 +54,6 @@ TEST(PropertyFile, StoresCurvesInFileOrderWithScaledOrdinatesFromAnyLayout) {
   EXPECT_EQ(store.PropData[1][2][4], 0.0F);  // beyond the curve's points
   EXPECT_EQ(store.PropData[4][1][3], 90.0F);
   EXPECT_EQ(store.PropData[4][2][4], 0.09F);
-}
-
-TEST(PropertyFile, KeepsDuplicateNamesAndFindsTheFirst) {
-  PropertyStore store;
-  ASSERT_TRUE(Parse("a,1,1\n1\n10\na,1,1\n1\n20\n", store).ok);
-  EXPECT_EQ(store.PropName[2], "a");
-  EXPECT_EQ(store.FindCurve("a"), 1);
-  EXPECT_EQ(store.FindCurve("b"), 0);
 }
 
 TEST(PropertyFile, HoldsTwoHundredCurvesAndNoMore) {

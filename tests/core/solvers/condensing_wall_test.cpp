@@ -11,6 +11,7 @@
 namespace dorix {
 namespace {
 
+using test::RelativeDifference;
 using test::WaterWall;
 
 struct Film {
@@ -26,10 +27,6 @@ Film FilmOf(const WallCondensationInput& in) {
                                               in.film.PrL, in.CpV, in.film.Tsat, in.Tw, in.Tv);
   const double Ja = in.film.CpL * (in.film.Tsat - in.Tw) / hfgStar;
   return {scales, Ja, CondensingFilm(in.coefficients, scales, in.film.PrL, Ja)};
-}
-
-double RelativeDifference(double a, double b) {
-  return std::abs(a - b) / std::abs(b);
 }
 
 // Coefficient sets that exercise the power, logarithmic and exponential

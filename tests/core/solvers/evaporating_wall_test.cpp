@@ -11,12 +11,12 @@
 namespace dorix {
 namespace {
 
+using test::RelativeDifference;
 using test::WaterEvaporation;
 
 struct Film {
   FilmScales scales;
   double Ja;
-  double Re0;
   double hfgStar;
   EvaporatingFilm film;
 };
@@ -28,11 +28,7 @@ Film FilmOf(const EvaporationInput& in) {
                                              in.film.Tsat, in.Tw);
   const double Ja = in.film.CpL * (in.Tw - in.film.Tsat) / hfgStar;
   const double Re0 = 4 * in.Gamma0 / in.film.MuL;
-  return {scales, Ja, Re0, hfgStar, EvaporatingFilm(in.coefficients, scales, in.film.PrL, Ja, Re0)};
-}
-
-double RelativeDifference(double a, double b) {
-  return std::abs(a - b) / std::abs(b);
+  return {scales, Ja, hfgStar, EvaporatingFilm(in.coefficients, scales, in.film.PrL, Ja, Re0)};
 }
 
 // Where the film's Reynolds number reaches zero, by bisection.

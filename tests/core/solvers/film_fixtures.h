@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cmath>
+
 #include "core/solvers/condensing_wall.h"
 #include "core/solvers/evaporating_wall.h"
 #include "core/solvers/tube_row.h"
@@ -23,6 +25,10 @@ EvaporationInput WaterEvaporation(double L, double Gamma0);
 // Local Nusselt number of the panel's laws at Reynolds number Re, taken from
 // their definitions: the regime by Re against Re(wl) and Re(tur).
 double LocalNusselt(const WallCorrelations& k, double PrL, double Re);
+
+inline double RelativeDifference(double a, double b) {
+  return std::abs(a - b) / std::abs(b);
+}
 
 // Central difference of f at x with relative step h.
 template <typename F>

@@ -1,22 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "profile_fixture.h"
 
-#include <cmath>
-
 #include "core/props/property_file.h"
 #include "core/state/module1.h"
 
 namespace dorix::test {
-
-const PropertyStore& DeliveredStore() {
-  static const PropertyStore store = [] {
-    PropertyStore loaded;
-    const LoadResult result = LoadPropertyFile(DORIX_PROPERTY_FILE, loaded);
-    EXPECT_TRUE(result.ok) << result.message;
-    return loaded;
-  }();
-  return store;
-}
 
 void ProfileTest::SetUpTestSuite() {
   SetStartupState();
@@ -42,14 +30,6 @@ WallProfile WallOf(const std::optional<Profile>& profile) {
     return {};
   }
   return std::get<WallProfile>(*profile);
-}
-
-bool AllFinite(const WallProfile& profile) {
-  for (const ProfilePoint& point : profile.points) {
-    if (!std::isfinite(point.x) || !std::isfinite(point.Re)) return false;
-    if (point.h && !std::isfinite(*point.h)) return false;
-  }
-  return true;
 }
 
 }  // namespace dorix::test

@@ -10,11 +10,11 @@
 #include "core/props/property_file.h"
 #include "core/state/message_sink.h"
 #include "core/state/shared_calculation.h"
+#include "delivered_store.h"
 
 namespace dorix::test {
 
-// The delivered property file, loaded once.
-const PropertyStore& DeliveredStore();
+using testing_support::DeliveredStore;
 
 // Profiles and Calculate runs against the delivered property file, water.
 class ProfileTest : public testing::Test {
@@ -30,8 +30,5 @@ double ValueOf(const std::vector<NamedValue>& values, std::string_view name);
 
 // The wall profile of a run that must not be refused.
 WallProfile WallOf(const std::optional<Profile>& profile);
-
-// True when every number of the profile is finite.
-bool AllFinite(const WallProfile& profile);
 
 }  // namespace dorix::test

@@ -16,9 +16,7 @@ EvaporationFields WallRun::Evaporation() const {
   EvaporationFields fields;
   fields.length = length;
   fields.flowRate = flowRate;
-  fields.coefficients.n = n;
-  fields.coefficients.m = m;
-  fields.coefficients.A = A;
+  fields.coefficients = Condensation().coefficients;
   return fields;
 }
 

@@ -174,7 +174,9 @@ TEST_F(ProfileTest, FollowsTheFilmToTheReportsEndValues) {
     const double PrL = ValueOf(outcome.properties, "liquid_prandtl_number");
     const WallProfile profile = WallOf(c.run.Plot(messages));
     EXPECT_TRUE(messages.messages.empty());
-    EXPECT_TRUE(test::AllFinite(profile));
+    for (const ProfilePoint& p : profile.points) {
+      EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.Re) && (!p.h || std::isfinite(*p.h)));
+    }
     ExpectZonesAndMarks(profile, c, PrL);
     if (c.zones.back() == kDry) {
       ExpectDryOut(profile, c.run, outcome);

@@ -17,45 +17,28 @@ struct ChunkCase {
 
 class ParallelChunksCases : public ::testing::TestWithParam<ChunkCase> {};
 
-// Every index is computed once and consumed once, in order, chunk after chunk.
+// Every index is computed once, by the compute its thread made (so that
+// compute may keep state), and consumed once, in order, chunk after chunk.
 TEST_P(ParallelChunksCases, ConsumesEveryResultOnceInOrder) {
   const auto [count, jobs] = GetParam();
   std::atomic<long> computed{0};
-  std::vector<long> seen;
-  long expectedFirst = 0;
-  ParallelChunks(
-      count, jobs,
-      [&](long i) {
-        ++computed;
-        return i * 3 + 1;
-      },
-      [&](long first, const std::vector<long>& results) {
-        EXPECT_EQ(first, expectedFirst);
-        expectedFirst += static_cast<long>(results.size());
-        seen.insert(seen.end(), results.begin(), results.end());
-      });
-  EXPECT_EQ(computed.load(), count);
-  ASSERT_EQ(static_cast<long>(seen.size()), count);
-  for (long i = 0; i < count; ++i) ASSERT_EQ(seen[static_cast<std::size_t>(i)], i * 3 + 1);
-}
-
-// Each thread calls the compute it made, so that compute may keep state.
-TEST_P(ParallelChunksCases, GivesEachThreadItsOwnCompute) {
-  const auto [count, jobs] = GetParam();
   long consumed = 0;
   ParallelChunksOf(
       count, jobs,
-      [] {
-        return [maker = std::this_thread::get_id(), last = -1L](long i) mutable {
+      [&] {
+        return [&, maker = std::this_thread::get_id(), last = -1L](long i) mutable {
           EXPECT_EQ(std::this_thread::get_id(), maker);
           EXPECT_GT(i, last);  // a thread's indices only grow
           last = i;
-          return i;
+          ++computed;
+          return i * 3 + 1;
         };
       },
-      [&](long, const std::vector<long>& results) {
-        for (const long i : results) EXPECT_EQ(i, consumed++);
+      [&](long first, const std::vector<long>& results) {
+        EXPECT_EQ(first, consumed);
+        for (const long result : results) EXPECT_EQ(result, consumed++ * 3 + 1);
       });
+  EXPECT_EQ(computed.load(), count);
   EXPECT_EQ(consumed, count);
 }
 

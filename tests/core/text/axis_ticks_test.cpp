@@ -44,7 +44,7 @@ TEST(WallAxis, EndsExactlyAtTheEndOfTheWall) {
   EXPECT_EQ(ValuesOf(TicksEndingAt(1.7)), (Values{0, 0.2, 0.4, 0.6, 0.8, 1, 1.2, 1.4, 1.7}));
 }
 
-TEST(DecadeAxis, PutsTicksOnPowersOfTen) {
+TEST(DecadeAxis, PutsTicksOnPowersOfTenLabelledAsSuch) {
   const std::vector<AxisTick> ticks = DecadeTicks(0.03, 4781);
   EXPECT_EQ(ValuesOf(ticks), (Values{0.01, 0.1, 1, 10, 100, 1000, 10000}));
   EXPECT_EQ(ticks.front().at, -2);
@@ -56,6 +56,10 @@ TEST(DecadeAxis, PutsTicksOnPowersOfTen) {
   EXPECT_GE(wide.back().at, 9);
   // One value alone still spans a decade.
   EXPECT_EQ(ValuesOf(DecadeTicks(30, 30)), (Values{10, 100}));
+  // Each tick is labelled as its power of ten.
+  EXPECT_EQ(DecadeLabels(ticks), (Labels{"10\u207B\u00B2", "10\u207B\u00B9", "10\u2070", "10\u00B9",
+                                         "10\u00B2", "10\u00B3", "10\u2074"}));
+  EXPECT_EQ(DecadeLabels(DecadeTicks(1e-12, 1e-10)).front(), "10\u207B\u00B9\u00B2");
 }
 
 TEST(TickLabels, WriteEveryTickInOneNotationWithTheSameDecimals) {
@@ -120,13 +124,6 @@ TEST(TickLabels, AreConsistentAndDistinctOverManyRanges) {
       }
     }
   }
-}
-
-TEST(DecadeLabels, WriteEachTickAsItsPowerOfTen) {
-  EXPECT_EQ(DecadeLabels(DecadeTicks(0.03, 4781)),
-            (Labels{"10\u207B\u00B2", "10\u207B\u00B9", "10\u2070", "10\u00B9", "10\u00B2",
-                    "10\u00B3", "10\u2074"}));
-  EXPECT_EQ(DecadeLabels(DecadeTicks(1e-12, 1e-10)).front(), "10\u207B\u00B9\u00B2");
 }
 
 // The ticks enclose the range at the logarithms of round values; each label

@@ -32,7 +32,7 @@ struct CurveId {
 void PrintTo(const CurveId& curve, std::ostream* out);
 
 // The 131 curves in the order the file holds them: fluids 1..12, each with
-// property codes 1..11, mercury without its vapour specific heat.
+// property codes 1..11, mercury without its vapour cp (a constant).
 std::vector<CurveId> DeliveredCurves();
 
 // For TEST_P names.
