@@ -161,12 +161,8 @@ INSTANTIATE_TEST_SUITE_P(Problems, JsonOutput,
 TEST(Json, NamesTheRunAndMarksADryOutWithoutResults) {
   const auto json = test::Json({"wall-condensation", "--length", "2.5", "--fluid", "1"});
   EXPECT_EQ(json["problem"], "wall-condensation");
-  EXPECT_EQ(json["fluid"], "water");
   EXPECT_EQ(json["inputs"]["length"].get<double>(), 2.5);
   EXPECT_EQ(json["inputs"]["w"].get<double>(), static_cast<double>(-1.06f));
-  for (const char* result : {"reynolds_number", "condensation_rate", "heat_transfer_coefficient"}) {
-    EXPECT_TRUE(json["results"].contains(result)) << result;
-  }
   EXPECT_FALSE(json.contains("dry_out"));
   const auto dry = test::Json({"evw", "--flow-rate", "0.001"});
   EXPECT_EQ(dry["dry_out"], true);
