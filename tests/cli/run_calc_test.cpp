@@ -80,10 +80,8 @@ INSTANTIATE_TEST_SUITE_P(Runs, ExitStatus, testing::Values(
     StatusCase{{"cvw", "--sweep", "length=-1e308:1e308:3"}, 2, "--sweep: START is beyond the range"},
     StatusCase{{"cvw", "--sweep", "length=1:2:0"}, 2, "COUNT must be a whole number from 1 to"},
     StatusCase{{"cvw", "--sweep", "length=1:2:2.5"}, 2, "COUNT must"},
-    StatusCase{{"cvw", "--sweep", "length=1:2:3:lin"}, 2, "COUNT must"},
     StatusCase{{"cvw", "--sweep", "tubes=1:2:3"}, 2, "wall-condensation has no field \"tubes\""},
     StatusCase{{"cvw", "--sweep", "length=0:1:3:log"}, 2, "logarithmic steps need START and STOP"},
-    StatusCase{{"cvw", "--sweep", "length=-1:1:3:log"}, 2, "logarithmic steps"},
     StatusCase{{"cvw", "--saturated", "--sweep", "vapor-temp=380:400:3"}, 2, "is not read"},
     StatusCase{{"cvw", "--format", "json", "--sweep", "length=1:2:3"}, 2, "--sweep always writes CSV"},
     StatusCase{{"cvw", "--jobs", "0", "--sweep", "length=1:2:3"}, 2, "--jobs"},
@@ -138,7 +136,6 @@ TEST(Report, EndsLinesWithCrLfWhenAsked) {
 TEST(Json, NamesTheRunAndMarksADryOutWithoutResults) {
   const auto json = test::Json({"wall-condensation", "--length", "2.5", "--fluid", "1"});
   EXPECT_EQ(json["problem"], "wall-condensation");
-  EXPECT_EQ(json["inputs"]["length"].get<double>(), 2.5);
   EXPECT_EQ(json["inputs"]["w"].get<double>(), static_cast<double>(-1.06f));
   EXPECT_FALSE(json.contains("dry_out"));
   const auto dry = test::Json({"evw", "--flow-rate", "0.001"});
