@@ -36,30 +36,25 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-namespace {
-
-std::vector<std::string> Cells(const std::string& line) {
-  std::vector<std::string> cells{""};
-  bool quoted = false;
-  for (const char c : line) {
-    if (c == '"') quoted = !quoted;
-    if (c == ',' && !quoted) {
-      cells.emplace_back();
-    } else {
-      cells.back() += c;
-    }
-  }
-  return cells;
-}
-
-}  // namespace
-
 std::vector<std::map<std::string, std::string>> CsvRows(const std::string& csv) {
+  auto split = [](const std::string& line) {
+    std::vector<std::string> cells{""};
+    bool quoted = false;
+    for (const char c : line) {
+      if (c == '"') quoted = !quoted;
+      if (c == ',' && !quoted) {
+        cells.emplace_back();
+      } else {
+        cells.back() += c;
+      }
+    }
+    return cells;
+  };
   const std::vector<std::string> lines = Lines(csv);
-  const std::vector<std::string> header = Cells(lines.at(0));
+  const std::vector<std::string> header = split(lines.at(0));
   std::vector<std::map<std::string, std::string>> rows;
   for (std::size_t i = 1; i < lines.size(); ++i) {
-    const std::vector<std::string> cells = Cells(lines[i]);
+    const std::vector<std::string> cells = split(lines[i]);
     EXPECT_EQ(cells.size(), header.size()) << lines[i];
     auto& row = rows.emplace_back();
     for (std::size_t j = 0; j < header.size() && j < cells.size(); ++j) row[header[j]] = cells[j];

@@ -17,19 +17,25 @@ using test::RunCalc;
 using Args = std::vector<std::string>;
 using Row = std::map<std::string, std::string>;
 
+// A sweep: the problem and its fixed options, the swept option without
+// dashes, its range, the values read in single precision, and the preset or
+// row factor every row names.
 struct SweepCase {
-  Args args;          // the problem and its fixed options
-  std::string field;  // the swept option, without dashes
-  std::string range;  // START:STOP:COUNT
+  Args args;
+  std::string field;
+  std::string range;
+  std::vector<float> values;
+  std::string setting;
 };
 
+// Names the case by its sweep, so that test names stay the same from build to build.
 void PrintTo(const SweepCase& c, std::ostream* os) {
-  *os << c.args[0] << ' ' << c.field;
+  *os << c.args[0] << ' ' << c.field << '=' << c.range;
 }
 
-class SweepAgreesWithSingleRuns : public testing::TestWithParam<SweepCase> {};
+class SweepOption : public testing::TestWithParam<SweepCase> {};
 
-TEST_P(SweepAgreesWithSingleRuns, PointByPoint) {
+TEST_P(SweepOption, StepsInTheFieldsUnitsAndAgreesWithSingleRuns) {
   const SweepCase& c = GetParam();
   auto args = c.args;
   args.insert(args.end(), {"--sweep", c.field + "=" + c.range});
@@ -37,7 +43,12 @@ TEST_P(SweepAgreesWithSingleRuns, PointByPoint) {
   ASSERT_EQ(sweep.status, 0) << sweep.err;
   std::string column = c.field;
   std::replace(column.begin(), column.end(), '-', '_');
-  for (const Row& row : CsvRows(sweep.out)) {
+  const std::vector<Row> rows = CsvRows(sweep.out);
+  ASSERT_EQ(rows.size(), c.values.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const Row& row = rows[i];
+    EXPECT_EQ(Number(row.at(column)), c.values[i]) << i;
+    EXPECT_EQ(row.at(c.args[0] == "ht" ? "row_factor" : "preset"), c.setting);
     auto single = c.args;
     single.insert(single.end(), {"--" + c.field, row.at(column), "--format", "json"});
     const test::CalcRun run = RunCalc(single);
@@ -61,57 +72,25 @@ TEST_P(SweepAgreesWithSingleRuns, PointByPoint) {
   }
 }
 
-// Through every regime with refused points, the tube row's columns, and a
-// film from dry-out to a turbulent top.
-INSTANTIATE_TEST_SUITE_P(
-    Problems, SweepAgreesWithSingleRuns,
-    testing::Values(SweepCase{{"cvw"}, "length", "-1:12:6"},
-                    SweepCase{{"ht", "--saturated"}, "wall-temp", "300:380:5"},
-                    SweepCase{{"evw", "--wall-temp", "305"}, "flow-rate", "0:1.5:7"}));
+// Through every regime with refused points, the tube row's columns, a film
+// from a refused flow rate to a turbulent top, units and logarithmic steps.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Options, SweepOption, testing::Values(
+    SweepCase{{"cvw"}, "length", "-1:12:6", {-1, 1.6F, 4.2F, 6.8F, 9.4F, 12}, "default"},
+    SweepCase{{"ht", "--saturated"}, "wall-temp", "300:380:5", {300, 320, 340, 360, 380}, "nusselt"},
+    SweepCase{{"evw", "--wall-temp", "305"}, "flow-rate", "0:1.5:7", {0, 0.25F, 0.5F, 0.75F, 1, 1.25F, 1.5F}, "default"},
+    SweepCase{{"cvw"}, "wall-temp", "10 degC:50 degF:2", {283.15F, 283.15F}, "default"},
+    SweepCase{{"ht", "--row-factor", "kern"}, "tube-diameter", "10 mm: 2 cm:2", {0.01F, 0.02F}, "kern"},
+    SweepCase{{"evw", "--preset", "nusselt-laminar"}, "flow-rate", "1 kg/m h:0.5:2", {1.0F / 3600, 0.5F}, "nusselt-laminar"},
+    SweepCase{{"evw"}, "flow-rate", "0.001:1:4:log", {1e-3F, 1e-2F, 0.1F, 1.0F}, "default"},
+    SweepCase{{"cvw"}, "A", "1:2:2", {1, 2}, "custom"}));
+// clang-format on
 
 TEST(Sweep, NamesItsColumns) {
   EXPECT_EQ(test::Lines(RunCalc({"cvw", "--sweep", "length=0:1:5"}).out).at(0),
             "pressure,vapor_temp,wall_temp,length,A,n,B,m,s,C,v,D,w,reynolds_number,"
             "condensation_rate,heat_transfer_coefficient,message,preset,notes");
 }
-
-// The swept field's values as read, in single precision, and the preset or
-// row factor every row names.
-struct ValuesCase {
-  Args args;
-  std::string column;
-  std::vector<float> values;
-  std::string setting;
-};
-
-// Names the case by its sweep, so that test names stay the same from build to build.
-void PrintTo(const ValuesCase& c, std::ostream* out) {
-  *out << c.args.back();
-}
-
-class SweepValues : public testing::TestWithParam<ValuesCase> {};
-
-TEST_P(SweepValues, AreEvenlySpacedInTheFieldsUnitsOrLogarithmic) {
-  const ValuesCase& c = GetParam();
-  const test::CalcRun run = RunCalc(c.args);
-  ASSERT_EQ(run.status, 0) << run.err;
-  const std::vector<Row> rows = CsvRows(run.out);
-  ASSERT_EQ(rows.size(), c.values.size());
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    EXPECT_EQ(Number(rows[i].at(c.column)), c.values[i]) << c.args.back();
-    EXPECT_EQ(rows[i].at(c.args[0] == "ht" ? "row_factor" : "preset"), c.setting);
-  }
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Options, SweepValues, testing::Values(
-    ValuesCase{{"cvw", "--sweep", "length=0:1:5"}, "length", {0, 0.25F, 0.5F, 0.75F, 1}, "default"},
-    ValuesCase{{"cvw", "--sweep", "wall-temp=10 degC:50 degF:2"}, "wall_temp", {283.15F, 283.15F}, "default"},
-    ValuesCase{{"ht", "--row-factor", "kern", "--sweep", "tube-diameter=10 mm: 2 cm:2"}, "tube_diameter", {0.01F, 0.02F}, "kern"},
-    ValuesCase{{"evw", "--preset", "nusselt-laminar", "--sweep", "flow-rate=1 kg/m h:0.5:2"}, "flow_rate", {1.0F / 3600, 0.5F}, "nusselt-laminar"},
-    ValuesCase{{"evw", "--sweep", "flow-rate=0.001:1:4:log"}, "flow_rate", {1e-3F, 1e-2F, 0.1F, 1.0F}, "default"},
-    ValuesCase{{"cvw", "--sweep", "A=1:2:2"}, "A", {1, 2}, "custom"}));
-// clang-format on
 
 TEST(Sweep, QuotesAMessageThatHoldsQuotes) {
   const std::vector<std::string> lines =

@@ -52,7 +52,6 @@ def test_to_frame_has_the_rows_and_columns_of_the_sweep_csv(problem, field, swee
                           float_precision="round_trip")
     # The CSV names the preset of every row; the frame names it only where it varies.
     assert list(frame.columns) == [c for c in csv.columns if c not in ("preset", "row_factor")]
-    assert len(frame) == len(csv)
     for text in ("notes", "message"):
         assert list(frame[text]) == list(csv[text].fillna(""))
     numbers = [c for c in csv.columns if c not in ("dry_out", "message", "preset", "notes")]
@@ -81,7 +80,6 @@ def test_notes_of_single_and_array_calls_in_reprs_and_frames():
     assert many.notes.shape == (1, 3) and list(many.notes[0]) == [one.notes, [], []]
     assert repr(many).endswith(", 1 refused, 1 with notes>")
     frame = many.to_frame()
-    assert list(frame.columns[-2:]) == ["message", "notes"]
     assert list(frame["notes"]) == ["; ".join(note.text for note in one.notes), "", ""]
 
 
