@@ -136,8 +136,15 @@ TEST(VaporDensityOption, ScalesTheLaminarFilmAsTheClosedForm) {
                   ValueOf(neglected.results, kHeatTransferCoefficient),
               std::pow(1 - ratio, 0.25), 1e-6);  // the film law's 0.333333 for 1/3
   EXPECT_EQ(included.properties.size(), neglected.properties.size() + 1);
-  EXPECT_TRUE(NoteOf(neglected, kVaporDensityNote));
   EXPECT_FALSE(NoteOf(included, kVaporDensityNote));
+  // The note's estimate is the share of h that including the vapour takes off.
+  const ValidityNote* note = NoteOf(neglected, kVaporDensityNote);
+  ASSERT_TRUE(note);
+  const std::string lead = "h is overstated by about ";
+  const std::size_t at = note->text.find(lead);
+  ASSERT_NE(at, std::string::npos) << note->text;
+  EXPECT_NEAR(std::stod(note->text.substr(at + lead.size())), 100 * (1 - std::pow(1 - ratio, 0.25)),
+              1e-3);
 }
 
 // The tube row by hand: h = 0.728 [ρl(ρl − ρv) g hfg* kl³ / (N μl D ΔT)]^(1/4),
