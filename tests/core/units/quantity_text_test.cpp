@@ -45,6 +45,8 @@ TEST(UnitTexts, ConvertToTheSiUnitBeforeRoundingToSingle) {
                 {"250 mm", kLength, 0.25F},
                 {"1e3 mm", kLength, 1.0F},
                 {"+25 cm", kLength, 0.25F},
+                {"25. cm", kLength, 0.25F},
+                {".5 m", kLength, 0.5F},
                 {"1 in", kLength, 0.0254F},
                 {"2 ft", kLength, 0.6096F},
                 {"1e39 mm", kLength, 1e36F},
