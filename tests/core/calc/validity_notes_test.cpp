@@ -111,7 +111,8 @@ TEST(ValidityNotes, MercuryFilmsLeaveTheBasisOfTheLatentHeatWeight) {
   fields.pressure = "10000";
   fields.vaporTemp = "700";
   fields.wallTemp = "480";
-  const ValidityNote* note = NoteOf(Solve(fields, 4), kLiquidMetalNote);
+  const CalculationOutcome mercury = Solve(fields, 4);
+  const ValidityNote* note = NoteOf(mercury, kLiquidMetalNote);
   ASSERT_TRUE(note);
   EXPECT_NE(note->text.find("0.683 \u2212 0.228/PrL, here -1.76E+01"), std::string::npos)
       << note->text;
