@@ -18,6 +18,13 @@ namespace {
 
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
+// The value of that name, NaN when the run did not get to it.
+double ValueNamed(const std::vector<NamedValue>& values, std::string_view name) {
+  const auto found = std::find_if(values.begin(), values.end(),
+                                  [name](const NamedValue& v) { return v.name == name; });
+  return found == values.end() ? kNone : found->value;
+}
+
 // A single value's text: a text as typed, a number (not a bool) as the
 // shortest text that reads back as it; none for anything else.
 bool ReadText(py::handle value, std::string& text) {
@@ -196,9 +203,7 @@ py::object SingleCaller::Call(py::tuple values, py::handle fluid, py::handle sat
 
   py::dict inputs;
   for (const std::string_view name : inputNames_) {
-    const auto read = std::find_if(outcome.inputs.begin(), outcome.inputs.end(),
-                                   [name](const NamedValue& v) { return v.name == name; });
-    inputs[names_.Get(name)] = py::float_(read == outcome.inputs.end() ? kNone : read->value);
+    inputs[names_.Get(name)] = py::float_(ValueNamed(outcome.inputs, name));
   }
   py::dict properties;
   for (const NamedValue& value : outcome.properties) {
@@ -206,9 +211,7 @@ py::object SingleCaller::Call(py::tuple values, py::handle fluid, py::handle sat
   }
   py::dict results;
   for (const std::string_view name : problem_->results) {
-    const auto found = std::find_if(outcome.results.begin(), outcome.results.end(),
-                                    [name](const NamedValue& v) { return v.name == name; });
-    results[names_.Get(name)] = py::float_(found == outcome.results.end() ? kNone : found->value);
+    results[names_.Get(name)] = py::float_(ValueNamed(outcome.results, name));
   }
   const CoefficientTexts* panel = CoefficientsOf(prepared->fields);
   py::object presetName = py::none();
