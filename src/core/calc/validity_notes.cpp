@@ -187,12 +187,10 @@ void AddValidityNotes(const TubeCondensationRun& run, const TubeCondensationFiel
 void AddValidityNotes(const EvaporationRun& run, const EvaporationFields& fields,
                       const RunContext& context, std::vector<ValidityNote>& notes) {
   const EvaporationInput& in = run.input;
-  const double hfgStar = EvaporationEnthalpy(in.film.FluidNo, in.film.Hfg, in.film.CpL, in.film.PrL,
-                                             in.film.Tsat, in.Tw);
-  FilmNotes(FilmOf(in, context, hfgStar, true, run.rhoV), context.store, notes);
+  FilmNotes(FilmOf(in, context, run.result.hfgStar, true, run.rhoV), context.store, notes);
   // The film thins down the wall: from its inlet to its end (or to nothing
   // where it dries out).
-  const double re0 = 4 * in.Gamma0 / in.film.MuL;
+  const double re0 = run.result.Re0;
   const double reEnd = run.result.dryOut ? 0.0 : run.result.ReL;
   CorrelationRangeNote(fields.coefficients, std::min(reEnd, re0), std::max(reEnd, re0), in.film.PrL,
                        notes);

@@ -172,6 +172,8 @@ EvaporationResult SolveEvaporation(const EvaporationInput& in) {
   if (!AllFinite({film.xWl(), film.xTur()})) return Refused(SolveFault::kNotFinite);
   const std::optional<double> ReL = film.ReynoldsAt(in.L);
   EvaporationResult result;
+  result.Re0 = Re0;
+  result.hfgStar = wall.hfgStar;
   if (!ReL) {
     result.dryOut = true;
     return result;

@@ -76,6 +76,9 @@ struct EvaporationInput {
 struct EvaporationResult {
   SolveFault fault = SolveFault::kNone;
   bool dryOut = false;  // the film evaporates completely before the end
+  // Meaningful without a fault, dry-out included:
+  double Re0 = 0.0;      // film Reynolds number at the top of the wall
+  double hfgStar = 0.0;  // modified enthalpy of vaporization [J/kg]
   // Meaningful only without a fault or dry-out:
   double ReL = 0.0;     // film Reynolds number at the end of the wall
   double GammaL = 0.0;  // final mass flow rate per unit width [kg/m s]
